@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/drawing_surface.h"
+#include "platform/win32/gdi_handles.h"
+
+// The main window's drawing surface: a memory bitmap of the client area's size that holds the
+// background picture and everything drawn over it, copied to the window when it paints.
+// Coordinates arrive in twips and are turned into pixels here.
+class BackBufferSurface : public DrawingSurface {
+  public:
+    BackBufferSurface();
+    ~BackBufferSurface() override;
+    BackBufferSurface(const BackBufferSurface&) = delete;
+    BackBufferSurface& operator=(const BackBufferSurface&) = delete;
+
+    // Makes a buffer of the given client size, cleared to black.
+    void Resize(HDC compatibleWith, int width, int height);
+    // Clears to black and puts the picture at the top-left at its own size.
+    void Reset(HBITMAP picture);
+    void SetTwipsPerPixel(float x, float y);
+    void SetDpi(int dpi);
+    HDC Dc() const { return dc_.get(); }
+    int PixelWidthOfBuffer() const { return width_; }
+    int PixelHeightOfBuffer() const { return height_; }
+
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+    float PixelWidth() const override { return twipsX_; }
+    float PixelHeight() const override { return twipsY_; }
+    ColorValue ForeColor() const override { return foreColor_; }
+    void SetForeColor(ColorValue colour) override { foreColor_ = colour; }
+    int DrawMode() const override { return drawMode_; }
+    void SetDrawMode(int mode) override { drawMode_ = mode; }
+    int DrawWidth() const override { return drawWidth_; }
+    void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
+    void SetFontName(const std::string& face) override;
+    void SetFontSize(float points) override;
+    void SetFontBold(bool bold) override;
+    std::string FontName() const override { return fontName_; }
+    float FontSize() const override { return fontSize_; }
+    bool FontBold() const override { return fontBold_; }
+    void SetCurrentX(float twips) override { currentX_ = twips; }
+    void SetCurrentY(float twips) override { currentY_ = twips; }
+    void Print(const std::string& text) override;
+    float TextWidth(const std::string& text) const override;
+    float TextHeight(const std::string& text) const override;
+    void DrawLine(float x1, float y1, float x2, float y2, ColorValue colour) override;
+    void FillBox(float x1, float y1, float x2, float y2, ColorValue colour) override;
+    void FrameBox(float x1, float y1, float x2, float y2, ColorValue colour) override;
+
+  private:
+    int ToPixelsX(float twips) const;
+    int ToPixelsY(float twips) const;
+    SIZE MeasureText(const std::string& text) const;
+    HFONT Font() const;
+    RECT BoxRect(float x1, float y1, float x2, float y2) const;
+
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int dpi_ = 96;
+    float twipsX_ = 15;
+    float twipsY_ = 15;
+
+    ColorValue foreColor_ = 0;
+    int drawMode_ = DrawModes::CopyPen;
+    int drawWidth_ = 1;
+    std::string fontName_ = "Tahoma";
+    float fontSize_ = 8;
+    bool fontBold_ = false;
+    float currentX_ = 0;
+    float currentY_ = 0;
+    mutable UniqueFont font_;  // made when first needed after a font change
+};

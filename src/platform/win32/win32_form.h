@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/form_events.h"
+#include "platform/form_window.h"
+#include "platform/win32/back_buffer_surface.h"
+
+// The main window: a resizable top-level window whose client area shows the back buffer, with
+// the measuring line drawn over it at paint time, and the two refresh timers.
+class Win32Form : public FormWindow {
+  public:
+    explicit Win32Form(HINSTANCE instance);
+    ~Win32Form() override;
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
+
+    // Creates the (hidden) window and starts the timers; events go to `events` from then on.
+    bool Create(FormEvents& events, int timer1Ms, int timer2Ms);
+    HWND Handle() const { return window_; }
+    // Repaints the measuring line if it changed since the last paint.
+    void SyncMeasuringLine();
+
+    float Left() const override;
+    float Top() const override;
+    float Width() const override;
+    float Height() const override;
+    void SetWidth(float twips) override;
+    void SetHeight(float twips) override;
+    void Move(float left, float top, float width, float height) override;
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+    float ScreenTwipsPerPixelX() const override;
+    float ScreenTwipsPerPixelY() const override;
+    void SetPicture(std::unique_ptr<Picture> picture) override;
+    DrawingSurface& Surface() override { return surface_; }
+    void SetCaption(const std::string& text) override;
+    void Show() override;
+    void StopTimers() override;
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void ResizeBuffer();
+    RECT OuterRect() const;
+    int Dpi() const;
+    int ToPixels(float twips, float twipsPerPixel) const;
+    void ApplyRect(int left, int top, int width, int height, UINT flags);
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    FormEvents* events_ = nullptr;
+    BackBufferSurface surface_;
+    std::unique_ptr<Picture> picture_;
+    LineShape paintedLine_;
+    bool timersRunning_ = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/input_devices.h"
+
+// Pointer, buttons, screen pixel and caret, read straight from the system on every call.
+class Win32InputDevices : public InputDevices {
+  public:
+    ScreenPoint GetCursorPos() override;
+    std::int16_t GetMouseButtons() override;
+    ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override;
+    CaretInfo GetCaretInfo() override;
+};
