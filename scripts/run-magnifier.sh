@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the magnifier and runs it: under Wine on Linux (on the current X display), or directly
+# on Windows (Git Bash or MSYS2 with CMake and a compiler). Installs what it needs first on Debian.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+case "$(uname -s)" in
+    MINGW* | MSYS* | CYGWIN*)
+        cmake -S . -B build/native-windows
+        cmake --build build/native-windows --config Release
+        exe=$(find build/native-windows -name zedez.exe | head -n 1)
+        exec "$exe"
+        ;;
+esac
+
+bash scripts/install-deps.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+if [ -z "${DISPLAY:-}" ]; then
+    echo "No X display: set DISPLAY (or run inside 'xvfb-run') to see the magnifier." >&2
+    exit 1
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+exec wine build/windows/bin/zedez.exe

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Every test: the unit tests of the portable logic (natively, under AddressSanitizer and
+# UndefinedBehaviorSanitizer), the Windows build, and the end-to-end scenarios of the real program
+# under Wine on a virtual X display. Installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+echo "== unit tests (native, ASan + UBSan)"
+cmake --preset linux >/dev/null
+cmake --build --preset linux
+ctest --preset linux
+
+echo "== Windows build (mingw-w64)"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+echo "== end-to-end tests (Wine on Xvfb)"
+tests/e2e/run.sh build/windows/bin
