@@ -91,6 +91,9 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                return 0;  // nothing to lay out, and the size limits must not restore it
+            }
             ResizeBuffer();
             if (events_ != nullptr) {
                 events_->OnResize();
