@@ -139,7 +139,16 @@ close_magnifier() {
 }
 
 # show_image FILE: makes the image the X screen's background (tiled from the top-left corner).
-show_image() { display -window root "$1" || fail "could not show $1"; }
+# Wine clears the background whenever its desktop process starts, so call this after
+# start_magnifier, while the program keeps Wine running. display(1) exits with 1 even when it
+# worked, so the screen itself is checked.
+show_image() {
+    display -window root "$1" 2>/dev/null || true
+    local want
+    want=$(pixel "$1" 0 0)
+    screenshot "$E2E_WORK/background.png"
+    [ "$(pixel "$E2E_WORK/background.png" 0 0)" = "$want" ] || fail "could not show $1"
+}
 
 move_pointer() { xdotool mousemove "$1" "$2"; }
 
