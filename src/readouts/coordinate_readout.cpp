@@ -1,0 +1,80 @@
+#include "readouts/coordinate_readout.h"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <optional>
+
+#include "core/rounding.h"
+#include "readouts/outlined_text.h"
+
+namespace {
+
+constexpr ColorValue OutlineColour = Rgb(95, 95, 95);
+constexpr ColorValue TextColour = Rgb(239, 239, 239);
+constexpr std::int16_t OutlineThickness = 1;
+constexpr std::int32_t LeftMargin = 5;
+constexpr std::int32_t RightMargin = 4;
+constexpr std::int32_t FirstLineTop = 3;
+constexpr std::int32_t AngleLineTop = 16;
+constexpr const char* DegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
+
+std::string PairText(const char* first, std::int32_t a, const char* second, std::int32_t b) {
+    return std::string(first) + std::to_string(a) + "   " + second + std::to_string(b);
+}
+
+// Left edge, in pixels, of a line that ends RightMargin pixels before the right edge.
+std::optional<std::int32_t> RightAlignedLeft(const DrawingSurface& surface, const std::string& text,
+                                             std::int32_t twipsPerPixelX) {
+    if (twipsPerPixelX == 0) {
+        return std::nullopt;
+    }
+    const double room = static_cast<double>(surface.ScaleWidth()) - surface.TextWidth(text);
+    return RoundToInt32(room / twipsPerPixelX - RightMargin);
+}
+
+void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const std::string& text) {
+    // A line that cannot be drawn is left out; the others still are.
+    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColour, TextColour);
+}
+
+}  // namespace
+
+std::string FormatTwoDecimals(float value, const std::string& decimalSeparator) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+    }
+    // A float times 100 is exact in a double, so this rounds the float's own value.
+    const double cents = RoundHalfEven(static_cast<double>(value) * 100.0);
+    char digits[64];  // the largest float has 39 digits before the point
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), std::fabs(cents),
+                                       std::chars_format::fixed, 0);
+    std::string whole(digits, written.ptr);
+    whole.insert(0, whole.size() < 3 ? 3 - whole.size() : 0, '0');
+    const std::string fraction = whole.substr(whole.size() - 2);
+    whole.resize(whole.size() - 2);
+    return (cents < 0 ? "-" : "") + whole + decimalSeparator + fraction;
+}
+
+void DrawCoordinates(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
+                     const std::string& decimalSeparator) {
+    surface.SetFontName("Tahoma");
+    surface.SetFontSize(7);
+    surface.SetFontBold(false);
+
+    PrintLine(surface, LeftMargin, FirstLineTop,
+              PairText("X ", view.MeasureX, "Y ", view.MeasureY));
+
+    if (view.MeasureW <= NoMeasure || view.MeasureH <= NoMeasure) {
+        return;
+    }
+    const std::string distance = PairText("W ", view.MeasureW, "H ", view.MeasureH);
+    if (const auto x = RightAlignedLeft(surface, distance, twipsPerPixelX)) {
+        PrintLine(surface, *x, FirstLineTop, distance);
+    }
+    const std::string angle =
+        "A " + FormatTwoDecimals(view.MeasureAngle, decimalSeparator) + DegreeSign;
+    if (const auto x = RightAlignedLeft(surface, angle, twipsPerPixelX)) {
+        PrintLine(surface, *x, AngleLineTop, angle);
+    }
+}
