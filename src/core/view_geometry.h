@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/twips.h"
+#include "platform/screen_capture.h"
+
+// The screen area a rendering shows, in twips. `left` keeps its fraction; `top`, `width` and
+// `height` are whole twips.
+struct ViewRectangle {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    float zoom = 1;  // the zoom the rectangle was worked out for
+    int stretchMode = StretchMode::ColorOnColor;
+};
+
+// A zoom that is not above 0 (the zoom factor before start-up has picked one) counts as 0.001.
+float EffectiveZoom(float zoom);
+
+// Averaging when reducing; exact pixel blocks at 100% and above.
+int StretchModeFor(float effectiveZoom);
+
+// The area that, scaled by the zoom, fills a view of scaleWidth x scaleHeight twips with the
+// focus point (screen pixels) in its middle. Nothing clamps it to the screen. Empty when the
+// focus point in twips does not fit a 32-bit integer.
+std::optional<ViewRectangle> ComputeViewRectangle(float scaleWidth, float scaleHeight,
+                                                  std::int32_t focusX, std::int32_t focusY,
+                                                  float zoom, TwipsPerPixel members);
+
+// The area in screen pixels, with the screen's own (unrounded) twips per pixel. Empty when a
+// factor is not above 0.
+std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, float twipsPerPixelX,
+                                       float twipsPerPixelY);
+
+// One side of a picture scaled to `percent` per cent.
+std::int32_t ScaledLength(float percent, std::int32_t length);
+
+// The common part of two rectangles; empty when they do not overlap.
+std::optional<PixelRect> Intersect(const PixelRect& a, const PixelRect& b);
+
+// Where `part` of a picture of width x height (both above 0) lands once the picture is scaled to
+// scaledWidth x scaledHeight: each edge is scaled and rounded on its own, so neighbouring parts
+// meet without a gap.
+PixelRect ScalePlacement(const PixelRect& part, std::int32_t width, std::int32_t height,
+                         std::int32_t scaledWidth, std::int32_t scaledHeight);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "doubles/recording_surface.h"
+#include "platform/form_window.h"
+
+// A main window without a screen: a fixed geometry, the last picture it was given, and a
+// recording surface.
+class FakeFormWindow : public FormWindow {
+  public:
+    float left = 0;
+    float top = 0;
+    float width = 1920;
+    float height = 1920;
+    float scaleWidth = 1920;
+    float scaleHeight = 1920;
+    float twipsPerPixelX = 15;
+    float twipsPerPixelY = 15;
+    std::unique_ptr<Picture> picture;
+    int pictureChanges = 0;
+    std::string caption;
+    bool shown = false;
+    bool timersStopped = false;
+    RecordingSurface surface;
+
+    float Left() const override { return left; }
+    float Top() const override { return top; }
+    float Width() const override { return width; }
+    float Height() const override { return height; }
+    void SetWidth(float twips) override { width = twips; }
+    void SetHeight(float twips) override { height = twips; }
+    void Move(float l, float t, float w, float h) override {
+        left = l;
+        top = t;
+        width = w;
+        height = h;
+    }
+    float ScaleWidth() const override { return scaleWidth; }
+    float ScaleHeight() const override { return scaleHeight; }
+    float ScreenTwipsPerPixelX() const override { return twipsPerPixelX; }
+    float ScreenTwipsPerPixelY() const override { return twipsPerPixelY; }
+    void SetPicture(std::unique_ptr<Picture> p) override {
+        picture = std::move(p);
+        ++pictureChanges;
+    }
+    DrawingSurface& Surface() override { return surface; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    void Show() override { shown = true; }
+    void StopTimers() override { timersStopped = true; }
+};
