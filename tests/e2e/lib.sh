@@ -7,6 +7,7 @@
 #   E2E_BIN              folder with zedez.exe and probe.exe
 #   E2E_TEMPLATE_PREFIX  a Wine prefix made once per run; each scenario works on a copy
 #   E2E_WORK             this scenario's scratch folder (screenshots are kept there on failure)
+# Optional: E2E_DISPLAY_FIRST, the first X display number to try (100 unless set).
 #
 # Settings seam: the magnifier reads its options at start-up from
 #   HKEY_CURRENT_USER\Software\Korvane-Software\Magnifier   (REG_SZ values)
@@ -45,7 +46,7 @@ wait_for() {
 
 _free_display() {
     local n
-    for n in $(seq 100 199); do
+    for n in $(seq "${E2E_DISPLAY_FIRST:-100}" "$((${E2E_DISPLAY_FIRST:-100} + 99))"); do
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
             echo "$n"
             return 0
