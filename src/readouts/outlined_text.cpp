@@ -23,10 +23,11 @@ std::optional<std::int32_t> Scaled(std::int32_t pixel, std::int32_t offset, std:
     return ToInt32(std::int64_t{*shifted} * unit);
 }
 
-bool PrintAt(DrawingSurface& target, std::int32_t x, std::int32_t y, std::int32_t px,
-             std::int32_t py, const std::string& text) {
-    const auto left = Scaled(x, 0, px);
-    const auto top = Scaled(y, 0, py);
+// Prints with the text's left top shifted by (dx, dy) pixels.
+bool PrintAt(DrawingSurface& target, std::int32_t x, std::int32_t y, std::int32_t dx,
+             std::int32_t dy, std::int32_t px, std::int32_t py, const std::string& text) {
+    const auto left = Scaled(x, dx, px);
+    const auto top = Scaled(y, dy, py);
     if (!left || !top) {
         return false;
     }
@@ -40,14 +41,9 @@ bool PrintOutline(DrawingSurface& target, std::int32_t x, std::int32_t y, std::i
                   std::int32_t py, const std::string& text, std::int32_t thickness) {
     for (std::int32_t i = -thickness; i <= thickness; ++i) {
         for (std::int32_t j = -thickness; j <= thickness; ++j) {
-            const auto left = Scaled(x, i, px);
-            const auto top = Scaled(y, j, py);
-            if (!left || !top) {
+            if (!PrintAt(target, x, y, i, j, px, py, text)) {
                 return false;
             }
-            target.SetCurrentX(static_cast<float>(*left));
-            target.SetCurrentY(static_cast<float>(*top));
-            target.Print(text);
         }
     }
     return true;
@@ -98,7 +94,7 @@ bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const
         return false;
     }
     target.SetForeColor(textColor);
-    if (!PrintAt(target, x, y, px, py, text)) {
+    if (!PrintAt(target, x, y, 0, 0, px, py, text)) {
         return false;
     }
     target.SetForeColor(savedColour);

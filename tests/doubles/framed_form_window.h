@@ -7,7 +7,7 @@
 // A window with a frame around its inner area that reports every size change at once, as the
 // toolkit does, so that a resize handler can run nested inside its own size change.
 class FramedFormWindow : public FakeFormWindow {
-public:
+  public:
     float frameWidth = 8 * 15;    // both sides together, twips
     float frameHeight = 31 * 15;  // title bar and borders
     std::function<void()> onResize;
@@ -29,7 +29,7 @@ public:
         Report();
     }
 
-private:
+  private:
     void Report() {
         scaleWidth = width - frameWidth;
         scaleHeight = height - frameHeight;

@@ -7,7 +7,7 @@
 
 // Settings held in a map keyed by "app/section/key".
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;
 
     void Set(const std::string& key, const std::string& text) {

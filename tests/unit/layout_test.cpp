@@ -7,7 +7,7 @@
 namespace {
 
 class LayoutTest : public ::testing::Test {
-protected:
+  protected:
     FramedFormWindow form;
     LineShape LA;
     TwipsPerPixel twips{15, 15};

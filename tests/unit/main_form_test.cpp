@@ -10,7 +10,7 @@
 namespace {
 
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     FramedFormWindow form;
     FakeInputDevices input;
     FakeScreenCapture screen;

@@ -198,20 +198,24 @@ RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
     return RECT{left, top, right, bottom};
 }
 
-void BackBufferSurface::FillBox(float x1, float y1, float x2, float y2, ColorValue colour) {
+void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorValue colour,
+                                 bool filled) {
     if (!dc_) {
         return;
     }
     UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour) & 0x00FFFFFF));
     const RECT box = BoxRect(x1, y1, x2, y2);
-    FillRect(dc_.get(), &box, brush.get());
+    if (filled) {
+        FillRect(dc_.get(), &box, brush.get());
+    } else {
+        FrameRect(dc_.get(), &box, brush.get());
+    }
+}
+
+void BackBufferSurface::FillBox(float x1, float y1, float x2, float y2, ColorValue colour) {
+    PaintBox(x1, y1, x2, y2, colour, true);
 }
 
 void BackBufferSurface::FrameBox(float x1, float y1, float x2, float y2, ColorValue colour) {
-    if (!dc_) {
-        return;
-    }
-    UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour) & 0x00FFFFFF));
-    const RECT box = BoxRect(x1, y1, x2, y2);
-    FrameRect(dc_.get(), &box, brush.get());
+    PaintBox(x1, y1, x2, y2, colour, false);
 }

@@ -58,6 +58,7 @@ class BackBufferSurface : public DrawingSurface {
     SIZE MeasureText(const std::string& text) const;
     HFONT Font() const;
     RECT BoxRect(float x1, float y1, float x2, float y2) const;
+    void PaintBox(float x1, float y1, float x2, float y2, ColorValue colour, bool filled);
 
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
