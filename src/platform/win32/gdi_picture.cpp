@@ -2,5 +2,6 @@
 
 #include <utility>
 
-GdiPicture::GdiPicture(UniqueBitmap bitmap, std::int32_t width, std::int32_t height)
-    : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
+GdiPicture::GdiPicture(UniqueBitmap bitmap, std::int32_t width, std::int32_t height,
+                       std::uint32_t* pixels)
+    : bitmap_(std::move(bitmap)), width_(width), height_(height), pixels_(pixels) {}

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/area_average.h"
 #include "core/view_geometry.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/gdi_picture.h"
@@ -34,7 +35,8 @@ void DrawCursor(HDC target, POINT origin) {
 
 // A 32-bit top-down DIB section rather than a device bitmap, so that scaling runs in GDI's own
 // pixel code on every system instead of in whatever the display driver offers.
-UniqueBitmap PixelBitmap(HDC reference, std::int32_t width, std::int32_t height) {
+UniqueBitmap PixelBitmap(HDC reference, std::int32_t width, std::int32_t height,
+                         std::uint32_t*& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -43,7 +45,24 @@ UniqueBitmap PixelBitmap(HDC reference, std::int32_t width, std::int32_t height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    return UniqueBitmap(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels = bitmap ? static_cast<std::uint32_t*>(bits) : nullptr;
+    return bitmap;
+}
+
+// Averages the source into its place in the target ourselves rather than trusting the system's
+// HALFTONE stretch, which not every implementation averages with.
+bool AverageInto(const GdiPicture& source, std::uint32_t* target, std::int32_t targetWidth,
+                 std::int32_t targetHeight, const PixelRect& place) {
+    if (source.Pixels() == nullptr || target == nullptr || place.left < 0 || place.top < 0 ||
+        place.left + place.width > targetWidth || place.top + place.height > targetHeight) {
+        return false;
+    }
+    GdiFlush();  // the pixels must hold what GDI drew before they are read
+    AverageScale({source.Pixels(), source.Width(), source.Height(), source.Width()},
+                 {target + static_cast<std::ptrdiff_t>(place.top) * targetWidth + place.left,
+                  place.width, place.height, targetWidth});
+    return true;
 }
 
 }  // namespace
@@ -67,7 +86,8 @@ std::unique_ptr<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& ar
     if (!screen) {
         return nullptr;
     }
-    UniqueBitmap pixels = PixelBitmap(screen.get(), part->width, part->height);
+    std::uint32_t* bits = nullptr;
+    UniqueBitmap pixels = PixelBitmap(screen.get(), part->width, part->height, bits);
     const UniqueMemoryDc memory(screen.get());
     if (!pixels || !memory) {
         return nullptr;
@@ -86,7 +106,7 @@ std::unique_ptr<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& ar
                               part->height};
     return std::make_unique<ScreenAreaPicture>(
         area.width, area.height, placement,
-        std::make_unique<GdiPicture>(std::move(pixels), part->width, part->height));
+        std::make_unique<GdiPicture>(std::move(pixels), part->width, part->height, bits));
 }
 
 std::unique_ptr<Picture> GdiScreenCapture::ScalePicture(const Picture& source, std::int32_t width,
@@ -110,7 +130,8 @@ std::unique_ptr<Picture> GdiScreenCapture::ScalePicture(const Picture& source, s
     if (!screen) {
         return nullptr;
     }
-    UniqueBitmap scaled = PixelBitmap(screen.get(), width, height);
+    std::uint32_t* scaledBits = nullptr;
+    UniqueBitmap scaled = PixelBitmap(screen.get(), width, height, scaledBits);
     const UniqueMemoryDc target(screen.get());
     if (!scaled || !target) {
         return nullptr;
@@ -123,7 +144,10 @@ std::unique_ptr<Picture> GdiScreenCapture::ScalePicture(const Picture& source, s
         }
         const PixelRect destination =
             ScalePlacement(placement, source.Width(), source.Height(), width, height);
-        if (pixels != nullptr && destination.width > 0 && destination.height > 0) {
+        const bool averaged = stretchMode == HALFTONE && pixels != nullptr &&
+                              destination.width > 0 && destination.height > 0 &&
+                              AverageInto(*pixels, scaledBits, width, height, destination);
+        if (!averaged && pixels != nullptr && destination.width > 0 && destination.height > 0) {
             const UniqueMemoryDc sourceDc(screen.get());
             if (!sourceDc) {
                 return nullptr;
@@ -142,5 +166,5 @@ std::unique_ptr<Picture> GdiScreenCapture::ScalePicture(const Picture& source, s
             }
         }
     }
-    return std::make_unique<GdiPicture>(std::move(scaled), width, height);
+    return std::make_unique<GdiPicture>(std::move(scaled), width, height, scaledBits);
 }

@@ -1,8 +1,6 @@
 # At 50% and 10% the view shows the screen reduced with averaged colours: a checkerboard of
 # single black and white pixels turns grey, solid cells keep their colour at the place the view
 # geometry gives, and what lies off the screen (at 10%) is black. The program keeps running.
-# Wine before 9 scales in HALFTONE mode without averaging (it keeps one of the pixels), so there
-# the checkerboard is only checked to stay colourless.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -33,17 +31,11 @@ grey() {
                 if (r - g > 8 || g - r > 8 || g - b > 8 || b - g > 8) exit 1 }'
 }
 
-# colourless HEX: black, white or a grey.
-colourless() { [ "${1:0:2}" = "${1:2:2}" ] && [ "${1:2:2}" = "${1:4:2}" ]; }
-
-wine_major=$(wine --version 2>/dev/null | sed -n 's/^wine-\([0-9]*\).*/\1/p')
-if [ "${wine_major:-0}" -ge 9 ]; then averaging=grey; else averaging=colourless; fi
-
 expect_grey_at() {
     local xy got
     xy=$(view_xy "$2" "$3")
     got=$(client_pixel "$1" $xy)
-    $averaging "$got" || fail "screen ($2, $3), view ($xy): $got is not the $averaging of black and white"
+    grey "$got" || fail "screen ($2, $3), view ($xy): $got is not the grey of black and white"
 }
 
 expect_cell_at() {
@@ -59,7 +51,6 @@ view_visible() {
     [ "$(client_pixel "$E2E_WORK/poll.png" "$@")" = "$(cell_colour 2 4)" ]
 }
 
-[ $averaging = grey ] || log "wine-$wine_major does not average in HALFTONE mode: grey not checked"
 for zoom in 50 10; do
     factor=$(awk -v z=$zoom 'BEGIN { print z / 100 }')
     view_settings Set.Zoom=$zoom Window.Left=740 Window.Top=480 Window.Width=260 Window.Height=260
