@@ -3,7 +3,8 @@
 //   probe rect    prints "outer L T R B", "client L T R B" (screen pixels) and "topmost 0|1"
 //   probe close   asks the window to close, as the system does when the user closes it
 //   probe size W H  resizes the window's outer frame to W x H pixels
-// Exit code 2 when the window is not there.
+//   probe caret   prints "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+// Exit code 2 when the window (or the caret) is not there.
 #include <windows.h>
 
 #include <cstdio>
@@ -32,12 +33,28 @@ int PrintRect(HWND window) {
     return 0;
 }
 
+int PrintCaret() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(0, &info) || info.hwndCaret == nullptr) {
+        std::fprintf(stderr, "no caret\n");
+        return 2;
+    }
+    POINT origin{info.rcCaret.left, info.rcCaret.top};
+    ClientToScreen(info.hwndCaret, &origin);
+    std::printf("caret %ld %ld %ld\n", origin.x, origin.y, info.rcCaret.bottom - info.rcCaret.top);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: probe rect|close|size W H\n");
         return 1;
+    }
+    if (std::strcmp(argv[1], "caret") == 0) {
+        return PrintCaret();
     }
     HWND window = FindMagnifier();
     if (window == nullptr) {
