@@ -39,12 +39,21 @@ expect_eq "$right" 0 "text pixels at the top right without a measurement"
 # sees it; the window is read again on every poll in case the press dragged it along.
 start_x=$((CLIENT_L + CLIENT_W / 2))
 start_y=$((CLIENT_T + CLIENT_H / 2))
+# The anchor is where a tick last saw the pointer move with no button held: wait until the
+# read-out at the top left has changed from the old pointer position before pressing.
+top_left_text() {
+    convert "$1" -crop "$((CLIENT_W / 2))x16+${CLIENT_L}+${CLIENT_T}" +repage txt:- | tail -n +2
+}
+before=$(top_left_text "$shot")
 move_pointer "$start_x" "$start_y"
-sleep 0.5
+read_out_moved() {
+    screenshot "$E2E_WORK/poll.png"
+    [ "$(top_left_text "$E2E_WORK/poll.png")" != "$before" ]
+}
+wait_for 20 "the read-out to show the new pointer position" read_out_moved
 xdotool mousedown 1
 for step in 1 2 3 4 5 6 7 8; do
     move_pointer $((start_x + 5 * step)) $((start_y + 4 * step))
-    sleep 0.1
 done
 top_right_has_two_lines() {
     screenshot "$shot"
