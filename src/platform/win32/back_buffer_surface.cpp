@@ -76,9 +76,8 @@ void BackBufferSurface::SetTwipsPerPixel(float x, float y) {
 }
 
 void BackBufferSurface::SetDpi(int dpi) {
-    if (dpi > 0 && dpi != dpi_) {
+    if (dpi > 0) {
         dpi_ = dpi;
-        font_.reset();
     }
 }
 
@@ -90,44 +89,41 @@ float BackBufferSurface::ScaleHeight() const {
 }
 
 void BackBufferSurface::SetFontName(const std::string& face) {
-    if (face != fontName_) {
-        fontName_ = face;
-        font_.reset();
-    }
+    fontName_ = face;
 }
-
 void BackBufferSurface::SetFontSize(float points) {
-    if (points != fontSize_) {
-        fontSize_ = points;
-        font_.reset();
-    }
+    fontSize_ = points;
 }
-
 void BackBufferSurface::SetFontBold(bool bold) {
-    if (bold != fontBold_) {
-        fontBold_ = bold;
-        font_.reset();
-    }
+    fontBold_ = bold;
 }
 
 HFONT BackBufferSurface::Font() const {
-    if (!font_ && dc_) {
-        LOGFONTW spec{};
-        spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
-        spec.lfWeight = fontBold_ ? FW_BOLD : FW_NORMAL;
-        spec.lfCharSet = DEFAULT_CHARSET;
-        spec.lfQuality = NONANTIALIASED_QUALITY;
-        const std::wstring face = Widen(fontName_);
-        if (FaceInstalled(dc_.get(), face)) {
-            face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-        } else {
-            // A face this system lacks (Wine has no "Terminal"): let the mapper pick a
-            // fixed-pitch face of the same size, which keeps columns of figures aligned.
-            spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-        }
-        font_.reset(CreateFontIndirectW(&spec));
+    // Every rendering switches between the read-outs' fonts, so each is made once and kept.
+    const FontKey key{fontName_, fontSize_, fontBold_, dpi_};
+    if (const auto found = fonts_.find(key); found != fonts_.end()) {
+        return found->second.get();
     }
-    return font_.get();
+    if (!dc_) {
+        return nullptr;
+    }
+    if (fonts_.size() >= MaxCachedFonts) {
+        fonts_.clear();  // none is selected outside a drawing call
+    }
+    LOGFONTW spec{};
+    spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
+    spec.lfWeight = fontBold_ ? FW_BOLD : FW_NORMAL;
+    spec.lfCharSet = DEFAULT_CHARSET;
+    spec.lfQuality = NONANTIALIASED_QUALITY;
+    const std::wstring face = Widen(fontName_);
+    if (FaceInstalled(dc_.get(), face)) {
+        face.copy(spec.lfFaceName, LF_FACESIZE - 1);
+    } else {
+        // A face this system lacks (Wine has no "Terminal"): let the mapper pick a
+        // fixed-pitch face of the same size, which keeps columns of figures aligned.
+        spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    }
+    return fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&spec))).first->second.get();
 }
 
 int BackBufferSurface::ToPixelsX(float twips) const {

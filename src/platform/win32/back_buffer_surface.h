@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "platform/drawing_surface.h"
 #include "platform/win32/gdi_handles.h"
@@ -77,5 +79,7 @@ class BackBufferSurface : public DrawingSurface {
     bool fontBold_ = false;
     float currentX_ = 0;
     float currentY_ = 0;
-    mutable UniqueFont font_;  // made when first needed after a font change
+    using FontKey = std::tuple<std::string, float, bool, int>;  // face, points, bold, dpi
+    static constexpr std::size_t MaxCachedFonts = 8;
+    mutable std::map<FontKey, UniqueFont> fonts_;
 };
