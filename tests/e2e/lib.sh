@@ -97,6 +97,15 @@ set_settings() {
     wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 || fail "could not import settings"
 }
 
+# view_settings KEY=VALUE...: the window at (600, 400), 300 x 300, following only the mouse,
+# auto refresh on, every overlay and the cursor off; the arguments override these.
+view_settings() {
+    set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
+        Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
+        Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
+        Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
+}
+
 # get_setting KEY: prints the stored text of a setting, or nothing.
 get_setting() {
     wine reg query 'HKCU\Software\Korvane-Software\Magnifier' /v "$1" 2>/dev/null |
@@ -139,16 +148,19 @@ close_magnifier() {
     [ "$code" -eq 0 ] || fail "the magnifier ended with exit code $code"
 }
 
-# show_image FILE: makes the image the X screen's background (tiled from the top-left corner).
-# Wine clears the background whenever its desktop process starts, so call this after
-# start_magnifier, while the program keeps Wine running. display(1) exits with 1 even when it
-# worked, so the screen itself is checked.
+# show_image FILE [X Y]: makes the image the X screen's background (tiled from the top-left
+# corner) and waits until the screen's pixel (X, Y), by default (0, 0), is the image's. Wine
+# clears the background whenever its desktop process starts, so show the image while Wine runs
+# (after start_magnifier, or right after set_settings). display(1) exits with 1 even when it
+# worked, hence the check of the screen.
 show_image() {
-    display -window root "$1" 2>/dev/null || true
-    local want
-    want=$(pixel "$1" 0 0)
-    screenshot "$E2E_WORK/background.png"
-    [ "$(pixel "$E2E_WORK/background.png" 0 0)" = "$want" ] || fail "could not show $1"
+    display -window root "$1" >/dev/null 2>&1 || true
+    wait_for 20 "$1 on the screen" _screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
+}
+
+_screen_pixel_is() {
+    screenshot "$E2E_WORK/root.png"
+    [ "$(pixel "$E2E_WORK/root.png" "$1" "$2")" = "$3" ]
 }
 
 move_pointer() { xdotool mousemove "$1" "$2"; }

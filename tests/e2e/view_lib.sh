@@ -28,67 +28,34 @@ function rhe(v,    f, d) {
 }
 '
 
-# make_fine_pattern FILE: the fine pattern over the whole screen.
-make_fine_pattern() {
+# _write_pattern FILE PIXEL: writes a screen-sized picture; PIXEL is awk code that sets r, g and
+# b for the pixel (x, y).
+_write_pattern() {
     awk -v W="$E2E_SCREEN_W" -v H="$E2E_SCREEN_H" "$VIEW_PATTERN_AWK"'
         BEGIN {
             printf "P3\n%d %d\n255\n", W, H
             for (y = 0; y < H; y++) {
                 line = ""
-                for (x = 0; x < W; x++) line = line fine_r(x) " " fine_g(y) " " fine_b(x, y) " "
+                for (x = 0; x < W; x++) { '"$2"'; line = line r " " g " " b " " }
                 print line
             }
         }' >"$E2E_WORK/pattern.ppm" || fail "could not write the pattern"
     convert "$E2E_WORK/pattern.ppm" "$1" || fail "could not convert the pattern"
 }
+
+# make_fine_pattern FILE: the fine pattern over the whole screen.
+make_fine_pattern() { _write_pattern "$1" 'r = fine_r(x); g = fine_g(y); b = fine_b(x, y)'; }
 
 # make_reduction_pattern FILE: left of x = 512 a checkerboard of single black and white pixels
 # (grey once averaged, pure black or white if pixels were just dropped); from x = 512 on, solid
 # 64 x 64 cells, cell (i, j) in cell_hex(i, j).
 make_reduction_pattern() {
-    awk -v W="$E2E_SCREEN_W" -v H="$E2E_SCREEN_H" "$VIEW_PATTERN_AWK"'
-        BEGIN {
-            printf "P3\n%d %d\n255\n", W, H
-            for (y = 0; y < H; y++) {
-                line = ""
-                for (x = 0; x < W; x++) {
-                    if (x < 512) {
-                        v = ((x + y) % 2) ? 255 : 0
-                        line = line v " " v " " v " "
-                    } else {
-                        i = int((x - 512) / 64); j = int(y / 64)
-                        line = line cell_r(i, j) " " cell_g(i, j) " " cell_b(i, j) " "
-                    }
-                }
-                print line
-            }
-        }' >"$E2E_WORK/pattern.ppm" || fail "could not write the pattern"
-    convert "$E2E_WORK/pattern.ppm" "$1" || fail "could not convert the pattern"
+    _write_pattern "$1" 'if (x < 512) { r = g = b = ((x + y) % 2) ? 255 : 0 }
+        else { i = int((x - 512) / 64); j = int(y / 64); r = cell_r(i, j); g = cell_g(i, j); b = cell_b(i, j) }'
 }
 
 fine_colour() { awk -v x="$1" -v y="$2" "$VIEW_PATTERN_AWK"'BEGIN { print fine_hex(x, y) }'; }
 cell_colour() { awk -v i="$1" -v j="$2" "$VIEW_PATTERN_AWK"'BEGIN { print cell_hex(i, j) }'; }
-
-_root_pixel_is() {
-    screenshot "$E2E_WORK/root.png"
-    [ "$(pixel "$E2E_WORK/root.png" "$2" "$3")" = "$1" ]
-}
-
-# show_screen FILE X Y RRGGBB: shows the picture on the X screen and waits until the pixel
-# (X, Y) has the expected colour (`display -window root` reports failure even when it worked).
-show_screen() {
-    display -window root "$1" >/dev/null 2>&1 || true
-    wait_for 20 "the test picture on the screen" _root_pixel_is "$4" "$2" "$3"
-}
-
-# view_settings KEY=VALUE...: the window at (600, 400), 300 x 300, following only the mouse,
-# auto refresh on, every overlay and the cursor off; arguments override.
-view_settings() {
-    set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
-        Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
-        Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
-        Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
-}
 
 # view_geometry ZOOM FX FY: from the client size, sets VIEW_L VIEW_T VIEW_W VIEW_H (the captured
 # screen rectangle in pixels) and PIC_W PIC_H (the size of the scaled picture). Twips: the

@@ -2,11 +2,11 @@
 # that the caret's point (its left edge, at the middle of its height) is the view's centre.
 # At 100% the view is then exactly the screen around that point.
 . "$(dirname "$0")/../lib.sh"
+. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
-set_settings Set.FollowMouse=0 Set.FollowText=1 Set.Zoom=100 Set.ShowLines=0 \
-    Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
-    Set.ShowColorsCMYK=0 Window.Left=700 Window.Top=520 Window.Width=300 Window.Height=220
+view_settings Set.FollowMouse=0 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \
+    Window.Width=300 Window.Height=220
 start_magnifier
 
 wine notepad >/dev/null 2>&1 &
@@ -17,8 +17,7 @@ caret_point() {
     line=$(probe caret) || return 1
     read -r _ cx ctop cheight <<<"$line"
     FX=$cx
-    FY=$(awk -v t="$ctop" -v h="$cheight" 'BEGIN { m = t + h / 2; f = int(m)
-        if (m - f > 0.5 || (m - f == 0.5 && f % 2 == 1)) f++; print f }')
+    FY=$(awk -v t="$ctop" -v h="$cheight" "$VIEW_ROUND_AWK"'BEGIN { print rhe(t + h / 2) }')
 }
 wait_for 30 "Notepad's caret" caret_point
 START_X=$FX
@@ -31,13 +30,7 @@ done
 wait_for 10 "the caret to move along the typed text" caret_moved_on
 log "caret point ($FX, $FY), client ${CLIENT_W}x${CLIENT_H}"
 
-# The view's top-left corner: at 15 twips a pixel and 100%, left = FX * 15 - W * 15 / 2 twips,
-# top = the same for y but rounded to whole twips first; both then to pixels, halves to even.
-half_even() { awk -v v="$1" 'BEGIN { f = int(v); if (v < 0 && f != v) f--
-    if (v - f > 0.5 || (v - f == 0.5 && f % 2 != 0)) f++; print f }'; }
-VIEW_L=$(half_even "$(awk -v x="$FX" -v w="$CLIENT_W" 'BEGIN { print (x * 15 - w * 15 / 2) / 15 }')")
-TOP_TWIPS=$(half_even "$(awk -v y="$FY" -v h="$CLIENT_H" 'BEGIN { print y * 15 - h * 15 / 2 }')")
-VIEW_T=$(half_even "$(awk -v t="$TOP_TWIPS" 'BEGIN { print t / 15 }')")
+view_geometry 1 "$FX" "$FY"
 
 # The typed text left of the caret (the blinking caret itself is left out), in the view and on
 # the screen, must be the same pixels.

@@ -8,7 +8,7 @@ make_fine_pattern "$E2E_WORK/pattern.png"
 
 for lines in 0 1; do
     view_settings Set.Zoom=400 Set.ShowLines=$lines
-    show_screen "$E2E_WORK/pattern.png" 200 150 "$(fine_colour 200 150)"
+    show_image "$E2E_WORK/pattern.png" 200 150
     start_magnifier
     move_pointer 200 150
     # A block away from the lines (the focus block lies under them).

@@ -30,7 +30,7 @@ cursor_shown() {
 
 for show in 1 0; do
     view_settings Set.Zoom=100 Set.ShowCursor=$show
-    show_screen "$E2E_WORK/pattern.png" 200 150 "$(fine_colour 200 150)"
+    show_image "$E2E_WORK/pattern.png" 200 150
     start_magnifier
     move_pointer 200 150
     wait_for 20 "the view of the pattern" focus_block_shows 1 200 150

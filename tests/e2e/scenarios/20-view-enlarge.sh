@@ -11,7 +11,7 @@ for zoom in 200 400; do
     factor=$((zoom / 100))
     view_settings Set.Zoom=$zoom
     # After the settings: Wine's first start in a prefix clears the X screen.
-    show_screen "$E2E_WORK/pattern.png" 200 150 "$(fine_colour 200 150)"
+    show_image "$E2E_WORK/pattern.png" 200 150
     start_magnifier
     move_pointer 200 150  # only now: Wine puts the pointer back where it had it when it starts
     log "zoom $zoom%: client ${CLIENT_W}x${CLIENT_H}"

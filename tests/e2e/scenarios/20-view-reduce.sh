@@ -54,7 +54,7 @@ view_visible() {
 for zoom in 50 10; do
     factor=$(awk -v z=$zoom 'BEGIN { print z / 100 }')
     view_settings Set.Zoom=$zoom Window.Left=740 Window.Top=480 Window.Width=260 Window.Height=260
-    show_screen "$E2E_WORK/pattern.png" 700 300 "$(cell_colour 2 4)"
+    show_image "$E2E_WORK/pattern.png" 700 300
     start_magnifier
     move_pointer $FX $FY
     view_geometry "$factor" $FX $FY

@@ -9,13 +9,10 @@ TEXT=EFEFEF     # RGB(239, 239, 239)
 OUTLINE=5F5F5F  # RGB(95, 95, 95)
 convert -size "${E2E_SCREEN_W}x${E2E_SCREEN_H}" "xc:#$SURROUND" "$E2E_WORK/screen.png" ||
     fail "could not make the image"
-set_settings Window.Left=40 Window.Top=40 Window.Width=260 Window.Height=200 Set.Zoom=400 \
-    Set.AutoRefresh=1 Set.FollowMouse=1 Set.FollowText=0 Set.ShowCursor=0 Set.ShowLines=0 \
-    Set.ShowCoordinates=1 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
-    Set.ShowColorsCMYK=0
+view_settings Window.Left=40 Window.Top=40 Window.Width=260 Window.Height=200 Set.Zoom=400 \
+    Set.ShowCoordinates=1
 start_magnifier
-# display(1) sets the root window's background but exits with 1 even when it worked.
-display -window root "$E2E_WORK/screen.png" || true
+show_image "$E2E_WORK/screen.png"
 move_pointer 600 400
 
 # count_colour FILE COLOUR X Y W H: how many pixels of that colour the client rectangle holds.
