@@ -185,27 +185,6 @@ TEST_F(RefreshTickTest, MeasuringExample) {
     EXPECT_GT(LA.Y1, Reach / 2);
 }
 
-TEST_F(RefreshTickTest, StraightMeasurements) {
-    options.SetChecked(Item::FollowText, false);
-    struct Case {
-        std::int32_t x, y;
-        float angle;
-    } const cases[] = {{100, 50, 0}, {150, 100, 90}, {100, 150, 180}, {50, 100, 270}};
-    for (const Case& c : cases) {
-        input.buttons = 0;
-        MoveTo(100, 100);
-        Tick();
-        MoveTo(101, 100);  // released elsewhere first so the next press is a change
-        Tick();
-        MoveTo(100, 100);
-        Tick();
-        input.buttons = MouseButton::Right;
-        MoveTo(c.x, c.y);
-        Tick();
-        EXPECT_FLOAT_EQ(view.MeasureAngle, c.angle) << c.x << "," << c.y;
-    }
-}
-
 TEST_F(RefreshTickTest, MiddleButtonOrAChordFreezesTheMeasurement) {
     options.SetChecked(Item::FollowText, false);
     MoveTo(100, 100);
