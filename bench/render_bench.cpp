@@ -45,6 +45,10 @@ class BenchWindow : public FormWindow {
     void SetCaption(const std::string&) override {}
     void Show() override {}
     void StopTimers() override {}
+    void PlaceWindow(std::int32_t, std::int32_t, std::int32_t, std::int32_t, bool) override {}
+    void DragWindow() override {}
+    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
+    void Unload() override {}
 
     const Picture* Shown() const { return picture_.get(); }
     long Pictures() const { return pictures_; }

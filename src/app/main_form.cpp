@@ -2,46 +2,76 @@
 
 #include <utility>
 
+#include "app/language.h"
 #include "app/settings.h"
+#include "app/version_text.h"
+#include "core/menu_entries.h"
 #include "core/rounding.h"
 #include "core/view_renderer.h"
 #include "core/zoom_selection.h"
 #include "readouts/centre_cross.h"
 #include "readouts/colour_readout.h"
 #include "readouts/coordinate_readout.h"
+#include "window/about.h"
+#include "window/autorun.h"
+#include "window/foreground.h"
+#include "window/input.h"
 #include "window/layout.h"
 
-MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen,
-                   SettingsStore& settings, std::string decimalSeparator)
+MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
+                   Environment& environment, PopupMenu& menu, std::string decimalSeparator)
     : form_(form),
       input_(input),
       screen_(screen),
-      settings_(settings),
+      registry_(registry),
+      environment_(environment),
+      menu_(menu),
       decimalSeparator_(std::move(decimalSeparator)) {}
 
-void MainForm::Load() {
-    Twips_.x = RoundToInt32(form_.ScreenTwipsPerPixelX());
-    Twips_.y = RoundToInt32(form_.ScreenTwipsPerPixelY());
-    if (Twips_.x <= 0 || Twips_.y <= 0) {
-        Twips_ = TwipsPerPixel{};  // a screen that reports nothing usable: assume 96 dpi
+bool MainForm::Load() {
+    TakeTwipsPerPixel();
+    AppTitle_ = AppTitleEnglish;
+    VersionText_ = GetVersionText();
+    ApplyLanguage();  // so that a refusal already speaks the user's language
+    if (!environment_.IsWinNT()) {
+        form_.ShowMessage(RefusalText, " " + AppTitle_ + " - ERROR!", MessageStyle::Refusal);
+        return false;
     }
-    form_.SetCaption(AppTitleText);
 
-    const StoredWindowRect rect = ReadWindowRect(settings_);
+    const StoredWindowRect rect = ReadWindowRect(registry_);
     form_.Move(static_cast<float>(rect.left * Twips_.x), static_cast<float>(rect.top * Twips_.y),
                static_cast<float>(rect.width * Twips_.x),
                static_cast<float>(rect.height * Twips_.y));
-    ReadFlags(settings_, Mnu);
-
+    ReadFlags(registry_, Mnu);
+    if (IsAutorunRegistered(registry_, environment_)) {
+        Mnu.SetChecked(Item::Autorun, true);
+    }
     SelectZoom(0);
-    SelectZoom(ReadZoom(settings_));
+    SelectZoom(ReadZoom(registry_));
     Form_Resize();
+    ApplyLanguage();
 
     DrawingSurface& surface = form_.Surface();
     surface.SetFontName("Tahoma");
     surface.SetFontSize(7);
     surface.SetFontBold(true);
+    form_.SetCaption(AppTitle_);
     form_.Show();
+    ::SetOnTop(form_, Mnu.IsOptionChecked(Item::OnTop));
+    return true;
+}
+
+void MainForm::TakeTwipsPerPixel() {
+    Twips_.x = RoundToInt32(form_.ScreenTwipsPerPixelX());
+    Twips_.y = RoundToInt32(form_.ScreenTwipsPerPixelY());
+    if (Twips_.x <= 0 || Twips_.y <= 0) {
+        Twips_ = TwipsPerPixel{};  // a screen that reports nothing usable: assume 96 dpi
+    }
+    twipsKnown_ = true;
+}
+
+void MainForm::ApplyLanguage() {
+    ::ApplyLanguage(Lng(registry_), Mnu, AppTitle_, Timer2IntervalMs);
 }
 
 void MainForm::OnTimer1() {
@@ -55,11 +85,64 @@ void MainForm::OnTimer2() {
 }
 
 void MainForm::OnResize() {
+    if (twipsKnown_) {
+        Form_Resize();
+    }
+}
+
+void MainForm::OnScaleChanged() {
+    TakeTwipsPerPixel();
     Form_Resize();
+    RefreshTick(ZoomFactor_, true);
+}
+
+void MainForm::OnMouseDown(int button, int shift) {
+    switch (MouseDownAction(button, shift)) {
+        case InputAction::DragWindow:
+            form_.DragWindow();
+            break;
+        case InputAction::MenuAtPointer:
+            ShowMenu(input_.GetCursorPos(), MenuAlignment::LeftAtPoint);
+            break;
+        default:
+            break;
+    }
+}
+
+void MainForm::OnKeyDown(int key, int shift) {
+    switch (KeyDownAction(key, shift)) {
+        case InputAction::MenuFromKeyboard:
+            // Centred on the window's outer top-left corner on the screen.
+            ShowMenu({RoundToInt32(static_cast<double>(form_.Left()) / Twips_.x),
+                      RoundToInt32(static_cast<double>(form_.Top()) / Twips_.y)},
+                     MenuAlignment::CentredOnPoint);
+            break;
+        case InputAction::Unload:
+            form_.Unload();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainForm::ShowMenu(ScreenPoint at, MenuAlignment alignment) {
+    const std::int16_t picked = menu_.Track(MenuEntriesOf(Mnu), at.x, at.y, alignment);
+    if (picked != 0) {
+        Mnu_Click(picked);
+    }
+}
+
+void MainForm::Mnu_Click(std::int16_t index) {
+    ::Mnu_Click(*this, index);
 }
 
 void MainForm::OnUnload() {
     form_.StopTimers();
+    const StoredWindowRect rect{static_cast<double>(form_.Left()) / Twips_.x,
+                                static_cast<double>(form_.Top()) / Twips_.y,
+                                static_cast<double>(form_.Width()) / Twips_.x,
+                                static_cast<double>(form_.Height()) / Twips_.y};
+    WriteSettings(registry_, rect, FindCheckedZoom(Mnu, ZoomFactor_), Mnu);
 }
 
 void MainForm::SelectZoom(std::int16_t zoom) {
@@ -93,4 +176,29 @@ void MainForm::DrawCoordinates() {
 
 void MainForm::DrawColorValues() {
     ::DrawColorValues(form_.Surface(), Mnu, View_.PointerColor, Twips_);
+}
+
+void MainForm::ForceRefresh() {
+    RefreshTick(ZoomFactor_, true);
+}
+
+void MainForm::ShowMeasuringLine(bool visible) {
+    LA.Visible = visible;
+}
+
+void MainForm::SetOnTop(bool onTop) {
+    ::SetOnTop(form_, onTop);
+}
+
+void MainForm::SetAutorun(bool on) {
+    ::SetAutorun(registry_, environment_, on);
+}
+
+void MainForm::ShowAbout() {
+    form_.ShowMessage(AboutText(AppTitle_, VersionText_, BuildDate),
+                      AboutTitle(Mnu.Caption(Item::About)), MessageStyle::About);
+}
+
+void MainForm::Unload() {
+    form_.Unload();
 }

@@ -2,7 +2,7 @@
 
 #include <cctype>
 #include <charconv>
-#include <limits>
+#include <iterator>
 
 #include "core/rounding.h"
 
@@ -113,11 +113,30 @@ double DecodeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string ReadSetting(SettingsStore& store, const std::string& key, const std::string& fallback) {
-    return store.Read(SettingsApp, SettingsSection, key).value_or(fallback);
+namespace {
+
+std::string StoreKey() {
+    return std::string("Software\\") + SettingsApp + "\\" + SettingsSection;
 }
 
-StoredWindowRect ReadWindowRect(SettingsStore& store) {
+void WriteSetting(Registry& store, const std::string& key, const std::string& text) {
+    store.WriteString(Hive::CurrentUser, StoreKey(), key, text);  // a failed write is not reported
+}
+
+}  // namespace
+
+std::string SettingText(double value) {
+    char digits[32];
+    const auto written =
+        std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, 15);
+    return std::string(digits, written.ptr);
+}
+
+std::string ReadSetting(Registry& store, const std::string& key, const std::string& fallback) {
+    return RegReadString(store, Hive::CurrentUser, StoreKey(), key, fallback);
+}
+
+StoredWindowRect ReadWindowRect(Registry& store) {
     StoredWindowRect rect;
     rect.left = DecodeNumber(ReadSetting(store, "Window.Left", "32"));
     rect.top = DecodeNumber(ReadSetting(store, "Window.Top", "32"));
@@ -126,18 +145,29 @@ StoredWindowRect ReadWindowRect(SettingsStore& store) {
     return rect;
 }
 
-void ReadFlags(SettingsStore& store, OptionTable& options) {
+void ReadFlags(Registry& store, OptionTable& options) {
     for (const FlagSetting& flag : FlagSettings) {
         options.SetChecked(flag.item,
                            DecodeNumber(ReadSetting(store, flag.key, flag.defaultText)) == 1);
     }
 }
 
-std::int16_t ReadZoom(SettingsStore& store) {
+std::int16_t ReadZoom(Registry& store) {
     const double rounded = RoundHalfEven(DecodeNumber(ReadSetting(store, "Set.Zoom", "200")));
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
-          rounded <= std::numeric_limits<std::int16_t>::max())) {
-        return 0;
+    if (!(rounded >= Item::FirstZoom && rounded <= Item::LastZoom)) {
+        return DefaultZoom;
     }
     return static_cast<std::int16_t>(rounded);
+}
+
+void WriteSettings(Registry& store, const StoredWindowRect& rect, std::int16_t zoom,
+                   const OptionTable& options) {
+    WriteSetting(store, "Window.Top", SettingText(rect.top));
+    WriteSetting(store, "Window.Left", SettingText(rect.left));
+    WriteSetting(store, "Window.Width", SettingText(rect.width));
+    WriteSetting(store, "Window.Height", SettingText(rect.height));
+    WriteSetting(store, "Set.Zoom", std::to_string(zoom));
+    for (const FlagSetting& flag : FlagSettings) {
+        WriteSetting(store, flag.key, options.IsOptionChecked(flag.item) ? "1" : "0");
+    }
 }

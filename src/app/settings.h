@@ -6,12 +6,16 @@
 #include <string_view>
 
 #include "core/option_table.h"
-#include "platform/settings_store.h"
+#include "platform/registry.h"
 
-// Where the settings live: (application, section) of the per-user store. These names, and the
-// keys below, are what every installation has stored; they never change.
+// Where the settings live: (application, section) of the per-user store, which is the key
+// HKEY_CURRENT_USER\Software\<application>\<section>. These names, and the keys below, are what
+// every installation has stored; they never change.
 inline constexpr const char* SettingsApp = "Korvane-Software";
 inline constexpr const char* SettingsSection = "Magnifier";
+
+// The zoom of a first run, and of a stored zoom that selects no view at all.
+inline constexpr std::int16_t DefaultZoom = 200;
 
 struct FlagSetting {
     const char* key;
@@ -48,9 +52,19 @@ struct StoredWindowRect {
 // and a text without such a prefix is 0.
 double DecodeNumber(std::string_view text);
 
-std::string ReadSetting(SettingsStore& store, const std::string& key, const std::string& fallback);
-StoredWindowRect ReadWindowRect(SettingsStore& store);
+// A number as it is stored: whole numbers without a fraction ("32"), others with up to 15
+// significant digits and always "." as the separator, which is all the reader accepts.
+std::string SettingText(double value);
+
+std::string ReadSetting(Registry& store, const std::string& key, const std::string& fallback);
+StoredWindowRect ReadWindowRect(Registry& store);
 // Each flag item is checked exactly when its stored number equals 1.
-void ReadFlags(SettingsStore& store, OptionTable& options);
-// The stored zoom index, rounded halves-to-even; 0 when it is no number or does not fit.
-std::int16_t ReadZoom(SettingsStore& store);
+void ReadFlags(Registry& store, OptionTable& options);
+// The stored zoom index, rounded halves-to-even. A value that does not round into 1..1999 (no
+// number, 0, negative, too large) gives DefaultZoom: it would leave a view of almost nothing.
+std::int16_t ReadZoom(Registry& store);
+
+// Writes all sixteen keys, changed or not: the rectangle (top, left, width, height), the zoom
+// index (0 when none is checked), then the flags as "1" or "0".
+void WriteSettings(Registry& store, const StoredWindowRect& rect, std::int16_t zoom,
+                   const OptionTable& options);

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/drawing_surface.h"
 #include "platform/picture.h"
+
+// The two kinds of message box the program shows.
+enum class MessageStyle {
+    Refusal,  // error icon, OK
+    About,    // question icon, OK, brought to the foreground
+};
 
 // The main window as the toolkit presents it: outer geometry in twips (frame included), an inner
 // area measured in twips, a background picture shown at its top-left at its own size, and the
@@ -24,7 +32,9 @@ class FormWindow {
     virtual float ScaleWidth() const = 0;
     virtual float ScaleHeight() const = 0;
 
-    // The screen's twips per pixel where the window is, unrounded (15 at 96 dpi).
+    // Twips per screen pixel of the monitor the window is on: the whole number nearest to
+    // 1440 / DPI, halves to even (15 at 96 dpi, 8 at 192), the same across and down. Every
+    // conversion between the window's twips and pixels uses it.
     virtual float ScreenTwipsPerPixelX() const = 0;
     virtual float ScreenTwipsPerPixelY() const = 0;
 
@@ -34,5 +44,17 @@ class FormWindow {
 
     virtual void SetCaption(const std::string& text) = 0;
     virtual void Show() = 0;
+    // Sets the outer rectangle in screen pixels, shows the window, activates it and puts it in
+    // or out of the topmost band.
+    virtual void PlaceWindow(std::int32_t left, std::int32_t top, std::int32_t width,
+                             std::int32_t height, bool topmost) = 0;
+    // Hands the window to the system's move loop, as if its title bar had been pressed; returns
+    // when the button is released.
+    virtual void DragWindow() = 0;
+    // Modal to the window; returns when the user has closed it.
+    virtual void ShowMessage(const std::string& text, const std::string& title,
+                             MessageStyle style) = 0;
     virtual void StopTimers() = 0;
+    // Closes the window the way the system does: unload, then destroy.
+    virtual void Unload() = 0;
 };

@@ -2,14 +2,26 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "doubles/recording_surface.h"
+#include "platform/form_events.h"
 #include "platform/form_window.h"
 
-// A main window without a screen: a fixed geometry, the last picture it was given, and a
-// recording surface.
+// A main window without a screen: a fixed geometry, the last picture it was given, a recording
+// surface, and a log of what the program asked of the window.
 class FakeFormWindow : public FormWindow {
   public:
+    struct Placement {
+        std::int32_t left, top, width, height;
+        bool topmost;
+        bool operator==(const Placement&) const = default;
+    };
+    struct Message {
+        std::string text, title;
+        MessageStyle style;
+    };
+
     float left = 0;
     float top = 0;
     float width = 1920;
@@ -23,6 +35,10 @@ class FakeFormWindow : public FormWindow {
     std::string caption;
     bool shown = false;
     bool timersStopped = false;
+    int drags = 0;
+    std::vector<Placement> placements;
+    std::vector<Message> messages;
+    FormEvents* events = nullptr;  // Unload reports to it, as closing the window does
     RecordingSurface surface;
 
     float Left() const override { return left; }
@@ -48,5 +64,19 @@ class FakeFormWindow : public FormWindow {
     DrawingSurface& Surface() override { return surface; }
     void SetCaption(const std::string& text) override { caption = text; }
     void Show() override { shown = true; }
+    void PlaceWindow(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h,
+                     bool topmost) override {
+        placements.push_back({l, t, w, h, topmost});
+    }
+    void DragWindow() override { ++drags; }
+    void ShowMessage(const std::string& text, const std::string& title,
+                     MessageStyle style) override {
+        messages.push_back({text, title, style});
+    }
     void StopTimers() override { timersStopped = true; }
+    void Unload() override {
+        if (events != nullptr) {
+            events->OnUnload();
+        }
+    }
 };

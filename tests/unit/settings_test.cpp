@@ -4,29 +4,56 @@
 
 #include <set>
 
-#include "doubles/memory_settings_store.h"
+#include "doubles/fake_system.h"
+#include "window/autorun.h"
 
 namespace {
 
 TEST(DecodeNumber, ReadsTheLongestNumberPrefixIgnoringBlanks) {
     struct Case {
-        const char* text;
+        std::string text;
         double value;
     } const cases[] = {
-        {"1", 1},       {"1.0", 1},     {"01", 1},        {" 1", 1},          {"1 2", 12},
-        {"\t-1\n", -1}, {"+7", 7},      {"150.5", 150.5}, {".5", 0.5},        {"5.", 5},
-        {"1e2", 100},   {"1E+2x", 100}, {"2.5D1", 25},    {"1e", 1},          {"12abc", 12},
-        {"word", 0},    {"", 0},        {"-", 0},         {".", 0},           {"1,5", 1},
-        {"&H10", 16},   {"&hff", 255},  {"&HFFFF", -1},   {"&H10000", 65536}, {"&O17", 15},
+        {"1", 1},
+        {"1.0", 1},
+        {"01", 1},
+        {" 1", 1},
+        {"1 2", 12},
+        {"\t-1\n", -1},
+        {"+7", 7},
+        {"150.5", 150.5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e2", 100},
+        {"1E+2x", 100},
+        {"2.5D1", 25},
+        {"1e", 1},
+        {"12abc", 12},
+        {"word", 0},
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"1,5", 1},
+        {"&H10", 16},
+        {"&hff", 255},
+        {"&HFFFF", -1},
+        {"&H10000", 65536},
+        {"&O17", 15},
         {"&X1", 0},
+        {"&HC8", 200},
+        {"1e309", 0},
+        {"-5", -5},
+        {"&H", 0},
+        {"99999999999", 99999999999.0},
+        {"7" + std::string(99999, ' '), 7},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DecodeNumber(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(DecodeNumber(c.text), c.value) << '"' << c.text.substr(0, 20) << '"';
     }
 }
 
 TEST(Settings, AnEmptyStoreGivesTheFirstRunDefaults) {
-    MemorySettingsStore store;
+    FakeRegistry store;
     OptionTable options;
     ReadFlags(store, options);
     std::set<int> checked;
@@ -37,10 +64,8 @@ TEST(Settings, AnEmptyStoreGivesTheFirstRunDefaults) {
     }
     EXPECT_EQ(checked, (std::set<int>{7010, 7020, 7030, 7035, 7040, 7050, 7060, 7065, 8010}));
     const StoredWindowRect rect = ReadWindowRect(store);
-    EXPECT_EQ(rect.left, 32);
-    EXPECT_EQ(rect.top, 32);
-    EXPECT_EQ(rect.width, 128);
-    EXPECT_EQ(rect.height, 128);
+    EXPECT_EQ((std::vector<double>{rect.left, rect.top, rect.width, rect.height}),
+              (std::vector<double>{32, 32, 128, 128}));
     EXPECT_EQ(ReadZoom(store), 200);
 }
 
@@ -51,44 +76,118 @@ TEST(Settings, AFlagIsOnExactlyWhenItsNumberIsOne) {
     } const cases[] = {{"1", true},  {"1.0", true},  {"01", true}, {" 1", true}, {"-1", false},
                        {"2", false}, {"yes", false}, {"", false},  {"0", false}};
     for (const Case& c : cases) {
-        MemorySettingsStore store;
-        store.Set("Set.ShowLines", c.stored);
+        FakeRegistry store;
+        store.SetSetting("Set.ShowLines", c.stored);
         OptionTable options;
         ReadFlags(store, options);
         EXPECT_EQ(options.IsOptionChecked(Item::ShowLines), c.checked) << '"' << c.stored << '"';
     }
 }
 
-TEST(Settings, TheStoredZoomIsRoundedHalvesToEven) {
+TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
     struct Case {
         const char* stored;
         std::int16_t zoom;
-    } const cases[] = {{"150.5", 150}, {"250.5", 250}, {"200.7", 201}, {"word", 0},
-                       {"400", 400},   {"-3", -3},     {"40000", 0},   {"1e300", 0}};
+    } const cases[] = {{"150.5", 150}, {"250.5", 250}, {"200.7", 201}, {"400", 400},  {"1", 1},
+                       {"1999", 1999}, {"&HC8", 200},  {"0.4", 200},   {"word", 200}, {"0", 200},
+                       {"-3", 200},    {"2000", 200},  {"40000", 200}, {"1e300", 200}};
     for (const Case& c : cases) {
-        MemorySettingsStore store;
-        store.Set("Set.Zoom", c.stored);
+        FakeRegistry store;
+        store.SetSetting("Set.Zoom", c.stored);
         EXPECT_EQ(ReadZoom(store), c.zoom) << '"' << c.stored << '"';
     }
 }
 
-TEST(Settings, KeysKeepTheirStoredNames) {
-    MemorySettingsStore store;
-    store.values["Korvane-Software/Magnifier/Window.Left"] = "100";
-    store.values["Korvane-Software/Magnifier/Window.Top"] = "50";
-    store.values["Korvane-Software/Magnifier/Window.Width"] = "300";
-    store.values["Korvane-Software/Magnifier/Window.Height"] = "200.5";
-    store.values["Korvane-Software/Magnifier/Set.ShowColorsCMYK"] = "1";
-    store.values["Korvane-Software/Magnifier/Window.OnTop"] = "0";
-    const StoredWindowRect rect = ReadWindowRect(store);
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.top, 50);
-    EXPECT_EQ(rect.width, 300);
-    EXPECT_EQ(rect.height, 200.5);
+TEST(Settings, WrittenInOrderAndInCanonicalForm) {
+    EXPECT_EQ(SettingText(32), "32");
+    EXPECT_EQ(SettingText(150.5), "150.5");
+    EXPECT_EQ(SettingText(-7), "-7");
+    EXPECT_EQ(SettingText(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(DecodeNumber(SettingText(1.0 / 3)), 0.333333333333333);
+
+    FakeRegistry store;
     OptionTable options;
-    ReadFlags(store, options);
-    EXPECT_TRUE(options.IsOptionChecked(Item::ShowColorsCMYK));
-    EXPECT_FALSE(options.IsOptionChecked(Item::OnTop));
+    options.SetChecked(Item::ShowColorsCMY, true);
+    options.SetChecked(Item::OnTop, false);
+    WriteSettings(store, {100, 50, 300, 200.5}, 400, options);
+    EXPECT_EQ(store.writes,
+              (std::vector<std::string>{
+                  "Window.Top=50", "Window.Left=100", "Window.Width=300", "Window.Height=200.5",
+                  "Set.Zoom=400", "Set.AutoRefresh=1", "Set.FollowMouse=1", "Set.FollowText=1",
+                  "Set.ShowCursor=1", "Set.ShowLines=1", "Set.ShowCoordinates=0",
+                  "Set.ShowColorsHex=0", "Set.ShowColorsDec=0", "Set.ShowColorsCMY=1",
+                  "Set.ShowColorsCMYK=0", "Window.OnTop=0"}));
+    // What was written reads back as it was.
+    EXPECT_EQ(ReadWindowRect(store).height, 200.5);
+    OptionTable reread;
+    ReadFlags(store, reread);
+    EXPECT_TRUE(reread.IsOptionChecked(Item::ShowColorsCMY));
+    EXPECT_FALSE(reread.IsOptionChecked(Item::OnTop));
+    EXPECT_EQ(ReadZoom(store), 400);
+}
+
+TEST(Autorun, TheEntryNamesAnExistingNonEmptyFile) {
+    const std::string name = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
+    struct Case {
+        const char* stored;  // nullptr: no entry
+        bool checked;
+    } const cases[] = {
+        {"\"C:\\Tools\\zedez.exe\"", true},
+        {"C:\\Tools\\zedez.exe", true},
+        {"\"C:\\Other\\zedez.exe\"", true},
+        {"\"C:\\Tools\\zedez.exe\" /min", false},
+        {"\"C:\\Tools\\empty.exe\"", false},
+        {"\"C:\\Missing.exe\"", false},
+        {"\"C:\\Tools\"", false},
+        {"\"\"", false},
+        {nullptr, false},
+    };
+    for (const Case& c : cases) {
+        FakeRegistry registry;
+        FakeEnvironment environment;
+        environment.files = {{"C:\\Tools\\zedez.exe", 1024},
+                             {"C:\\Other\\zedez.exe", 5},
+                             {"C:\\Tools\\empty.exe", 0}};
+        if (c.stored != nullptr) {
+            registry.values[name] = c.stored;
+        }
+        EXPECT_EQ(IsAutorunRegistered(registry, environment), c.checked) << c.stored;
+    }
+    EXPECT_EQ(GetExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
+    EXPECT_EQ(GetExeFileName("prog.exe"), "prog.exe");
+}
+
+TEST(Autorun, WritesTheQuotedPathUnlessAlreadyRightAndDeletesOnlyItsOwnValue) {
+    const std::string own = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
+    const std::string other = "HKCU\\" + std::string(RunKeyPath) + "\\other.exe";
+    struct Case {
+        const char* stored;
+        bool rewritten;
+    } const cases[] = {
+        {nullptr, true},
+        {" \"c:\\tools\\ZEDEZ.exe\" ", false},
+        {"C:\\Tools\\zedez.exe", true},
+        {"\"C:\\Tools\\zedez.exe\" /min", true},
+    };
+    for (const Case& c : cases) {
+        FakeRegistry registry;
+        FakeEnvironment environment;
+        if (c.stored != nullptr) {
+            registry.values[own] = c.stored;
+        }
+        SetAutorun(registry, environment, true);
+        EXPECT_EQ(registry.writes.size(), c.rewritten ? 1u : 0u) << c.stored;
+        if (c.rewritten) {
+            EXPECT_EQ(registry.values[own], "\"C:\\Tools\\zedez.exe\"");
+        }
+    }
+    FakeRegistry registry;
+    FakeEnvironment environment;
+    registry.values[own] = "\"C:\\Tools\\zedez.exe\"";
+    registry.values[other] = "\"C:\\other.exe\"";
+    SetAutorun(registry, environment, false);
+    EXPECT_EQ(registry.values.count(own), 0u);
+    EXPECT_EQ(registry.values.count(other), 1u);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "platform/win32/win32_form.h"
 
-#include <algorithm>
-
 #include "core/rounding.h"
+#include "core/twips.h"
+#include "platform/input_devices.h"
+#include "platform/win32/dynamic_functions.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/gdi_picture.h"
 #include "platform/win32/text_conversion.h"
@@ -12,22 +13,22 @@ namespace {
 constexpr wchar_t ClassName[] = L"RidoduvuziZedezMain";
 constexpr UINT_PTR Timer1Id = 1;
 constexpr UINT_PTR Timer2Id = 2;
-constexpr float TwipsPerInch = 1440.0f;
 constexpr COLORREF MeasuringLineColour = RGB(128, 128, 128);
 // The smallest outer size the frame can be dragged to, in physical pixels.
 constexpr int MinTrackWidth = 128;
 constexpr int MinTrackHeight = 64;
 
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+int ShiftState(bool shift, bool ctrl) {
+    return (shift ? ShiftKey::Shift : 0) | (ctrl ? ShiftKey::Ctrl : 0) |
+           (GetKeyState(VK_MENU) < 0 ? ShiftKey::Alt : 0);
+}
 
-// Looked up at run time: older systems lack it, and there the screen's DPI is the answer.
-GetDpiForWindowFn LookUpGetDpiForWindow() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+int KeyShiftState() {
+    return ShiftState(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0);
+}
+
+int MouseShiftState(WPARAM keys) {
+    return ShiftState((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
 }
 
 }  // namespace
@@ -41,10 +42,11 @@ Win32Form::~Win32Form() {
     }
 }
 
-bool Win32Form::Create(FormEvents& events, int timer1Ms, int timer2Ms) {
+bool Win32Form::Create(FormEvents& events) {
     events_ = &events;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_DBLCLKS;  // a double click is its own event, not a second press
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -57,11 +59,18 @@ bool Win32Form::Create(FormEvents& events, int timer1Ms, int timer2Ms) {
     if (window_ == nullptr) {
         return false;
     }
+    TakeScale();
     ResizeBuffer();
+    return true;
+}
+
+void Win32Form::StartTimers(int timer1Ms, int timer2Ms) {
+    if (window_ == nullptr) {
+        return;
+    }
     SetTimer(window_, Timer1Id, static_cast<UINT>(timer1Ms), nullptr);
     SetTimer(window_, Timer2Id, static_cast<UINT>(timer2Ms), nullptr);
     timersRunning_ = true;
-    return true;
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,13 +81,21 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        // The last message: nothing of this object may be reached through the window after it.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (self != nullptr) {
+            self->window_ = nullptr;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->Handle(window, message, wParam, lParam);
 }
 
-LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             if (events_ != nullptr && timersRunning_) {
@@ -98,7 +115,7 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (events_ != nullptr) {
                 events_->OnResize();
             }
-            InvalidateRect(window_, nullptr, FALSE);
+            InvalidateRect(window, nullptr, FALSE);
             return 0;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -107,41 +124,99 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_DPICHANGED: {
+            // The view is made of screen pixels, so the window keeps its size in pixels; only
+            // the twips per pixel, the fonts and the layout follow the new scale.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            surface_.SetDpi(HIWORD(wParam));
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+            const RECT current = OuterRect();
+            TakeScale();
+            SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                         current.right - current.left, current.bottom - current.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            if (events_ != nullptr) {
+                events_->OnScaleChanged();
+            }
             return 0;
         }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (events_ != nullptr) {
+                const int button = message == WM_LBUTTONDOWN   ? MouseButton::Left
+                                   : message == WM_RBUTTONDOWN ? MouseButton::Right
+                                                               : MouseButton::Middle;
+                events_->OnMouseDown(button, MouseShiftState(wParam));
+            }
+            return 0;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_CONTEXTMENU:
+            // The right button and the context-menu key open the menu on their own press; the
+            // context-menu message that follows them must not open it a second time.
+            return 0;
+        case WM_KEYDOWN:
+            if (events_ != nullptr) {
+                events_->OnKeyDown(static_cast<int>(wParam), KeyShiftState());
+            }
+            return 0;
+        case WM_SYSKEYDOWN:
+            if (events_ != nullptr) {
+                events_->OnKeyDown(static_cast<int>(wParam), KeyShiftState());
+            }
+            // F4 with Alt closes only through the key handling above, with no other modifier;
+            // the other system keys (Alt+Space) keep working.
+            if (wParam == VK_F4 || window_ == nullptr) {
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_ERASEBKGND:
             return 1;  // the back buffer covers the whole client area
         case WM_PAINT:
             Paint();
             return 0;
         case WM_CLOSE:
-            if (events_ != nullptr) {
-                events_->OnUnload();
+            RunUnload();
+            DestroyWindow(window);
+            return 0;
+        case WM_ENDSESSION:
+            // Logging off ends the process without closing the window: keep the settings.
+            if (wParam != FALSE) {
+                RunUnload();
             }
-            DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
             StopTimers();
-            window_ = nullptr;
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+void Win32Form::RunUnload() {
+    if (!unloaded_ && events_ != nullptr) {
+        unloaded_ = true;
+        events_->OnUnload();
+    }
+}
+
+void Win32Form::Unload() {
+    if (window_ != nullptr) {
+        SendMessageW(window_, WM_CLOSE, 0, 0);
+    }
+}
+
+void Win32Form::TakeScale() {
+    const int dpi = Dpi();
+    twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
+    surface_.SetDpi(dpi);
+    surface_.SetTwipsPerPixel(static_cast<float>(twipsPerPixel_),
+                              static_cast<float>(twipsPerPixel_));
 }
 
 void Win32Form::ResizeBuffer() {
     RECT client{};
     GetClientRect(window_, &client);
-    const int dpi = Dpi();
-    surface_.SetDpi(dpi);
-    surface_.SetTwipsPerPixel(TwipsPerInch / static_cast<float>(dpi),
-                              TwipsPerInch / static_cast<float>(dpi));
     WindowDc windowDc(window_);
     surface_.Resize(windowDc.get(), client.right - client.left, client.bottom - client.top);
     const auto* picture = static_cast<const GdiPicture*>(picture_.get());
@@ -175,8 +250,8 @@ void Win32Form::SyncMeasuringLine() {
 }
 
 int Win32Form::Dpi() const {
-    static const GetDpiForWindowFn getDpiForWindow = LookUpGetDpiForWindow();
-    if (getDpiForWindow != nullptr && window_ != nullptr) {
+    if (const auto getDpiForWindow = GetDpiForWindowFunction();
+        getDpiForWindow != nullptr && window_ != nullptr) {
         const UINT dpi = getDpiForWindow(window_);
         if (dpi > 0) {
             return static_cast<int>(dpi);
@@ -188,14 +263,28 @@ int Win32Form::Dpi() const {
 }
 
 float Win32Form::ScreenTwipsPerPixelX() const {
-    return TwipsPerInch / static_cast<float>(Dpi());
+    return static_cast<float>(twipsPerPixel_);
 }
 float Win32Form::ScreenTwipsPerPixelY() const {
-    return TwipsPerInch / static_cast<float>(Dpi());
+    return static_cast<float>(twipsPerPixel_);
 }
 
 RECT Win32Form::OuterRect() const {
     RECT rect{};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
+        // Minimized, the window stands far off the screen; the rectangle it comes back to is the
+        // one that counts. That one is kept relative to the work area, not the screen.
+        rect = placement.rcNormalPosition;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
+                       monitor.rcWork.top - monitor.rcMonitor.top);
+        }
+        return rect;
+    }
     GetWindowRect(window_, &rect);
     return rect;
 }
@@ -215,8 +304,8 @@ float Win32Form::Height() const {
     return static_cast<float>(r.bottom - r.top) * ScreenTwipsPerPixelY();
 }
 
-int Win32Form::ToPixels(float twips, float twipsPerPixel) const {
-    return RoundToInt32(static_cast<double>(twips) / twipsPerPixel);
+int Win32Form::ToPixels(float twips) const {
+    return RoundToInt32(static_cast<double>(twips) / twipsPerPixel_);
 }
 
 void Win32Form::ApplyRect(int left, int top, int width, int height, UINT flags) {
@@ -226,18 +315,16 @@ void Win32Form::ApplyRect(int left, int top, int width, int height, UINT flags) 
 
 void Win32Form::SetWidth(float twips) {
     const RECT r = OuterRect();
-    ApplyRect(0, 0, ToPixels(twips, ScreenTwipsPerPixelX()), r.bottom - r.top, SWP_NOMOVE);
+    ApplyRect(0, 0, ToPixels(twips), r.bottom - r.top, SWP_NOMOVE);
 }
 
 void Win32Form::SetHeight(float twips) {
     const RECT r = OuterRect();
-    ApplyRect(0, 0, r.right - r.left, ToPixels(twips, ScreenTwipsPerPixelY()), SWP_NOMOVE);
+    ApplyRect(0, 0, r.right - r.left, ToPixels(twips), SWP_NOMOVE);
 }
 
 void Win32Form::Move(float left, float top, float width, float height) {
-    const float tx = ScreenTwipsPerPixelX();
-    const float ty = ScreenTwipsPerPixelY();
-    ApplyRect(ToPixels(left, tx), ToPixels(top, ty), ToPixels(width, tx), ToPixels(height, ty), 0);
+    ApplyRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height), 0);
 }
 
 float Win32Form::ScaleWidth() const {
@@ -261,6 +348,26 @@ void Win32Form::SetCaption(const std::string& text) {
 void Win32Form::Show() {
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
+}
+
+void Win32Form::PlaceWindow(std::int32_t left, std::int32_t top, std::int32_t width,
+                            std::int32_t height, bool topmost) {
+    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, width, height,
+                 SWP_SHOWWINDOW);
+}
+
+void Win32Form::DragWindow() {
+    // The press captured the mouse; the system's move loop takes it over.
+    ReleaseCapture();
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(pointer.x, pointer.y));
+}
+
+void Win32Form::ShowMessage(const std::string& text, const std::string& title, MessageStyle style) {
+    const UINT flags = style == MessageStyle::About ? MB_OK | MB_ICONQUESTION | MB_SETFOREGROUND
+                                                    : MB_OK | MB_ICONERROR;
+    MessageBoxW(window_, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
 void Win32Form::StopTimers() {

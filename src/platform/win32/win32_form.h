@@ -17,8 +17,9 @@ class Win32Form : public FormWindow {
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    // Creates the (hidden) window and starts the timers; events go to `events` from then on.
-    bool Create(FormEvents& events, int timer1Ms, int timer2Ms);
+    // Creates the (hidden) window; events go to `events` from then on.
+    bool Create(FormEvents& events);
+    void StartTimers(int timer1Ms, int timer2Ms);
     HWND Handle() const { return window_; }
     // Repaints the measuring line if it changed since the last paint.
     void SyncMeasuringLine();
@@ -38,16 +39,24 @@ class Win32Form : public FormWindow {
     DrawingSurface& Surface() override { return surface_; }
     void SetCaption(const std::string& text) override;
     void Show() override;
+    void PlaceWindow(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                     bool topmost) override;
+    void DragWindow() override;
+    void ShowMessage(const std::string& text, const std::string& title,
+                     MessageStyle style) override;
     void StopTimers() override;
+    void Unload() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunUnload();
+    void TakeScale();
     void Paint();
     void ResizeBuffer();
     RECT OuterRect() const;
     int Dpi() const;
-    int ToPixels(float twips, float twipsPerPixel) const;
+    int ToPixels(float twips) const;
     void ApplyRect(int left, int top, int width, int height, UINT flags);
 
     HINSTANCE instance_;
@@ -56,5 +65,7 @@ class Win32Form : public FormWindow {
     BackBufferSurface surface_;
     std::unique_ptr<Picture> picture_;
     LineShape paintedLine_;
+    int twipsPerPixel_ = 15;
     bool timersRunning_ = false;
+    bool unloaded_ = false;
 };

@@ -2,7 +2,31 @@
 
 #include <windows.h>
 
+#include <utility>
+
+#include "core/caret_scaling.h"
+#include "platform/win32/dynamic_functions.h"
 #include "platform/win32/gdi_handles.h"
+
+namespace {
+
+// The DPI the caret's window draws at, and the DPI of the monitor it is on; 0 when unknown.
+std::pair<int, int> WindowAndMonitorDpi(HWND window) {
+    const auto getDpiForWindow = GetDpiForWindowFunction();
+    const auto getDpiForMonitor = GetDpiForMonitorFunction();
+    if (getDpiForWindow == nullptr || getDpiForMonitor == nullptr) {
+        return {0, 0};
+    }
+    UINT x = 0;
+    UINT y = 0;
+    const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (FAILED(getDpiForMonitor(monitor, EffectiveDpi, &x, &y))) {
+        return {0, 0};
+    }
+    return {static_cast<int>(getDpiForWindow(window)), static_cast<int>(x)};
+}
+
+}  // namespace
 
 ScreenPoint Win32InputDevices::GetCursorPos() {
     POINT point{};
@@ -46,9 +70,20 @@ CaretInfo Win32InputDevices::GetCaretInfo() {
     if (height <= 0) {
         return {};
     }
-    POINT origin{info.rcCaret.left, info.rcCaret.top};
+    // The client origin comes in physical pixels, as this program sees every window; the caret
+    // rectangle in the caret window's own client units.
+    POINT origin{0, 0};
     if (!ClientToScreen(info.hwndCaret, &origin)) {
         return {};
     }
-    return {origin.x, origin.y, height};
+    // The scales are asked again only when the caret's window changes or moves.
+    const ScreenPoint client{origin.x, origin.y};
+    if (info.hwndCaret != caretWindow_ || !(client == caretClientOrigin_)) {
+        caretWindow_ = info.hwndCaret;
+        caretClientOrigin_ = client;
+        caretDpis_ = WindowAndMonitorDpi(info.hwndCaret);
+    }
+    const CaretInfo offset = CaretInPhysicalPixels({info.rcCaret.left, info.rcCaret.top, height},
+                                                   caretDpis_.first, caretDpis_.second);
+    return {origin.x + offset.x, origin.y + offset.top, offset.height};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "platform/input_devices.h"
 
 // Pointer, buttons, screen pixel and caret, read straight from the system on every call.
@@ -9,4 +11,10 @@ class Win32InputDevices : public InputDevices {
     std::int16_t GetMouseButtons() override;
     ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override;
     CaretInfo GetCaretInfo() override;
+
+  private:
+    // The last caret window seen, where its client area was, and its window and monitor DPI.
+    void* caretWindow_ = nullptr;
+    ScreenPoint caretClientOrigin_;
+    std::pair<int, int> caretDpis_{0, 0};
 };

@@ -16,8 +16,9 @@ using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 std::int16_t Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
                                    std::int32_t screenY, MenuAlignment alignment) {
+    const HWND owner = owner_.Handle();
     UniqueMenu menu(CreatePopupMenu());
-    if (!menu) {
+    if (!menu || owner == nullptr) {
         return 0;
     }
     for (const MenuEntry& entry : entries) {
@@ -32,9 +33,9 @@ std::int16_t Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::i
     }
     const UINT align = alignment == MenuAlignment::CentredOnPoint ? TPM_CENTERALIGN : TPM_LEFTALIGN;
     // The owner must be in the foreground, or the menu would not close when clicked outside.
-    SetForegroundWindow(owner_);
+    SetForegroundWindow(owner);
     const BOOL picked = TrackPopupMenu(menu.get(), align | TPM_LEFTBUTTON | TPM_RETURNCMD, screenX,
-                                       screenY, 0, owner_, nullptr);
-    PostMessageW(owner_, WM_NULL, 0, 0);
+                                       screenY, 0, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
     return static_cast<std::int16_t>(picked);
 }
