@@ -26,7 +26,7 @@ class RecordingTarget : public CommandTarget {
     void Unload() override { log.push_back("unload"); }
 };
 
-std::set<int> CheckedOptions(const OptionTable& table) {
+std::set<int> Checked(const OptionTable& table) {
     std::set<int> checked;
     for (const OptionItem& item : table.Items()) {
         if (item.checked && item.index >= 7000) {
@@ -37,68 +37,55 @@ std::set<int> CheckedOptions(const OptionTable& table) {
 }
 
 TEST(MnuClick, DecidesByTheIndexAlone) {
+    // Options checked at creation: 7010, 7020, 7030, 7035, 7040, 8010.
     struct Case {
-        std::vector<int> checkedBefore;  // besides the creation state
+        int before;  // checked first, besides the creation state (0: none)
         int index;
-        std::vector<int> toggledOn, toggledOff;
+        std::set<int> after;  // checked options afterwards
         std::vector<std::string> log;
     } const cases[] = {
-        {{}, 400, {}, {}, {"zoom 400"}},
-        {{}, 100, {}, {}, {"zoom 100"}},  // the checked zoom is picked again, not toggled
-        {{}, 1999, {}, {}, {"zoom 1999"}},
-        {{}, 7010, {}, {7010}, {}},
-        {{}, 7020, {}, {7020}, {}},  // the caret stays followed
-        {{}, 7030, {}, {7030}, {}},
-        {{}, 7035, {}, {7035}, {}},
-        {{}, 7040, {}, {7040}, {"line off", "refresh"}},
-        {{}, 7050, {7050}, {}, {"refresh"}},
-        {{}, 7060, {7060}, {}, {"refresh"}},
-        {{7060}, 7065, {7065}, {}, {"refresh"}},  // hex and decimal may both show
-        {{7075}, 7070, {7070}, {7075}, {"refresh"}},
-        {{7070}, 7070, {}, {7070}, {"refresh"}},  // neither is left
-        {{7070}, 7075, {7075}, {7070}, {"refresh"}},
-        {{}, 8010, {}, {8010}, {"ontop off"}},
-        {{}, 8020, {8020}, {}, {"autorun on"}},
-        {{}, 9990, {}, {}, {"about"}},
-        {{}, 9999, {}, {}, {"unload"}},
-        {{}, 0, {}, {}, {}},
-        {{}, -5, {}, {}, {}},
-        {{}, 2000, {}, {}, {}},
-        {{}, 7000, {}, {}, {}},
-        {{}, 8000, {}, {}, {}},
-        {{}, 9000, {}, {}, {}},
-        {{}, 7011, {}, {}, {}},
+        {0, 400, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 400"}},
+        {0, 100, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 100"}},  // picked again: no toggle
+        {0, 7010, {7020, 7030, 7035, 7040, 8010}, {}},
+        {0, 7020, {7010, 7030, 7035, 7040, 8010}, {}},  // the caret stays followed
+        {0, 7035, {7010, 7020, 7030, 7040, 8010}, {}},
+        {0, 7040, {7010, 7020, 7030, 7035, 8010}, {"line off", "refresh"}},
+        {0, 7050, {7010, 7020, 7030, 7035, 7040, 7050, 8010}, {"refresh"}},
+        {7060, 7065, {7010, 7020, 7030, 7035, 7040, 7060, 7065, 8010}, {"refresh"}},
+        {7075, 7070, {7010, 7020, 7030, 7035, 7040, 7070, 8010}, {"refresh"}},
+        {7070, 7070, {7010, 7020, 7030, 7035, 7040, 8010}, {"refresh"}},  // neither is left
+        {7070, 7075, {7010, 7020, 7030, 7035, 7040, 7075, 8010}, {"refresh"}},
+        {0, 8010, {7010, 7020, 7030, 7035, 7040}, {"ontop off"}},
+        {0, 8020, {7010, 7020, 7030, 7035, 7040, 8010, 8020}, {"autorun on"}},
+        {0, 9990, {7010, 7020, 7030, 7035, 7040, 8010}, {"about"}},
+        {0, 9999, {7010, 7020, 7030, 7035, 7040, 8010}, {"unload"}},
     };
     for (const Case& c : cases) {
         RecordingTarget target;
-        for (const int index : c.checkedBefore) {
-            target.options.SetChecked(static_cast<std::int16_t>(index), true);
-        }
-        std::set<int> expected = CheckedOptions(target.options);
-        expected.insert(c.toggledOn.begin(), c.toggledOn.end());
-        for (const int index : c.toggledOff) {
-            expected.erase(index);
-        }
+        target.options.SetChecked(static_cast<std::int16_t>(c.before), true);
         Mnu_Click(target, static_cast<std::int16_t>(c.index));
-        EXPECT_EQ(CheckedOptions(target.options), expected) << c.index;
+        EXPECT_EQ(Checked(target.options), c.after) << c.index;
         EXPECT_EQ(target.log, c.log) << c.index;
     }
-}
-
-TEST(MnuClick, CentreLinesShowTheMeasuringLineWhenTurnedOn) {
-    RecordingTarget target;
+    for (const int nothing : {0, -5, 2000, 7000, 8000, 9000, 7011}) {
+        RecordingTarget target;
+        Mnu_Click(target, static_cast<std::int16_t>(nothing));
+        EXPECT_EQ(Checked(target.options), Checked(OptionTable())) << nothing;
+        EXPECT_TRUE(target.log.empty()) << nothing;
+    }
+    RecordingTarget target;  // turned on, the centre lines show the measuring line first
+    target.options.SetChecked(Item::ShowLines, false);
     Mnu_Click(target, Item::ShowLines);
-    Mnu_Click(target, Item::ShowLines);
-    EXPECT_EQ(target.log, (std::vector<std::string>{"line off", "refresh", "line on", "refresh"}));
+    EXPECT_EQ(target.log, (std::vector<std::string>{"line on", "refresh"}));
 }
 
 TEST(Input, ShiftStateAndCodeMustMatchWhole) {
     using A = InputAction;
-    struct Case {
+    const struct {
         bool mouse;
         int code, shift;
         InputAction action;
-    } const cases[] = {
+    } cases[] = {
         {true, 1, 0, A::DragWindow},
         {true, 2, 0, A::MenuAtPointer},
         {true, 4, 0, A::None},
@@ -116,11 +103,10 @@ TEST(Input, ShiftStateAndCodeMustMatchWhole) {
         {false, 115, 5, A::None},
         {false, 113, 0, A::None},
     };
-    for (const Case& c : cases) {
-        const A action =
-            c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift);
-        EXPECT_EQ(action, c.action)
-            << (c.mouse ? "button " : "key ") << c.code << " shift " << c.shift;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift),
+                  c.action)
+            << c.code << " shift " << c.shift;
     }
 }
 

@@ -126,68 +126,44 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
     EXPECT_EQ(ReadZoom(store), 400);
 }
 
-TEST(Autorun, TheEntryNamesAnExistingNonEmptyFile) {
-    const std::string name = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
-    struct Case {
-        const char* stored;  // nullptr: no entry
-        bool checked;
-    } const cases[] = {
-        {"\"C:\\Tools\\zedez.exe\"", true},
-        {"C:\\Tools\\zedez.exe", true},
-        {"\"C:\\Other\\zedez.exe\"", true},
-        {"\"C:\\Tools\\zedez.exe\" /min", false},
-        {"\"C:\\Tools\\empty.exe\"", false},
-        {"\"C:\\Missing.exe\"", false},
-        {"\"C:\\Tools\"", false},
-        {"\"\"", false},
-        {nullptr, false},
+TEST(Autorun, StartUpMarkAndCheckingTheItem) {
+    const std::string own = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
+    const struct {
+        const char* stored;  // the program's entry, nullptr for none
+        bool checkedAtStart, rewrittenWhenChecked;
+    } cases[] = {
+        {nullptr, false, true},
+        {"\"C:\\Tools\\zedez.exe\"", true, false},
+        {" \"c:\\tools\\ZEDEZ.exe\" ", false, false},  // the blank is part of the path
+        {"C:\\Tools\\zedez.exe", true, true},
+        {"\"C:\\Other\\zedez.exe\"", true, true},
+        {"\"C:\\Tools\\zedez.exe\" /min", false, true},
+        {"\"C:\\Tools\\empty.exe\"", false, true},
+        {"\"C:\\Missing.exe\"", false, true},
+        {"\"\"", false, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FakeRegistry registry;
+        registry.values["HKCU\\" + std::string(RunKeyPath) + "\\other.exe"] = "x";
         FakeEnvironment environment;
         environment.files = {{"C:\\Tools\\zedez.exe", 1024},
                              {"C:\\Other\\zedez.exe", 5},
                              {"C:\\Tools\\empty.exe", 0}};
         if (c.stored != nullptr) {
-            registry.values[name] = c.stored;
+            registry.values[own] = c.stored;
         }
-        EXPECT_EQ(IsAutorunRegistered(registry, environment), c.checked) << c.stored;
+        EXPECT_EQ(IsAutorunRegistered(registry, environment), c.checkedAtStart) << c.stored;
+        SetAutorun(registry, environment, true);
+        EXPECT_EQ(registry.writes.size(), c.rewrittenWhenChecked ? 1u : 0u) << c.stored;
+        if (c.rewrittenWhenChecked) {
+            EXPECT_EQ(registry.values[own], "\"C:\\Tools\\zedez.exe\"");
+        }
+        SetAutorun(registry, environment, false);
+        EXPECT_EQ(registry.values.count(own), 0u);
+        EXPECT_EQ(registry.values.size(), 1u);  // another program's entry stays
     }
     EXPECT_EQ(GetExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
     EXPECT_EQ(GetExeFileName("prog.exe"), "prog.exe");
-}
-
-TEST(Autorun, WritesTheQuotedPathUnlessAlreadyRightAndDeletesOnlyItsOwnValue) {
-    const std::string own = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
-    const std::string other = "HKCU\\" + std::string(RunKeyPath) + "\\other.exe";
-    struct Case {
-        const char* stored;
-        bool rewritten;
-    } const cases[] = {
-        {nullptr, true},
-        {" \"c:\\tools\\ZEDEZ.exe\" ", false},
-        {"C:\\Tools\\zedez.exe", true},
-        {"\"C:\\Tools\\zedez.exe\" /min", true},
-    };
-    for (const Case& c : cases) {
-        FakeRegistry registry;
-        FakeEnvironment environment;
-        if (c.stored != nullptr) {
-            registry.values[own] = c.stored;
-        }
-        SetAutorun(registry, environment, true);
-        EXPECT_EQ(registry.writes.size(), c.rewritten ? 1u : 0u) << c.stored;
-        if (c.rewritten) {
-            EXPECT_EQ(registry.values[own], "\"C:\\Tools\\zedez.exe\"");
-        }
-    }
-    FakeRegistry registry;
-    FakeEnvironment environment;
-    registry.values[own] = "\"C:\\Tools\\zedez.exe\"";
-    registry.values[other] = "\"C:\\other.exe\"";
-    SetAutorun(registry, environment, false);
-    EXPECT_EQ(registry.values.count(own), 0u);
-    EXPECT_EQ(registry.values.count(other), 1u);
 }
 
 }  // namespace
