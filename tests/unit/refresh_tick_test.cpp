@@ -69,13 +69,39 @@ TEST_F(RefreshTickTest, PointerAtTheOriginOverBlackIsNoFirstChange) {
     EXPECT_EQ(hooks.Renders(), 0);
 }
 
-TEST_F(RefreshTickTest, AColourChangeUnderAStillPointerUpdatesTheColourOnly) {
+TEST_F(RefreshTickTest, AColourChangeUnderTheStillPointerLeavesTheViewOnTheCaret) {
+    options.SetChecked(Item::ShowColorsHex, true);
+    MoveTo(50, 60);
+    Tick();
+    input.caret = {400, 100, 16};
+    Tick();
+    ASSERT_EQ(view.FocusX, 400);
+    input.colour = 0x654321;  // a keystroke lands under the resting pointer
+    EXPECT_FALSE(Tick());
+    EXPECT_EQ(view.FocusX, 400);
+    EXPECT_EQ(view.FocusY, 108);
+}
+
+TEST_F(RefreshTickTest, ReadsThePixelOnlyWhenARenderingShowsIt) {
     MoveTo(10, 10);
     input.colour = 0x123456;
     Tick();
-    input.colour = 0x654321;
-    EXPECT_FALSE(Tick());
-    EXPECT_EQ(view.PointerColor, static_cast<float>(0x654321));
+    EXPECT_EQ(input.pixelQueries, 0);  // no colour read-out
+    options.SetChecked(Item::ShowColorsCMY, true);
+    for (int i = 0; i < 100; ++i) {
+        Tick();
+    }
+    EXPECT_EQ(input.pixelQueries, 0);
+    MoveTo(20, 30);
+    input.caret = {400, 100, 16};  // the caret wins the view, the colour is the pointer's
+    Tick();
+    EXPECT_EQ(view.FocusX, 400);
+    EXPECT_EQ(input.pixelQueries, 1);
+    EXPECT_EQ(input.pixelAt, (ScreenPoint{20, 30}));
+    EXPECT_EQ(view.PointerColor, static_cast<float>(0x123456));
+    EXPECT_EQ(input.pointerQueries, 102);
+    EXPECT_EQ(input.buttonQueries, 102);
+    EXPECT_EQ(input.caretQueries, 102);
 }
 
 TEST_F(RefreshTickTest, OverlaysFollowTheViewInTheirFixedOrderWhenSwitchedOn) {
