@@ -6,28 +6,24 @@
 // where the last pixel was read.
 class FakeInputDevices : public InputDevices {
   public:
-    ScreenPoint pointer;
+    ScreenPoint pointer, pixelAt;
     std::int16_t buttons = 0;
     ColorValue colour = 0;
     CaretInfo caret;
     int pointerQueries = 0, buttonQueries = 0, pixelQueries = 0, caretQueries = 0;
-    ScreenPoint pixelAt;
 
-    ScreenPoint GetCursorPos() override {
-        ++pointerQueries;
-        return pointer;
-    }
-    std::int16_t GetMouseButtons() override {
-        ++buttonQueries;
-        return buttons;
-    }
+    ScreenPoint GetCursorPos() override { return Counted(pointerQueries, pointer); }
+    std::int16_t GetMouseButtons() override { return Counted(buttonQueries, buttons); }
     ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override {
-        ++pixelQueries;
         pixelAt = {x, y};
-        return colour;
+        return Counted(pixelQueries, colour);
     }
-    CaretInfo GetCaretInfo() override {
-        ++caretQueries;
-        return caret;
+    CaretInfo GetCaretInfo() override { return Counted(caretQueries, caret); }
+
+  private:
+    template <class T>
+    static T Counted(int& queries, T answer) {
+        ++queries;
+        return answer;
     }
 };
