@@ -57,26 +57,19 @@ void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReac
     }
 }
 
-// Returns the buttons held, 0 when the mouse is not followed.
-std::int16_t FollowMouse(RefreshContext& c, float lineReach) {
-    const ScreenPoint pointer = c.input.GetCursorPos();
-    const std::int16_t buttons = c.input.GetMouseButtons();
-    const ColorValue colour = c.input.GetScreenPixel(pointer.x, pointer.y);
-    c.view.PointerColor = static_cast<float>(colour);
-
+// Only the pointer's position and the buttons count as a mouse change: a colour that changes under
+// a resting pointer (typing or a blinking caret under it) must not pull the view off the caret.
+void FollowMouse(RefreshContext& c, ScreenPoint pointer, std::int16_t buttons, float lineReach) {
     TrackState& t = c.track;
-    if (pointer.x == t.LastMouseX && pointer.y == t.LastMouseY && buttons == t.LastButtons &&
-        colour == t.LastColor) {
-        return buttons;
+    if (pointer.x == t.LastMouseX && pointer.y == t.LastMouseY && buttons == t.LastButtons) {
+        return;
     }
     t.LastMouseX = pointer.x;
     t.LastMouseY = pointer.y;
     t.LastButtons = buttons;
-    t.LastColor = colour;
     c.view.FocusX = pointer.x;
     c.view.FocusY = pointer.y;
     StartOrEndMeasuring(c, buttons, lineReach);
-    return buttons;
 }
 
 void FollowCaret(RefreshContext& c) {
@@ -104,12 +97,22 @@ void FollowCaret(RefreshContext& c) {
     v.MeasureH = NoMeasure;
 }
 
+bool ColourReadoutShown(const OptionTable& options) {
+    return options.IsOptionChecked(Item::ShowColorsHex) ||
+           options.IsOptionChecked(Item::ShowColorsDec) ||
+           options.IsOptionChecked(Item::ShowColorsCMY) ||
+           options.IsOptionChecked(Item::ShowColorsCMYK);
+}
+
 }  // namespace
 
 bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     std::int16_t buttons = 0;
+    std::optional<ScreenPoint> pointer;
     if (c.options.IsOptionChecked(Item::FollowMouse)) {
-        buttons = FollowMouse(c, lineReach);
+        pointer = c.input.GetCursorPos();
+        buttons = c.input.GetMouseButtons();
+        FollowMouse(c, *pointer, buttons, lineReach);
     }
     if (buttons == 0 && c.options.IsOptionChecked(Item::FollowText)) {
         FollowCaret(c);
@@ -122,6 +125,12 @@ bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     t.ShownX = c.view.FocusX;
     t.ShownY = c.view.FocusY;
 
+    const bool coloursShown = ColourReadoutShown(c.options);
+    // The colour is only ever seen on a rendering, so the screen is read only then: a screen
+    // pixel read costs a third of the idle load, and milliseconds on a composited desktop.
+    if (pointer && coloursShown) {
+        c.view.PointerColor = static_cast<float>(c.input.GetScreenPixel(pointer->x, pointer->y));
+    }
     c.hooks.RenderView(c.view.FocusX, c.view.FocusY, zoom);
     if (c.options.IsOptionChecked(Item::ShowLines)) {
         c.hooks.DrawCenterCross();
@@ -129,10 +138,7 @@ bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     if (c.options.IsOptionChecked(Item::ShowCoordinates)) {
         c.hooks.DrawCoordinates();
     }
-    if (c.options.IsOptionChecked(Item::ShowColorsHex) ||
-        c.options.IsOptionChecked(Item::ShowColorsDec) ||
-        c.options.IsOptionChecked(Item::ShowColorsCMY) ||
-        c.options.IsOptionChecked(Item::ShowColorsCMYK)) {
+    if (coloursShown) {
         c.hooks.DrawColorValues();
     }
     return true;

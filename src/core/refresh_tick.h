@@ -29,8 +29,9 @@ struct RefreshContext {
     RefreshHooks& hooks;
 };
 
-// One tick: reads pointer, buttons, colour and caret, moves the focus point and the measuring
-// state, and renders when the focus point moved or the tick is forced. `lineReach` is the inner
+// One tick: reads pointer, buttons and caret, moves the focus point and the measuring state, and
+// renders when the focus point moved or the tick is forced; only a rendering with a colour read-out
+// shown reads the screen pixel under the pointer into PointerColor. `lineReach` is the inner
 // width times the inner height in twips: a length far beyond the view, so the measuring line
 // runs from the view centre out of the view towards the anchor. Returns true when it rendered.
 bool RefreshTick(RefreshContext& context, float zoom, bool forced, float lineReach);

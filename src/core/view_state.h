@@ -17,11 +17,11 @@ struct ViewState {
     float PointerColor = 0;  // colour value under the pointer, held in single precision
 };
 
-// The tick's memory of what it saw last.
+// The tick's memory of what it saw last. The colour under the pointer is not part of it: only a
+// move or a button counts as a mouse change.
 struct TrackState {
     std::int32_t LastMouseX = 0;
     std::int32_t LastMouseY = 0;
-    std::int32_t LastColor = 0;
     std::int16_t LastButtons = 0;
     std::int32_t LastCaretX = 0;
     std::int32_t LastCaretY = 0;

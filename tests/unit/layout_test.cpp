@@ -6,56 +6,31 @@
 
 namespace {
 
-class LayoutTest : public ::testing::Test {
-  protected:
-    FramedFormWindow form;
-    LineShape LA;
-    TwipsPerPixel twips{15, 15};
-
-    void SetUp() override {
-        form.onResize = [this] { Form_Resize(form, twips, LA); };
+// The user drags the frame to a size in pixels; the window reports the resize at once, and
+// again, nested, when the layout enforces the minimum.
+TEST(Layout, KeepsTheMinimumSizeAndEndsTheLineAtTheInnerCentre) {
+    struct Case {
+        TwipsPerPixel twips;
+        float dragWidth, dragHeight, width, height;  // twips
+        int reports;
+    } const cases[] = {
+        {{15, 15}, 1500, 1500, 1920, 1500, 2},         // 100 x 100 pixels: width snaps to 128
+        {{15, 15}, 3000, 600, 3000, 960, 2},           // 200 x 40 pixels: height snaps to 64
+        {{15, 15}, 1920, 960, 1920, 960, 1},           // the minimum itself stays
+        {{15, 15}, 750, 450, 1920, 960, 3},            // both at once
+        {{12, 20}, 1200, 1000, 12 * 128, 20 * 64, 3},  // 100 x 50 pixels: each its own factor
+    };
+    for (const Case& c : cases) {
+        FramedFormWindow form;
+        LineShape LA{700, -300, 0, 0, false};
+        form.onResize = [&] { Form_Resize(form, c.twips, LA); };
+        form.Move(0, 0, c.dragWidth, c.dragHeight);
+        EXPECT_EQ(form.width, c.width) << c.dragWidth;
+        EXPECT_EQ(form.height, c.height) << c.dragHeight;
+        EXPECT_EQ(form.resizeReports, c.reports) << c.dragWidth;
+        EXPECT_EQ(LA, (LineShape{0, 0, (c.width - form.frameWidth) / 2,
+                                 (c.height - form.frameHeight) / 2, false}));
     }
-    void DragTo(float widthPx, float heightPx) {
-        form.Move(form.left, form.top, widthPx * 15, heightPx * 15);
-    }
-};
-
-TEST_F(LayoutTest, SnapsBackToTheMinimumWidthAndKeepsTheHeight) {
-    DragTo(100, 100);
-    EXPECT_EQ(form.width, 1920);
-    EXPECT_EQ(form.height, 1500);
-}
-
-TEST_F(LayoutTest, SnapsBackToTheMinimumHeightAndKeepsTheWidth) {
-    DragTo(200, 40);
-    EXPECT_EQ(form.width, 3000);
-    EXPECT_EQ(form.height, 960);
-}
-
-TEST_F(LayoutTest, TheMinimumItselfStays) {
-    DragTo(128, 64);
-    EXPECT_EQ(form.resizeReports, 1);
-    EXPECT_EQ(form.width, 1920);
-    EXPECT_EQ(form.height, 960);
-}
-
-TEST_F(LayoutTest, TheLineEndsAtTheCentreOfTheInnerAreaAfterANestedResize) {
-    LA.X1 = 700;
-    LA.Y1 = -300;
-    DragTo(50, 30);
-    EXPECT_EQ(form.width, 1920);
-    EXPECT_EQ(form.height, 960);
-    EXPECT_EQ(LA.X1, 0);
-    EXPECT_EQ(LA.Y1, 0);
-    EXPECT_EQ(LA.X2, (1920 - form.frameWidth) / 2);
-    EXPECT_EQ(LA.Y2, (960 - form.frameHeight) / 2);
-}
-
-TEST_F(LayoutTest, UsesEachDirectionsOwnFactor) {
-    twips = {12, 20};
-    DragTo(1, 1);  // 15 x 15 twips
-    EXPECT_EQ(form.width, 12 * 128);
-    EXPECT_EQ(form.height, 20 * 64);
 }
 
 }  // namespace

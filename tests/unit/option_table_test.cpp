@@ -2,98 +2,71 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
+#include "core/menu_entries.h"
 #include "core/zoom_selection.h"
 
 namespace {
 
-std::set<int> CheckedItems(const OptionTable& table) {
-    std::set<int> checked;
-    for (const OptionItem& item : table.Items()) {
-        if (item.checked) {
-            checked.insert(item.index);
-        }
+// The popup menu as shown: the items in order, "-" for a separator, [index] for a check mark.
+TEST(OptionTable, TheMenuAtCreation) {
+    OptionTable table;
+    table.SetChecked(Item::About, true);  // a command shows no mark whatever its state
+    std::string menu;
+    for (const MenuEntry& entry : MenuEntriesOf(table)) {
+        const std::string index = std::to_string(entry.index);
+        menu += entry.separator ? "- " : entry.checked ? "[" + index + "] " : index + " ";
+        EXPECT_EQ(entry.caption, table.Caption(entry.index));
     }
-    return checked;
+    EXPECT_EQ(menu,
+              "10 25 50 75 90 [100] 200 400 800 1600 - [7010] [7020] [7030] [7035] [7040] 7050 "
+              "7060 7065 7070 7075 - [8010] 8020 - 9990 9999 ");
+    EXPECT_EQ(table.Caption(200) + "|" + table.Caption(7010) + "|" + table.Caption(7075) + "|" +
+                  table.Caption(9990),
+              "&Zoom 200%|Auto &refresh @ %ms|Show CMY&K color values|A&bout ...");
 }
 
-TEST(OptionTable, HoldsTheMenuInOrderWithItsCreationState) {
-    const OptionTable table;
-    const std::vector<int> order{10,   25,   50,   75,   90,   100,  200,  400,  800,
-                                 1600, 7000, 7010, 7020, 7030, 7035, 7040, 7050, 7060,
-                                 7065, 7070, 7075, 8000, 8010, 8020, 9000, 9990, 9999};
-    ASSERT_EQ(table.Items().size(), order.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(table.Items()[i].index, order[i]) << "position " << i;
-    }
-    EXPECT_EQ(CheckedItems(table), (std::set<int>{100, 7010, 7020, 7030, 7035, 7040, 8010}));
-    EXPECT_EQ(table.Caption(200), "&Zoom 200%");
-    EXPECT_EQ(table.Caption(7010), "Auto &refresh @ %ms");
-    EXPECT_EQ(table.Caption(7075), "Show CMY&K color values");
-    EXPECT_EQ(table.Caption(9990), "A&bout ...");
-    EXPECT_EQ(table.Caption(8000), "-");
-}
-
-TEST(OptionTable, MissingIndexesAreUncheckedAndCannotBeChanged) {
+TEST(OptionTable, ToggleTwiceAndMissingIndexes) {
     OptionTable table;
-    EXPECT_FALSE(table.IsOptionChecked(11));
-    EXPECT_FALSE(table.ToggleOption(11));
-    EXPECT_FALSE(table.SetChecked(11, true));
-    EXPECT_FALSE(table.IsOptionChecked(11));
-    EXPECT_EQ(table.Items().size(), 27u);
+    EXPECT_TRUE(table.ToggleOption(7050) && table.IsOptionChecked(7050));
+    EXPECT_TRUE(table.ToggleOption(7050) && !table.IsOptionChecked(7050));
+    EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
 }
 
-TEST(OptionTable, ToggleTwiceRestoresTheOption) {
-    OptionTable table;
-    ASSERT_TRUE(table.ToggleOption(Item::ShowCoordinates));
-    EXPECT_TRUE(table.IsOptionChecked(Item::ShowCoordinates));
-    ASSERT_TRUE(table.ToggleOption(Item::ShowCoordinates));
-    EXPECT_FALSE(table.IsOptionChecked(Item::ShowCoordinates));
-}
-
-TEST(ZoomSelection, SelectingAZoomUnchecksTheOthersAndSetsTheFactor) {
-    OptionTable table;
-    ASSERT_EQ(CheckZoomItem(table, 100), 1.0f);
-    const auto factor = CheckZoomItem(table, 400);
-    ASSERT_TRUE(factor.has_value());
-    EXPECT_EQ(*factor, 4.0f);
-    EXPECT_FALSE(table.IsOptionChecked(100));
-    EXPECT_TRUE(table.IsOptionChecked(400));
-}
-
-TEST(ZoomSelection, BelowOneClearsEveryZoomAndLeavesOptionsAlone) {
-    for (const std::int16_t zoom : {std::int16_t{0}, std::int16_t{-5}}) {
+// Selects the zooms in turn, then checks `extra` by hand: the factor of the last selection, the
+// items checked, and the zoom found with its factor (-1: left as it was).
+TEST(ZoomSelection, WorkedExamples) {
+    const struct {
+        std::vector<std::int16_t> selected, extra;
+        std::optional<float> factor;
+        const char* checked;
+        std::int16_t found;
+        float foundFactor;
+    } cases[] = {
+        {{100, 400}, {}, 4.0f, "400 7010 7020 7030 7035 7040 8010", 400, 4.0f},
+        {{0}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
+        {{-5}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
+        {{150}, {}, 1.5f, "7010 7020 7030 7035 7040 8010", 0, -1},  // no item, still a factor
+        {{0}, {800, 25}, {}, "25 800 7010 7020 7030 7035 7040 8010", 800, 8.0f},  // highest wins
+    };
+    for (const auto& c : cases) {
         OptionTable table;
-        EXPECT_FALSE(CheckZoomItem(table, zoom).has_value());
-        EXPECT_EQ(CheckedItems(table), (std::set<int>{7010, 7020, 7030, 7035, 7040, 8010}));
+        std::optional<float> factor;
+        for (const std::int16_t zoom : c.selected) {
+            factor = CheckZoomItem(table, zoom);
+        }
+        for (const std::int16_t index : c.extra) {
+            table.SetChecked(index, true);
+        }
+        std::string checked;
+        for (const OptionItem& item : table.Items()) {
+            checked += item.checked ? std::to_string(item.index) + " " : "";
+        }
+        float zoomFactor = -1;
+        EXPECT_EQ(FindCheckedZoom(table, zoomFactor), c.found);
+        EXPECT_EQ(factor, c.factor);
+        EXPECT_EQ(checked, std::string(c.checked) + " ");
+        EXPECT_EQ(zoomFactor, c.foundFactor);
     }
-}
-
-TEST(ZoomSelection, AZoomThatIsNoItemStillSetsTheFactor) {
-    OptionTable table;
-    const auto factor = CheckZoomItem(table, 150);
-    ASSERT_TRUE(factor.has_value());
-    EXPECT_EQ(*factor, 1.5f);
-    float zoomFactor = 1.5f;
-    EXPECT_EQ(FindCheckedZoom(table, zoomFactor), 0);
-    EXPECT_EQ(zoomFactor, 1.5f);
-}
-
-TEST(ZoomSelection, FindCheckedZoomTakesTheHighestIndex) {
-    OptionTable table;
-    CheckZoomItem(table, 0);
-    table.SetChecked(800, true);
-    table.SetChecked(25, true);
-    float zoomFactor = 0;
-    EXPECT_EQ(FindCheckedZoom(table, zoomFactor), 800);
-    EXPECT_EQ(zoomFactor, 8.0f);
-}
-
-TEST(ZoomSelection, FactorIsTheIndexOverAHundredInSinglePrecision) {
-    EXPECT_EQ(ZoomFactorOf(10), 0.1f);
-    EXPECT_EQ(ZoomFactorOf(75), 0.75f);
-    EXPECT_EQ(ZoomFactorOf(1600), 16.0f);
 }
 
 }  // namespace

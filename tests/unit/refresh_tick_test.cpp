@@ -2,259 +2,151 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
+#include "core/angles.h"
+#include "core/rounding.h"
 #include "doubles/fake_input_devices.h"
 
 namespace {
 
-class RecordingHooks : public RefreshHooks {
-  public:
-    std::vector<std::string> calls;
-    std::int32_t renderedX = 0, renderedY = 0;
-    float renderedZoom = 0;
+using Strings = std::vector<std::string>;
+std::string Pair(std::int32_t x, std::int32_t y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
 
-    void RenderView(std::int32_t x, std::int32_t y, float zoom) override {
-        calls.push_back("view");
-        renderedX = x;
-        renderedY = y;
-        renderedZoom = zoom;
-    }
-    void DrawCenterCross() override { calls.push_back("cross"); }
-    void DrawCoordinates() override { calls.push_back("coordinates"); }
-    void DrawColorValues() override { calls.push_back("colours"); }
-    int Renders() const { return static_cast<int>(std::count(calls.begin(), calls.end(), "view")); }
-};
-
-class RefreshTickTest : public ::testing::Test {
+class RefreshTickTest : public ::testing::Test, public RefreshHooks {
   protected:
     FakeInputDevices input;
     OptionTable options;
     ViewState view;
     TrackState track;
     LineShape LA;
-    RecordingHooks hooks;
-    RefreshContext context{input, options, view, track, LA, hooks};
-    static constexpr float Reach = 4500.0f * 3000.0f;
+    Strings calls;  // what the last tick rendered and drew
+    RefreshContext context{input, options, view, track, LA, *this};
 
-    bool Tick(bool forced = false) { return RefreshTick(context, 2.0f, forced, Reach); }
-    void MoveTo(std::int32_t x, std::int32_t y) { input.pointer = {x, y}; }
+    void RenderView(std::int32_t x, std::int32_t y, float zoom) override {
+        calls.push_back("view " + Pair(x, y) + " at " + std::to_string(zoom));
+    }
+    void DrawCenterCross() override { calls.push_back("cross"); }
+    void DrawCoordinates() override { calls.push_back("coordinates"); }
+    void DrawColorValues() override { calls.push_back("colours"); }
+    bool Tick(bool forced = false) {
+        calls.clear();
+        return RefreshTick(context, 2.0f, forced, 4500.0f * 3000.0f);
+    }
 };
 
-TEST_F(RefreshTickTest, RendersOnceThenNotWhileNothingMoves) {
-    MoveTo(300, 200);
+TEST_F(RefreshTickTest, RendersOnlyWhenTheFocusMovesOrWhenForced) {
+    EXPECT_FALSE(Tick());  // the remembered state starts at the origin, no buttons
+    input.pointer = {300, 200};
     EXPECT_TRUE(Tick());
-    EXPECT_EQ(hooks.renderedX, 300);
-    EXPECT_EQ(hooks.renderedY, 200);
-    EXPECT_EQ(hooks.renderedZoom, 2.0f);
-    for (int i = 0; i < 500; ++i) {
+    EXPECT_EQ(calls, (Strings{"view 300,200 at 2.000000", "cross"}));
+    for (int i = 0; i < 100; ++i) {
         EXPECT_FALSE(Tick());
     }
-    EXPECT_EQ(hooks.Renders(), 1);
-}
-
-TEST_F(RefreshTickTest, ForcedTicksRenderWithoutAMove) {
-    MoveTo(300, 200);
-    Tick();
     EXPECT_TRUE(Tick(true));
-    EXPECT_TRUE(Tick(true));
-    EXPECT_EQ(hooks.Renders(), 3);
-}
-
-TEST_F(RefreshTickTest, PointerAtTheOriginOverBlackIsNoFirstChange) {
-    // The remembered state starts at zero: nothing moved, nothing to render.
-    EXPECT_FALSE(Tick());
-    EXPECT_EQ(hooks.Renders(), 0);
-}
-
-TEST_F(RefreshTickTest, AColourChangeUnderAStillPointerUpdatesTheColourOnly) {
-    MoveTo(10, 10);
-    input.colour = 0x123456;
-    Tick();
-    input.colour = 0x654321;
-    EXPECT_FALSE(Tick());
-    EXPECT_EQ(view.PointerColor, static_cast<float>(0x654321));
+    EXPECT_EQ(calls.at(0), "view 300,200 at 2.000000");
+    // One query of each kind a tick while followed.
+    EXPECT_EQ(
+        Pair(input.pointerQueries, input.buttonQueries) + "," + std::to_string(input.caretQueries),
+        "103,103,103");
 }
 
 TEST_F(RefreshTickTest, OverlaysFollowTheViewInTheirFixedOrderWhenSwitchedOn) {
-    options.SetChecked(Item::ShowLines, true);
     options.SetChecked(Item::ShowCoordinates, true);
-    options.SetChecked(Item::ShowColorsCMYK, true);
-    MoveTo(5, 5);
-    Tick();
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"view", "cross", "coordinates", "colours"}));
-
-    hooks.calls.clear();
-    options.SetChecked(Item::ShowLines, false);
-    options.SetChecked(Item::ShowCoordinates, false);
-    options.SetChecked(Item::ShowColorsCMYK, false);
-    Tick(true);
-    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"view"}));
-
-    for (const std::int16_t item :
-         {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY}) {
-        hooks.calls.clear();
+    for (const std::int16_t item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
+                                    Item::ShowColorsCMYK}) {  // each colour read-out on its own
         options.SetChecked(item, true);
         Tick(true);
-        EXPECT_EQ(hooks.calls, (std::vector<std::string>{"view", "colours"})) << item;
+        EXPECT_EQ(calls, (Strings{"view 0,0 at 2.000000", "cross", "coordinates", "colours"}));
         options.SetChecked(item, false);
     }
-}
-
-TEST_F(RefreshTickTest, CaretMoveWinsWithinOneTick) {
-    MoveTo(50, 60);
-    input.caret = {400, 100, 15};
-    Tick();
-    EXPECT_EQ(view.FocusX, 400);
-    EXPECT_EQ(view.FocusY, 108);  // 107.5 to even
-    EXPECT_EQ(view.MeasureW, NoMeasure);
-
-    // The caret stands still, the mouse moves: the mouse takes the view back.
-    MoveTo(51, 60);
-    Tick();
-    EXPECT_EQ(view.FocusX, 51);
-    EXPECT_EQ(view.FocusY, 60);
-}
-
-TEST_F(RefreshTickTest, CaretMiddleRoundsHalvesToEven) {
-    options.SetChecked(Item::FollowMouse, false);
-    input.caret = {20, 100, 13};
-    Tick();
-    EXPECT_EQ(view.FocusY, 106);  // 106.5 to even
-    input.caret = {20, 100, 15};
-    Tick();
-    EXPECT_EQ(view.FocusY, 108);
-}
-
-TEST_F(RefreshTickTest, AVanishedCaretLeavesTheViewWhereItWas) {
-    options.SetChecked(Item::FollowMouse, false);
-    input.caret = {400, 100, 16};
-    Tick();
-    ASSERT_EQ(view.FocusX, 400);
-    input.caret = {0, 0, 0};
-    EXPECT_FALSE(Tick());
-    EXPECT_EQ(view.FocusX, 400);
-    EXPECT_EQ(view.FocusY, 108);
-    // Back where it was: no move, no rendering.
-    input.caret = {400, 100, 16};
-    EXPECT_FALSE(Tick());
-    EXPECT_EQ(hooks.Renders(), 1);
-}
-
-TEST_F(RefreshTickTest, FollowingOnlyTheCaretLeavesTheColourAlone) {
-    options.SetChecked(Item::FollowMouse, false);
-    input.colour = 0x00FF00;
-    MoveTo(70, 70);
-    input.caret = {9, 9, 10};
-    Tick();
-    EXPECT_EQ(view.PointerColor, 0.0f);
-    EXPECT_EQ(input.pointerQueries, 0);
-    EXPECT_EQ(view.FocusX, 9);
-}
-
-TEST_F(RefreshTickTest, FollowingNothingKeepsTheFocusForForcedTicks) {
-    options.SetChecked(Item::FollowMouse, false);
-    options.SetChecked(Item::FollowText, false);
-    MoveTo(70, 70);
-    input.caret = {9, 9, 10};
-    EXPECT_FALSE(Tick());
-    EXPECT_TRUE(Tick(true));
-    EXPECT_EQ(hooks.renderedX, 0);
-    EXPECT_EQ(input.caretQueries, 0);
-}
-
-TEST_F(RefreshTickTest, MeasuringExample) {
-    options.SetChecked(Item::FollowText, false);
-    MoveTo(100, 100);
-    Tick();
-    EXPECT_EQ(track.AnchorX, 100);
-    EXPECT_FALSE(LA.Visible);
-
-    input.buttons = MouseButton::Left;
-    MoveTo(130, 60);
-    Tick();
-    EXPECT_EQ(view.MeasureW, 30);
-    EXPECT_EQ(view.MeasureH, -40);
-    EXPECT_FLOAT_EQ(view.MeasureAngle, 36.8698976f);
-    EXPECT_EQ(track.AnchorBearing, 217);
-    EXPECT_TRUE(LA.Visible);
-    // The line starts far out towards the anchor (down and to the left of the view centre).
-    EXPECT_LT(LA.X1, -Reach / 2);
-    EXPECT_GT(LA.Y1, Reach / 2);
-}
-
-TEST_F(RefreshTickTest, MiddleButtonOrAChordFreezesTheMeasurement) {
-    options.SetChecked(Item::FollowText, false);
-    MoveTo(100, 100);
-    Tick();
-    input.buttons = MouseButton::Left;
-    MoveTo(110, 100);
-    Tick();
-    for (const std::int16_t frozen :
-         {MouseButton::Middle, static_cast<std::int16_t>(MouseButton::Left | MouseButton::Right)}) {
-        input.buttons = frozen;
-        MoveTo(200, 300);
-        Tick();
-        EXPECT_EQ(view.FocusX, 200);
-        EXPECT_EQ(view.MeasureX, 110);
-        EXPECT_EQ(view.MeasureW, 10);
-        EXPECT_EQ(view.MeasureH, 0);
-        EXPECT_FLOAT_EQ(view.MeasureAngle, 90);
-    }
-}
-
-TEST_F(RefreshTickTest, ReleasingEndsTheMeasurementAndHidesTheLine) {
-    options.SetChecked(Item::FollowText, false);
-    MoveTo(100, 100);
-    Tick();
-    input.buttons = MouseButton::Left;
-    MoveTo(120, 100);
-    Tick();
-    ASSERT_TRUE(LA.Visible);
-    input.buttons = 0;
-    MoveTo(125, 100);
-    Tick();
-    EXPECT_FALSE(LA.Visible);
-    EXPECT_EQ(view.MeasureW, NoMeasure);
-    EXPECT_EQ(view.MeasureH, NoMeasure);
-    EXPECT_EQ(track.AnchorX, 125);
-}
-
-TEST_F(RefreshTickTest, NoCaretTrackingWhileAButtonIsHeld) {
-    MoveTo(100, 100);
-    input.caret = {5, 5, 10};
-    Tick();
-    input.buttons = MouseButton::Left;
-    MoveTo(120, 100);
-    input.caret = {50, 50, 10};
-    Tick();
-    EXPECT_EQ(view.FocusX, 120);
-    EXPECT_EQ(track.LastCaretX, 5);
-}
-
-TEST_F(RefreshTickTest, WithoutCentreLinesTheMeasuringLineStaysHidden) {
     options.SetChecked(Item::ShowLines, false);
-    options.SetChecked(Item::FollowText, false);
-    MoveTo(100, 100);
-    Tick();
-    input.buttons = MouseButton::Left;
-    MoveTo(120, 130);
-    Tick();
-    EXPECT_FALSE(LA.Visible);
-    EXPECT_EQ(view.MeasureW, 20);
+    options.SetChecked(Item::ShowCoordinates, false);
+    Tick(true);
+    EXPECT_EQ(calls.size(), 1u);
 }
 
-TEST_F(RefreshTickTest, ACaretMoveEndsTheMeasurementDisplayButKeepsTheAnchor) {
-    MoveTo(100, 100);
+TEST_F(RefreshTickTest, ReadsThePixelOnlyForADrawnColourReadout) {
+    input.colour = 0x123456;
+    input.pointer = {10, 10};
     Tick();
-    ASSERT_EQ(track.AnchorX, 100);
-    input.caret = {300, 40, 10};
+    options.SetChecked(Item::ShowColorsHex, true);
+    for (int i = 0; i < 100; ++i) {
+        Tick();
+    }
+    EXPECT_EQ(input.pixelQueries, 0);  // no read-out, then no rendering
+    input.pointer = {20, 30};
+    input.caret = {400, 100, 16};  // the caret wins the view, the colour is the pointer's
     Tick();
-    EXPECT_EQ(view.MeasureW, NoMeasure);
-    EXPECT_EQ(view.MeasureX, 300);
-    EXPECT_EQ(track.AnchorX, 100);
+    EXPECT_EQ(calls.at(0), "view 400,108 at 2.000000");
+    EXPECT_EQ(Pair(input.pixelAt.x, input.pixelAt.y) + " " + std::to_string(input.pixelQueries),
+              "20,30 1");
+    EXPECT_EQ(view.PointerColor, static_cast<float>(0x123456));
+    options.SetChecked(Item::FollowMouse, false);
+    Tick(true);
+    EXPECT_EQ(input.pixelQueries, 1);
+}
+
+TEST_F(RefreshTickTest, AColourChangeUnderTheStillPointerLeavesTheViewOnTheCaret) {
+    options.SetChecked(Item::ShowColorsHex, true);
+    input.pointer = {50, 60};
+    Tick();
+    input.caret = {400, 100, 16};
+    Tick();
+    input.colour = 0x654321;  // a keystroke lands under the resting pointer
+    EXPECT_FALSE(Tick());
+    EXPECT_EQ(Pair(view.FocusX, view.FocusY), "400,108");
+}
+
+// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height)
+// and ticks. Then: "view" if it rendered, the focus point, the measured point where it is not
+// the focus, while measuring the distance and bearing from the anchor, and the measuring line's
+// bearing from the view centre while it is shown.
+TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
+    const struct {
+        std::int16_t off;
+        ScreenPoint pointer;
+        std::int16_t buttons;
+        CaretInfo caret;
+        const char* expected;
+    } steps[] = {
+        {0, {50, 60}, 0, {400, 100, 15}, "view 400,108"},  // both move: the caret wins
+        {0, {51, 60}, 0, {400, 100, 15}, "view 51,60"},    // the mouse moves: it takes the view
+        {0, {51, 60}, 0, {20, 100, 13}, "view 20,106"},    // 106.5 to even
+        {0, {51, 60}, 0, {0, 0, 0}, "20,106"},             // the caret vanishes: the view stays
+        {0, {51, 60}, 0, {20, 100, 13}, "20,106"},         // and comes back in place: no move
+        {0, {100, 100}, 0, {20, 100, 13}, "view 100,100"},
+        {0, {100, 100}, 1, {20, 100, 13}, "100,100 0,0 90.000000 line 90"},  // a press alone
+        // The measuring example; the caret is not followed while a button is held.
+        {0, {130, 60}, 1, {5, 5, 10}, "view 130,60 30,-40 36.869896 line 217"},
+        {0, {200, 60}, 4, {5, 5, 10}, "view 200,60 from 130,60 30,-40 36.869896 line 217"},
+        {0, {270, 60}, 3, {5, 5, 10}, "view 270,60 from 130,60 30,-40 36.869896 line 217"},
+        {0, {125, 100}, 0, {20, 100, 13}, "view 125,100"},  // released: a new anchor
+        {Item::ShowLines, {126, 100}, 2, {20, 100, 13}, "view 126,100 1,0 90.000000"},
+        // Not following the mouse, a caret move ends the measurement's display.
+        {Item::FollowMouse, {126, 100}, 2, {300, 40, 10}, "view 300,45"},
+        {Item::FollowText, {126, 100}, 0, {9, 9, 10}, "300,45"},  // following nothing
+    };
+    for (const auto& step : steps) {
+        options.SetChecked(step.off, false);
+        input.pointer = step.pointer;
+        input.buttons = step.buttons;
+        input.caret = step.caret;
+        std::string state = Tick() ? "view " : "";
+        state += Pair(view.FocusX, view.FocusY);
+        if (view.MeasureX != view.FocusX || view.MeasureY != view.FocusY) {
+            state += " from " + Pair(view.MeasureX, view.MeasureY);
+        }
+        if (view.MeasureW != NoMeasure || view.MeasureH != NoMeasure) {
+            state +=
+                " " + Pair(view.MeasureW, view.MeasureH) + " " + std::to_string(view.MeasureAngle);
+        }
+        if (LA.Visible) {
+            state += " line " + std::to_string(RoundToInt32(AngleDeg(0, 0, LA.X1, LA.Y1)));
+        }
+        EXPECT_EQ(state, step.expected);
+    }
+    EXPECT_EQ(track.AnchorX, 125);
 }
 
 }  // namespace
