@@ -1,20 +1,33 @@
-// A small helper the end-to-end tests run beside the magnifier, in the same Wine prefix, to read
-// and drive its window from outside:
-//   probe rect    prints "outer L T R B", "client L T R B" (screen pixels) and "topmost 0|1"
-//   probe close   asks the window to close, as the system does when the user closes it
-//   probe size W H  resizes the window's outer frame to W x H pixels
-//   probe caret   prints "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
-// Exit code 2 when the window (or the caret) is not there.
+// A helper the end-to-end tests run beside the magnifier, in the same Wine prefix, to read and
+// drive windows from outside. Exit code 2 when the window, the caret or the box is not there.
+//   probe rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1";
+//                     exit code 3 while the window is hidden
+//   probe close       asks the window to close, as the system does when the user closes it
+//   probe focus       makes it the foreground window, the one that gets the keys xdotool sends
+//   probe foreground  "foreground CLASS" of the foreground window
+//   probe caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+//   probe msgbox [ok] "title T" and "text T" of the open message box, with backslash, CR and LF
+//                     written \\, \r and \n (so trailing blanks show); "ok" then presses OK
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
 namespace {
 
-HWND FindMagnifier() {
-    return FindWindowW(L"RidoduvuziZedezMain", nullptr);
+void Print(const char* label, const wchar_t* text) {
+    std::wstring shown;
+    for (; *text != L'\0'; ++text) {
+        const wchar_t c = *text;
+        shown += c == L'\\'   ? L"\\\\"
+                 : c == L'\r' ? L"\\r"
+                 : c == L'\n' ? L"\\n"
+                              : std::wstring(1, c);
+    }
+    std::string utf8(shown.size() * 3, '\0');  // at most three bytes per UTF-16 unit
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), static_cast<int>(shown.size()),
+                                    utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
+    std::printf("%s %s\n", label, utf8.c_str());
 }
 
 int PrintRect(HWND window) {
@@ -22,22 +35,26 @@ int PrintRect(HWND window) {
     RECT client{};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    POINT topLeft{client.left, client.top};
-    POINT bottomRight{client.right, client.bottom};
-    ClientToScreen(window, &topLeft);
-    ClientToScreen(window, &bottomRight);
-    const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::printf("outer %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
-    std::printf("client %ld %ld %ld %ld\n", topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
-    std::printf("topmost %d\n", topmost ? 1 : 0);
-    return 0;
+    std::printf("client %ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    std::printf("topmost %d\n", (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return IsWindowVisible(window) ? 0 : 3;
+}
+
+int Focus(HWND window) {
+    SetForegroundWindow(window);
+    // The window's own thread carries the activation out; give it a moment.
+    for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) {
+        Sleep(20);
+    }
+    return GetForegroundWindow() == window ? 0 : 1;
 }
 
 int PrintCaret() {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     if (!GetGUIThreadInfo(0, &info) || info.hwndCaret == nullptr) {
-        std::fprintf(stderr, "no caret\n");
         return 2;
     }
     POINT origin{info.rcCaret.left, info.rcCaret.top};
@@ -46,35 +63,52 @@ int PrintCaret() {
     return 0;
 }
 
+int MessageBoxCommand(bool pressOk) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (box == nullptr) {
+        return 2;
+    }
+    wchar_t text[4096] = L"";
+    GetWindowTextW(box, text, 4096);
+    Print("title", text);
+    GetDlgItemTextW(box, 0xFFFF, text, 4096);  // the box's message is its static control 0xFFFF
+    Print("text", text);
+    const WPARAM ok = MAKEWPARAM(IDOK, BN_CLICKED);
+    return !pressOk || PostMessageW(box, WM_COMMAND, ok,
+                                    reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)))
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: probe rect|close|size W H\n");
-        return 1;
-    }
-    if (std::strcmp(argv[1], "caret") == 0) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "caret") {
         return PrintCaret();
     }
-    HWND window = FindMagnifier();
+    if (command == "msgbox") {
+        return MessageBoxCommand(argc > 2 && std::string(argv[2]) == "ok");
+    }
+    if (command == "foreground") {
+        wchar_t name[256] = L"";
+        GetClassNameW(GetForegroundWindow(), name, 256);
+        Print("foreground", name);
+        return 0;
+    }
+    HWND window = FindWindowW(L"RidoduvuziZedezMain", nullptr);
     if (window == nullptr) {
-        std::fprintf(stderr, "no magnifier window\n");
         return 2;
     }
-    if (std::strcmp(argv[1], "rect") == 0) {
+    if (command == "rect") {
         return PrintRect(window);
     }
-    if (std::strcmp(argv[1], "close") == 0) {
+    if (command == "close") {
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (std::strcmp(argv[1], "size") == 0 && argc == 4) {
-        const int width = std::atoi(argv[2]);
-        const int height = std::atoi(argv[3]);
-        return SetWindowPos(window, nullptr, 0, 0, width, height,
-                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
-                   ? 0
-                   : 1;
+    if (command == "focus") {
+        return Focus(window);
     }
-    std::fprintf(stderr, "unknown command\n");
+    std::fprintf(stderr, "usage: probe rect|close|focus|foreground|caret|msgbox [ok]\n");
     return 1;
 }
