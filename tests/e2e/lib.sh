@@ -9,16 +9,14 @@ SHOT="$E2E_WORK/shot.ppm"
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
-        echo "  screenshot: $E2E_WORK/failure.png" >&2
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" && echo "  see $E2E_WORK/failure.png" >&2
     exit 1
 }
-log() { echo "  $*"; }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
 expect_in() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 is not within $2..$3"; }
 
-# wait_for SECONDS WHAT COMMAND...: runs COMMAND every 0.1 s until it succeeds; a timeout shows
-# the end of its last output.
+# wait_for SECONDS WHAT COMMAND...: runs COMMAND every 0.1 s until it succeeds; on a timeout the
+# failure shows the end of its last output.
 wait_for() {
     local deadline=$((SECONDS + $1)) what=$2
     shift 2
@@ -35,22 +33,21 @@ e2e_begin() {
     Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$n" WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    trap 'wineserver -k 2>/dev/null; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
+    trap 'wineserver -k; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
     cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
     wait_for 20 "Xvfb on $DISPLAY" xdpyinfo
     xdotool mousemove 0 0
 }
 
-# set_settings KEY=VALUE...: stores settings (REG_SZ) that the magnifier reads at start-up.
+# set_settings KEY=VALUE...: stores settings (REG_SZ), which the magnifier reads at start-up.
 set_settings() {
     local pair
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${SETTINGS_KEY#HKCU}"
         for pair in "$@"; do printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"; done
     } >"$E2E_WORK/settings.reg"
-    wine regedit /S "Z:${E2E_WORK//\//\\}\\settings.reg" >/dev/null 2>&1 || fail "could not store settings"
+    wine regedit /S "Z:${E2E_WORK//\//\\}\\settings.reg" || fail "could not store settings"
 }
-
 # view_settings KEY=VALUE...: the window at (600, 400), 300 x 300, following only the mouse,
 # auto refresh on, every overlay and the cursor off; the arguments override these.
 view_settings() {
@@ -59,29 +56,26 @@ view_settings() {
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-
 # get_setting KEY: the stored text of a setting, or nothing.
-get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null | _setting "$1"; }
-_setting() { tr -d '\r' | awk -v key="$1" 'index($0, "    " key "    REG_") == 1 { sub(/^    [^ ]*    [^ ]*    /, ""); print }'; }
-
+get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" | _setting "$1"; }
+_setting() { tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'; }
 # expect_settings KEY=VALUE...: each setting holds exactly that text (one registry read).
 expect_settings() {
     local all pair
-    all=$(wine reg query "$SETTINGS_KEY" 2>/dev/null)
+    all=$(wine reg query "$SETTINGS_KEY")
     for pair in "$@"; do expect_eq "$(_setting "${pair%%=*}" <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
-probe() { wine "$E2E_BIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+probe() { wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
 # start_magnifier: runs the program in the background and waits until its window is shown.
 start_magnifier() {
-    wine "$E2E_BIN/zedez.exe" >"$E2E_WORK/zedez.log" 2>&1 &
+    wine "$E2E_BIN/zedez.exe" &
     E2E_APP_PID=$!
     wait_for 60 "the magnifier's window" read_window_rect
 }
-
 # read_window_rect: sets OUTER_L OUTER_T OUTER_W OUTER_H, CLIENT_L CLIENT_T CLIENT_W CLIENT_H
-# (screen pixels) and TOPMOST; returns non-zero while the window is not shown.
+# (screen pixels) and TOPMOST; fails while the window is not shown.
 read_window_rect() {
     local out
     out=$(probe rect) || return 1
@@ -89,21 +83,18 @@ read_window_rect() {
     OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
-
-# wait_exit: waits for the magnifier to end and returns its exit code.
+# wait_exit: waits for the magnifier to end; returns its exit code.
 wait_exit() {
     wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID'
     wait "$E2E_APP_PID"
 }
-
-# close_magnifier: closes the window as the system does; the program must end with code 0.
 close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
 }
 
-# expect_msgbox TITLE TEXT: waits for a message box, compares its title and text (CR, LF and
-# backslash written \r, \n and \\), presses OK and waits until the box is gone.
+# expect_msgbox TITLE TEXT: waits for a message box, compares its title and text (\, CR and LF
+# written \\, \r and \n), presses OK and waits until the box is gone.
 expect_msgbox() {
     wait_for 20 "a message box" probe msgbox
     expect_eq "$(probe msgbox ok)" "title $1"$'\n'"text $2" "message box"
@@ -111,20 +102,17 @@ expect_msgbox() {
 }
 
 # show_image FILE [X Y]: makes FILE the X screen's background and waits until the screen's pixel
-# (X, Y), (0, 0) by default, is the picture's. Wine clears the background when its desktop
-# process starts, so show it after the scenario's first Wine command (such as set_settings).
+# (X, Y) is the picture's. Wine clears the background when its desktop process starts: show the
+# picture after the scenario's first Wine command (such as set_settings).
 show_image() {
-    display -window root "$1" >/dev/null 2>&1  # exits with 1 even when it worked
+    display -window root "$1"  # exits with 1 even when it worked
     wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
 }
-
 screenshot() { import -window root -depth 8 "$SHOT" || fail "screenshot failed"; }
-# pixel FILE X Y: the colour at (X, Y) as RRGGBB.
-pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X Y: RRGGBB
 client_pixel() { pixel "$SHOT" $((CLIENT_L + $1)) $((CLIENT_T + $2)); }
 screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }
 client_pixel_is() { screen_pixel_is $((CLIENT_L + $1)) $((CLIENT_T + $2)) "$3"; }
-
 # client_pixels [X Y W H]: "x y RRGGBB" for each pixel of the last screenshot's client area, or
 # of that rectangle of it (x and y still from the client's top left).
 client_pixels() {

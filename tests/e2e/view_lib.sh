@@ -1,10 +1,10 @@
-# View helpers, sourced after lib.sh: the test picture, the view geometry worked out on its own
-# and the comparison of the view with it. VIEW_TWIPS is the program's whole twips per pixel,
-# VIEW_DPI the screen's dots per inch (1440 / dpi, unrounded, turns twips into pixels).
+# View helpers, sourced after lib.sh: the screen picture, the view geometry worked out on its own
+# and the comparison of the view with it. VIEW_TWIPS is the program's whole twips per pixel and
+# VIEW_DPI the screen's dots per inch, whose unrounded 1440 / dpi turns twips into pixels.
 VIEW_DPI=${VIEW_DPI:-96} VIEW_TWIPS=${VIEW_TWIPS:-15}
 
-# fine(x, y): each pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
-# cells differ in blue, nothing is grey. cell(i, j): solid cells. rhe: halves to even.
+# fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
+# cells differ in blue, and nothing is grey. cell(i, j): solid cells. rhe: halves to even.
 VIEW_AWK='
 function fine(x, y) { R = 16 + x % 16 * 15; G = 16 + y % 16 * 15; B = 24 + (int(x / 16) + 3 * int(y / 16)) % 8 * 32; return hex() }
 function cell(i, j) { R = 30 + 45 * (i % 5); G = 30 + 45 * (j % 5); B = 230 - 50 * ((i + 2 * j) % 5); return hex() }
@@ -14,15 +14,14 @@ function rhe(v,    f) { f = int(v); if (f > v) f--; return v - f > 0.5 || (v - f
 '
 cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
 
-# set_dpi DPI: the display scale Wine programs started from now on see, and the geometry's factors.
+# set_dpi DPI: the display scale that Wine programs started from now on see, and its factors.
 set_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || fail "no $1 dpi"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
     VIEW_DPI=$1 VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
 }
 
-# make_view_pattern FILE: the screen: fine() where x < 512 and y < 384, below it a checkerboard of
-# single black and white pixels (grey only when averaged), from x = 512 on cell(i, j) at
-# (512 + 64 i, 64 j).
+# make_view_pattern FILE: fine() where x < 512 and y < 384; below it a checkerboard of single
+# black and white pixels, grey only when averaged; from x = 512 on cell(i, j) at (512 + 64 i, 64 j).
 make_view_pattern() {
     _pattern 128 128 'fine(x, y)' >"$E2E_WORK/fine.ppm"
     _pattern 2 2 'R = G = B = (x + y) % 2 * 255' >"$E2E_WORK/checker.ppm"
@@ -39,22 +38,19 @@ _pattern() { awk -v W="$1" -v H="$2" "$VIEW_AWK"'BEGIN { print "P3", W, H, 255
 view_geometry() {
     read -r VIEW_L VIEW_T VIEW_W VIEW_H PIC_W PIC_H < <(awk -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
         -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" -v dpi="$VIEW_DPI" "$VIEW_AWK"'BEGIN {
-            s = 1440 / dpi; sw = cw * s; sh = ch * s
-            W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
+            s = 1440 / dpi; sw = cw * s; sh = ch * s; W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
             print rhe((fx * m - sw / (z * 2)) / s), rhe(rhe(fy * m - sh / (z * 2)) / s), W, H, rhe(z * W), rhe(z * H) }')
 }
-
 # view_xy SX SY: the client pixel that shows the middle of screen pixel (SX, SY).
 view_xy() {
-    awk -v sx="$1" -v sy="$2" 'BEGIN { print int((sx + 0.5 - '"$VIEW_L"') * '"$PIC_W / $VIEW_W"'),
-        int((sy + 0.5 - '"$VIEW_T"') * '"$PIC_H / $VIEW_H"') }'
+    awk -v x="$1" -v y="$2" "BEGIN { print int((x + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W), int((y + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
 }
 
-# view_shows ZOOM FX FY LINES: a fresh screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
-# times, and with LINES 1 inverted along whole columns and rows (for wait_for). Sets DIFF_N (pixels
-# that differ), DIFF_LEFT, DIFF_TOP (their first column and row), DIFF_OTHER (those not inverted),
-# DIFF_COLS, DIFF_ROWS (the columns and rows inverted throughout, but where they cross, as "a,b,")
-# and DIFF_STRAY (inverted pixels outside them).
+# view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
+# times, with LINES 1 inverted along whole columns and rows (for wait_for). Sets DIFF_N (pixels
+# that differ), DIFF_LEFT and DIFF_TOP (the first column and row of them), DIFF_OTHER (those not
+# inverted), DIFF_COLS and DIFF_ROWS (the columns and rows inverted throughout, but where they
+# cross, as "a,b,-") and DIFF_STRAY (inverted pixels outside them).
 view_shows() {
     view_geometry "$1" "$2" "$3"
     screenshot
@@ -67,23 +63,18 @@ view_shows() {
             $3 != inverse(want) { other++; next }
             { inverted[$1, $2]; column[$1]++; row[$2]++ }
             END {
-                for (x = 0; x < w; x++) if (column[x] >= h - 4) { columns = columns x ","; full[x] }
+                for (x = 0; x < w; x++) if (column[x] >= h - 4) { columns = columns x ","; fullColumn[x] }
                 for (y = 0; y < h; y++) if (row[y] >= w - 4) { rows = rows y ","; fullRow[y] }
-                for (k in inverted) { split(k, p, SUBSEP); if (!(p[1] in full) && !(p[2] in fullRow)) stray++ }
+                for (k in inverted) { split(k, p, SUBSEP); if (!(p[1] in fullColumn || p[2] in fullRow)) stray++ }
                 print n + 0, n ? left : "-", n ? top : "-", other + 0, columns "-", rows "-", stray + 0
             }')
-    echo "$DIFF_N differ from ($DIFF_LEFT, $DIFF_TOP) on, $DIFF_OTHER not inverted, $DIFF_STRAY off" \
+    echo "$DIFF_N pixels differ from ($DIFF_LEFT, $DIFF_TOP) on, $DIFF_OTHER not inverted, $DIFF_STRAY off" \
         "the inverted columns $DIFF_COLS and rows $DIFF_ROWS"
     [ "$4" = 0 ] && [ "$DIFF_N" = 0 ] || [ "$4" = 1 ] && [ "$DIFF_OTHER,$DIFF_STRAY" = 0,0 ]
 }
-
-# expect_still SECONDS: the client area does not change at all for that long.
-expect_still() {
-    local end=$((SECONDS + $1)) first
-    screenshot
-    first=$(client_pixels | md5sum)
-    while [ "$SECONDS" -lt "$end" ]; do
-        screenshot
-        [ "$(client_pixels | md5sum)" = "$first" ] || fail "the view changed while nothing moved"
-    done
+# keeps_showing SECONDS ZOOM FX FY LINES: view_shows holds on every screenshot for that long.
+keeps_showing() {
+    local end=$((SECONDS + $1)) out
+    shift
+    while [ "$SECONDS" -lt "$end" ]; do out=$(view_shows "$@") || fail "the view changed: $out"; done
 }

@@ -1,13 +1,12 @@
-// A helper the end-to-end tests run beside the magnifier, in the same Wine prefix, to read and
-// drive windows from outside. Exit code 2 when the window, the caret or the box is not there.
-//   probe rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1";
-//                     exit code 3 while the window is hidden
-//   probe close       asks the window to close, as the system does when the user closes it
-//   probe focus       makes it the foreground window, the one that gets the keys xdotool sends
-//   probe foreground  "foreground CLASS" of the foreground window
-//   probe caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
-//   probe msgbox [ok] "title T" and "text T" of the open message box, with backslash, CR and LF
-//                     written \\, \r and \n (so trailing blanks show); "ok" then presses OK
+// Run by the end-to-end tests beside the magnifier, in its Wine prefix, to read and drive windows
+// from outside. Exit code 2 when the window, the caret or the box is not there.
+//   rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
+//   close       asks the window to close, as the system does when the user closes it
+//   focus       makes it the foreground window, which gets the keys that xdotool sends
+//   foreground  "foreground CLASS" of the foreground window
+//   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+//   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
+//               \n so that trailing blanks show; "ok" then presses its OK button
 #include <windows.h>
 
 #include <cstdio>
@@ -36,15 +35,15 @@ int PrintRect(HWND window) {
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    std::printf("outer %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
-    std::printf("client %ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
-    std::printf("topmost %d\n", (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    std::printf("outer %ld %ld %ld %ld\nclient %ld %ld %ld %ld\ntopmost %d\n", outer.left,
+                outer.top, outer.right, outer.bottom, client.left, client.top, client.right,
+                client.bottom, (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
     return IsWindowVisible(window) ? 0 : 3;
 }
 
 int Focus(HWND window) {
     SetForegroundWindow(window);
-    // The window's own thread carries the activation out; give it a moment.
+    // The window's own thread carries the activation out.
     for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) {
         Sleep(20);
     }
@@ -63,21 +62,18 @@ int PrintCaret() {
     return 0;
 }
 
-int MessageBoxCommand(bool pressOk) {
+int ReadMessageBox(bool pressOk) {
     HWND box = FindWindowW(L"#32770", nullptr);
+    wchar_t text[4096] = L"";
     if (box == nullptr) {
         return 2;
     }
-    wchar_t text[4096] = L"";
     GetWindowTextW(box, text, 4096);
     Print("title", text);
-    GetDlgItemTextW(box, 0xFFFF, text, 4096);  // the box's message is its static control 0xFFFF
+    GetDlgItemTextW(box, 0xFFFF, text, 4096);  // the message is the box's static control 0xFFFF
     Print("text", text);
-    const WPARAM ok = MAKEWPARAM(IDOK, BN_CLICKED);
-    return !pressOk || PostMessageW(box, WM_COMMAND, ok,
-                                    reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)))
-               ? 0
-               : 1;
+    const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK));
+    return !pressOk || PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), button) ? 0 : 1;
 }
 
 }  // namespace
@@ -88,7 +84,7 @@ int main(int argc, char** argv) {
         return PrintCaret();
     }
     if (command == "msgbox") {
-        return MessageBoxCommand(argc > 2 && std::string(argv[2]) == "ok");
+        return ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok");
     }
     if (command == "foreground") {
         wchar_t name[256] = L"";
@@ -100,15 +96,8 @@ int main(int argc, char** argv) {
     if (window == nullptr) {
         return 2;
     }
-    if (command == "rect") {
-        return PrintRect(window);
-    }
     if (command == "close") {
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (command == "focus") {
-        return Focus(window);
-    }
-    std::fprintf(stderr, "usage: probe rect|close|focus|foreground|caret|msgbox [ok]\n");
-    return 1;
+    return command == "rect" ? PrintRect(window) : command == "focus" ? Focus(window) : 1;
 }
