@@ -1,7 +1,6 @@
-# Helpers of the end-to-end scenarios. A scenario sources this file, calls e2e_begin, drives the
-# magnifier and fails through `fail`, which keeps a screenshot. run.sh sets E2E_BIN (zedez.exe,
-# probe.exe), E2E_TEMPLATE_PREFIX (a Wine prefix each scenario copies) and E2E_WORK (its scratch
-# folder); E2E_DISPLAY_FIRST is the first X display number tried (100 unless set).
+# Sourced by every scenario. run.sh sets E2E_BIN (zedez.exe, probe.exe), E2E_TEMPLATE_PREFIX (the
+# Wine prefix each scenario copies) and E2E_WORK (its scratch folder); E2E_DISPLAY_FIRST is the
+# first X display number tried.
 set -u
 E2E_SCREEN_W=1024 E2E_SCREEN_H=768
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
@@ -15,8 +14,7 @@ fail() {
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
 expect_in() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 is not within $2..$3"; }
 
-# wait_for SECONDS WHAT COMMAND...: runs COMMAND every 0.1 s until it succeeds; on a timeout the
-# failure shows the end of its last output.
+# wait_for SECONDS WHAT COMMAND...: polls COMMAND; a timeout shows the end of its last output.
 wait_for() {
     local deadline=$((SECONDS + $1)) what=$2
     shift 2
@@ -26,7 +24,6 @@ wait_for() {
     done
 }
 
-# e2e_begin: an X display of its own (1024 x 768), a copy of the Wine prefix, cleanup on exit.
 e2e_begin() {
     local n=${E2E_DISPLAY_FIRST:-100}
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -39,7 +36,7 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# set_settings KEY=VALUE...: stores settings (REG_SZ), which the magnifier reads at start-up.
+# set_settings KEY=VALUE...: REG_SZ values, read by the magnifier at start-up.
 set_settings() {
     local pair
     {
@@ -48,18 +45,17 @@ set_settings() {
     } >"$E2E_WORK/settings.reg"
     wine regedit /S "Z:${E2E_WORK//\//\\}\\settings.reg" || fail "could not store settings"
 }
-# view_settings KEY=VALUE...: the window at (600, 400), 300 x 300, following only the mouse,
-# auto refresh on, every overlay and the cursor off; the arguments override these.
+# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) that follows only the mouse and
+# draws no overlay and no cursor, refreshed four times a second; the arguments override these.
 view_settings() {
     set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
         Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-# get_setting KEY: the stored text of a setting, or nothing.
 get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" | _setting "$1"; }
 _setting() { tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'; }
-# expect_settings KEY=VALUE...: each setting holds exactly that text (one registry read).
+# expect_settings KEY=VALUE...: the stored texts, from one registry read.
 expect_settings() {
     local all pair
     all=$(wine reg query "$SETTINGS_KEY")
@@ -67,15 +63,13 @@ expect_settings() {
 }
 
 probe() { wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-
-# start_magnifier: runs the program in the background and waits until its window is shown.
 start_magnifier() {
     wine "$E2E_BIN/zedez.exe" &
     E2E_APP_PID=$!
     wait_for 60 "the magnifier's window" read_window_rect
 }
-# read_window_rect: sets OUTER_L OUTER_T OUTER_W OUTER_H, CLIENT_L CLIENT_T CLIENT_W CLIENT_H
-# (screen pixels) and TOPMOST; fails while the window is not shown.
+# read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels) and TOPMOST; fails while
+# the window is hidden.
 read_window_rect() {
     local out
     out=$(probe rect) || return 1
@@ -83,7 +77,7 @@ read_window_rect() {
     OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
-# wait_exit: waits for the magnifier to end; returns its exit code.
+# wait_exit: returns the magnifier's exit code once it has ended.
 wait_exit() {
     wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID'
     wait "$E2E_APP_PID"
@@ -92,18 +86,16 @@ close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
 }
-
-# expect_msgbox TITLE TEXT: waits for a message box, compares its title and text (\, CR and LF
-# written \\, \r and \n), presses OK and waits until the box is gone.
+# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r and
+# \n); then presses OK and waits for the box to go.
 expect_msgbox() {
     wait_for 20 "a message box" probe msgbox
     expect_eq "$(probe msgbox ok)" "title $1"$'\n'"text $2" "message box"
     wait_for 20 "the message box to close" eval '! probe msgbox'
 }
 
-# show_image FILE [X Y]: makes FILE the X screen's background and waits until the screen's pixel
-# (X, Y) is the picture's. Wine clears the background when its desktop process starts: show the
-# picture after the scenario's first Wine command (such as set_settings).
+# show_image FILE [X Y]: FILE as the screen's background, there once pixel (X, Y) is. Wine clears
+# the background when its desktop process starts, so call it after the first Wine command.
 show_image() {
     display -window root "$1"  # exits with 1 even when it worked
     wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
@@ -113,8 +105,8 @@ pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X 
 client_pixel() { pixel "$SHOT" $((CLIENT_L + $1)) $((CLIENT_T + $2)); }
 screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }
 client_pixel_is() { screen_pixel_is $((CLIENT_L + $1)) $((CLIENT_T + $2)) "$3"; }
-# client_pixels [X Y W H]: "x y RRGGBB" for each pixel of the last screenshot's client area, or
-# of that rectangle of it (x and y still from the client's top left).
+# client_pixels [X Y W H]: "x y RRGGBB" for every pixel of the screenshot's client area, or of
+# that part of it.
 client_pixels() {
     local x=${1:-0} y=${2:-0}
     convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + x))+$((CLIENT_T + y))" \

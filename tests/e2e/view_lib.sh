@@ -1,6 +1,5 @@
-# View helpers, sourced after lib.sh: the screen picture, the view geometry worked out on its own
-# and the comparison of the view with it. VIEW_TWIPS is the program's whole twips per pixel and
-# VIEW_DPI the screen's dots per inch, whose unrounded 1440 / dpi turns twips into pixels.
+# View helpers. VIEW_TWIPS is the program's whole twips per pixel, VIEW_DPI the screen's dots per
+# inch, whose unrounded 1440 / dpi turns twips into pixels (set_dpi sets both).
 VIEW_DPI=${VIEW_DPI:-96} VIEW_TWIPS=${VIEW_TWIPS:-15}
 
 # fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
@@ -14,7 +13,7 @@ function rhe(v,    f) { f = int(v); if (f > v) f--; return v - f > 0.5 || (v - f
 '
 cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
 
-# set_dpi DPI: the display scale that Wine programs started from now on see, and its factors.
+# set_dpi DPI: the display scale of the Wine programs started from now on.
 set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
     VIEW_DPI=$1 VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
@@ -32,9 +31,8 @@ make_view_pattern() {
 _pattern() { awk -v W="$1" -v H="$2" "$VIEW_AWK"'BEGIN { print "P3", W, H, 255
     for (y = 0; y < H; y++) for (x = 0; x < W; x++) { '"$3"'; print R, G, B } }'; }
 
-# view_geometry ZOOM FX FY: sets VIEW_L VIEW_T VIEW_W VIEW_H (the captured screen rectangle) and
-# PIC_W PIC_H (the scaled picture) from the client size. In twips the left edge stays fractional
-# and the others are whole; pixels are rounded once, after the division.
+# view_geometry ZOOM FX FY: VIEW_L VIEW_T VIEW_W VIEW_H, the captured screen rectangle, and PIC_W
+# PIC_H, the scaled picture. The left edge stays fractional in twips; pixels are rounded once.
 view_geometry() {
     read -r VIEW_L VIEW_T VIEW_W VIEW_H PIC_W PIC_H < <(awk -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
         -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" -v dpi="$VIEW_DPI" "$VIEW_AWK"'BEGIN {
@@ -43,36 +41,39 @@ view_geometry() {
 }
 # view_xy SX SY: the client pixel that shows the middle of screen pixel (SX, SY).
 view_xy() {
-    awk -v x="$1" -v y="$2" "BEGIN { print int((x + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W), int((y + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
+    awk "BEGIN { print int(($1 + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W), int(($2 + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
 }
 
 # view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
-# times, with LINES 1 inverted along whole columns and rows (for wait_for). Sets DIFF_N (pixels
-# that differ), DIFF_LEFT and DIFF_TOP (the first column and row of them), DIFF_OTHER (those not
-# inverted), DIFF_COLS and DIFF_ROWS (the columns and rows inverted throughout, but where they
-# cross, as "a,b,-") and DIFF_STRAY (inverted pixels outside them).
+# times; with LINES 1 inverted along two adjacent columns and rows at the middle or just before it
+# (the half in twips is not rounded), and nowhere else. Sets DIFF_N, DIFF_LEFT and DIFF_TOP: how
+# many pixels differ, and the first column and row that do.
 view_shows() {
+    local ok seen
     view_geometry "$1" "$2" "$3"
     screenshot
-    read -r DIFF_N DIFF_LEFT DIFF_TOP DIFF_OTHER DIFF_COLS DIFF_ROWS DIFF_STRAY < <(client_pixels |
-        awk -v z="$1" -v L="$VIEW_L" -v T="$VIEW_T" -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
-            -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) "$VIEW_AWK"'
-            $1 >= w || $2 >= h || $3 == (want = fine(L + int($1 / z), T + int($2 / z))) { next }
-            n++ == 0 || $1 < left { left = $1 }
-            n == 1 || $2 < top { top = $2 }
-            $3 != inverse(want) { other++; next }
-            { inverted[$1, $2]; column[$1]++; row[$2]++ }
-            END {
-                for (x = 0; x < w; x++) if (column[x] >= h - 4) { columns = columns x ","; fullColumn[x] }
-                for (y = 0; y < h; y++) if (row[y] >= w - 4) { rows = rows y ","; fullRow[y] }
-                for (k in inverted) { split(k, p, SUBSEP); if (!(p[1] in fullColumn || p[2] in fullRow)) stray++ }
-                print n + 0, n ? left : "-", n ? top : "-", other + 0, columns "-", rows "-", stray + 0
-            }')
-    echo "$DIFF_N pixels differ from ($DIFF_LEFT, $DIFF_TOP) on, $DIFF_OTHER not inverted, $DIFF_STRAY off" \
-        "the inverted columns $DIFF_COLS and rows $DIFF_ROWS"
-    [ "$4" = 0 ] && [ "$DIFF_N" = 0 ] || [ "$4" = 1 ] && [ "$DIFF_OTHER,$DIFF_STRAY" = 0,0 ]
+    read -r ok DIFF_N DIFF_LEFT DIFF_TOP seen < <(client_pixels | awk -v z="$1" -v lines="$4" \
+        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
+        -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) "$VIEW_AWK"'
+        function band(list, middle,    a) {
+            return split(list, a) == 2 && a[2] == a[1] + 1 && a[1] >= middle - 2 && a[1] <= middle }
+        $1 >= w || $2 >= h || $3 == (want = fine(L + int($1 / z), T + int($2 / z))) { next }
+        n++ == 0 || $1 < left { left = $1 }
+        n == 1 || $2 < top { top = $2 }
+        $3 != inverse(want) { other++; next }
+        { inverted[$1, $2]; column[$1]++; row[$2]++ }
+        END {
+            for (x = 0; x < w; x++) if (column[x] >= h - 4) { columns = columns " " x; full[x] }
+            for (y = 0; y < h; y++) if (row[y] >= w - 4) { rows = rows " " y; fullRow[y] }
+            for (k in inverted) { split(k, p, SUBSEP); if (!(p[1] in full || p[2] in fullRow)) stray++ }
+            ok = lines ? !other && !stray && band(columns, int(cw / 2)) && band(rows, int(ch / 2)) : !n
+            printf "%d %d %s %s %d differ, %d not inverted; inverted columns%s, rows%s and %d more\n",
+                ok, n, n ? left : "-", n ? top : "-", n, other, columns, rows, stray
+        }')
+    echo "$seen"
+    [ "$ok" = 1 ]
 }
-# keeps_showing SECONDS ZOOM FX FY LINES: view_shows holds on every screenshot for that long.
+# keeps_showing SECONDS ZOOM FX FY LINES: view_shows holds on every screenshot meanwhile.
 keeps_showing() {
     local end=$((SECONDS + $1)) out
     shift

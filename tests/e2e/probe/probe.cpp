@@ -43,11 +43,17 @@ int PrintRect(HWND window) {
 
 int Focus(HWND window) {
     SetForegroundWindow(window);
-    // The window's own thread carries the activation out.
-    for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) {
+    // The window's own thread carries the activation out, and with it takes the keyboard.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    for (int i = 0; i < 100; ++i) {
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+            info.hwndFocus == window) {
+            return 0;
+        }
         Sleep(20);
     }
-    return GetForegroundWindow() == window ? 0 : 1;
+    return 1;
 }
 
 int PrintCaret() {

@@ -20,11 +20,11 @@ xdotool mousemove 600 400
 # The hexadecimal box's left column, left of the text, near its bottom holds no glyph.
 wait_for 20 "the hexadecimal box in the pointer's colour" client_pixel_is 5 $((CLIENT_H - 8)) $PATCH
 expect_eq "$(client_pixel 1 $((CLIENT_H - 8)))" $SURROUND "the view left of the hexadecimal box"
-# colours X Y W H: "RRGGBB count meanX meanY" for every colour in that client rectangle.
+# colours X Y W H: "RRGGBB count meanX meanY" for each colour in that part of the client area.
 colours() { client_pixels "$@" | awk '{ n[$3]++; x[$3] += $1; y[$3] += $2 }
     END { for (c in n) print c, n[c], int(x[c] / n[c]), int(y[c] / n[c]) }'; }
 stats=$(colours $((CLIENT_W / 2)) $((CLIENT_H - 48)) $((CLIENT_W - CLIENT_W / 2)) 48)
-# The middle of each box at the bottom right, R G B C M Y K, each of at least 20 pixels.
+# The middles of the R G B C M Y K boxes at the bottom right, of 20 pixels or more.
 read -r rx ry gx gy bx by cx cy mx my yx yy kx ky < <(awk '$2 >= 20 { at[$1] = $3 " " $4 }
     END { n = split("C80000 007800 000028 FFFFFF FF99FF FFFF33 C8C8C8", box, " ")
           for (i = 1; i <= n; i++) printf "%s ", box[i] in at ? at[box[i]] : "- -" }' <<<"$stats")
@@ -35,7 +35,7 @@ for dx in $((mx - rx)) $((yx - gx)) $((kx - bx)); do expect_in $dx -2 2 "M, Y an
 for dy in $((gy - ry)) $((by - ry)); do expect_in $dy -1 1 "G and B on R's line"; done
 for y in $cy $my $yy $ky; do expect_in $((by - y)) 12 16 "CMYK cells above the decimal ones"; done
 
-# count COLOUR X Y W H: how many pixels of that colour the client rectangle holds.
+# count COLOUR X Y W H: how many pixels of that colour that part of the client area holds.
 count() { colours "${@:2}" | awk -v c="$1" '$1 == c { n = $2 } END { print n + 0 }'; }
 expect_in "$(count $TEXT 0 0 $((CLIENT_W / 2)) 16)" 10 9999 "text pixels at the top left"
 expect_in "$(count $OUTLINE 0 0 $((CLIENT_W / 2)) 16)" 10 9999 "outline pixels at the top left"
