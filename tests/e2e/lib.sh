@@ -5,10 +5,11 @@ set -u
 E2E_SCREEN_W=1024 E2E_SCREEN_H=768
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 SHOT="$E2E_WORK/shot.ppm"
+exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" && echo "  see $E2E_WORK/failure.png" >&2
+    echo "FAIL: $*" >&3
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" && echo "  see failure.png" >&3
     exit 1
 }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
@@ -54,7 +55,8 @@ view_settings() {
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
 get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" | _setting "$1"; }
-_setting() { tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'; }
+_setting() { tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'
+}
 # expect_settings KEY=VALUE...: the stored texts, from one registry read.
 expect_settings() {
     local all pair

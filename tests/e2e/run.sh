@@ -26,7 +26,8 @@ for scenario in "$@"; do
         timeout 600 bash "$scenario" >"$root/$name/output.txt" 2>&1; then
         passed=$((passed + 1)) && echo "PASS $name ($((SECONDS - t0))s)"
     else
-        failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)" && sed 's/^/    /' "$root/$name/output.txt"
+        failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)"
+        sed 's/^/    /' "$root/$name/output.txt"
     fi
 done
 rm -rf "$template"

@@ -5,10 +5,13 @@ VIEW_DPI=${VIEW_DPI:-96} VIEW_TWIPS=${VIEW_TWIPS:-15}
 # fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
 # cells differ in blue, and nothing is grey. cell(i, j): solid cells. rhe: halves to even.
 VIEW_AWK='
-function fine(x, y) { R = 16 + x % 16 * 15; G = 16 + y % 16 * 15; B = 24 + (int(x / 16) + 3 * int(y / 16)) % 8 * 32; return hex() }
+function fine(x, y) { R = 16 + x % 16 * 15; G = 16 + y % 16 * 15; B = 24 + (int(x / 16) + 3 * int(y / 16)) % 8 * 32
+    return hex() }
 function cell(i, j) { R = 30 + 45 * (i % 5); G = 30 + 45 * (j % 5); B = 230 - 50 * ((i + 2 * j) % 5); return hex() }
 function hex() { return sprintf("%02X%02X%02X", R, G, B) }
-function inverse(c,    k, o) { for (k = 1; k <= 6; k++) o = o substr("FEDCBA9876543210", index("0123456789ABCDEF", substr(c, k, 1)), 1); return o }
+function inverse(c,    k, o) {
+    for (k = 1; k <= 6; k++) o = o substr("FEDCBA9876543210", index("0123456789ABCDEF", substr(c, k, 1)), 1)
+    return o }
 function rhe(v,    f) { f = int(v); if (f > v) f--; return v - f > 0.5 || (v - f == 0.5 && f % 2) ? f + 1 : f }
 '
 cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
@@ -37,11 +40,13 @@ view_geometry() {
     read -r VIEW_L VIEW_T VIEW_W VIEW_H PIC_W PIC_H < <(awk -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
         -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" -v dpi="$VIEW_DPI" "$VIEW_AWK"'BEGIN {
             s = 1440 / dpi; sw = cw * s; sh = ch * s; W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
-            print rhe((fx * m - sw / (z * 2)) / s), rhe(rhe(fy * m - sh / (z * 2)) / s), W, H, rhe(z * W), rhe(z * H) }')
+            L = rhe((fx * m - sw / (z * 2)) / s); T = rhe(rhe(fy * m - sh / (z * 2)) / s)
+            print L, T, W, H, rhe(z * W), rhe(z * H) }')
 }
 # view_xy SX SY: the client pixel that shows the middle of screen pixel (SX, SY).
 view_xy() {
-    awk "BEGIN { print int(($1 + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W), int(($2 + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
+    awk "BEGIN { print int(($1 + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W),
+        int(($2 + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
 }
 
 # view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
@@ -53,8 +58,8 @@ view_shows() {
     view_geometry "$1" "$2" "$3"
     screenshot
     read -r ok DIFF_N DIFF_LEFT DIFF_TOP seen < <(client_pixels | awk -v z="$1" -v lines="$4" \
-        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
-        -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) "$VIEW_AWK"'
+        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
+        -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) "$VIEW_AWK"'
         function band(list, middle,    a) {
             return split(list, a) == 2 && a[2] == a[1] + 1 && a[1] >= middle - 2 && a[1] <= middle }
         $1 >= w || $2 >= h || $3 == (want = fine(L + int($1 / z), T + int($2 / z))) { next }

@@ -17,7 +17,7 @@ caret_point() {
     set -- $out
     FX=$2 FY=$(awk "$VIEW_AWK"'BEGIN { print rhe('"$3 + $4"' / 2) }')
 }
-wait_for 30 "Notepad in front with its caret" eval '[ "$(probe foreground)" = "foreground Notepad" ] && caret_point'
+wait_for 30 "Notepad's caret in front" eval '[ "$(probe foreground)" = "foreground Notepad" ] && caret_point'
 START_X=$FX
 xdotool type --delay 20 "Hello caret "
 wait_for 10 "the caret to move along the typed text" eval 'caret_point && [ $FX -ge $((START_X + 80)) ]'

@@ -41,7 +41,7 @@ for cursor in 1 0; do
     wait_for 20 "the view of the picture at 100%" view_shows 1 200 150 0
     x=$((CLIENT_W / 2)) y=$((CLIENT_H / 2))
     view_geometry 1 $((CLIENT_L + x)) $((CLIENT_T + y))
-    expect_eq "$VIEW_L,$VIEW_T,$VIEW_W,$VIEW_H" "$CLIENT_L,$CLIENT_T,$CLIENT_W,$CLIENT_H" "the view around the middle"
+    expect_eq "$VIEW_L,$VIEW_T,$VIEW_W,$VIEW_H" "$CLIENT_L,$CLIENT_T,$CLIENT_W,$CLIENT_H" "view of the middle"
     xdotool mousemove $((CLIENT_L + x)) $((CLIENT_T + y))
     if [ $cursor = 1 ]; then
         wait_for 20 "the cursor in the view" eval 'view_shows 1 200 150 0; [ "$DIFF_N" -ge 20 ]'

@@ -31,7 +31,7 @@ read -r rx ry gx gy bx by cx cy mx my yx yy kx ky < <(awk '$2 >= 20 { at[$1] = $
 echo "  R ($rx,$ry) G ($gx,$gy) B ($bx,$by); C ($cx,$cy) M ($mx,$my) Y ($yx,$yy) K ($kx,$ky)"
 [[ "$rx$gx$bx$cx$mx$yx$kx" != *-* ]] || fail "a box is missing at the bottom right: $(tr '\n' ';' <<<"$stats")"
 [ "$rx" -lt "$gx" ] && [ "$gx" -lt "$bx" ] && [ "$cx" -lt "$mx" ] || fail "cells out of order"
-for dx in $((mx - rx)) $((yx - gx)) $((kx - bx)); do expect_in $dx -2 2 "M, Y and K in the columns of R, G and B"; done
+for dx in $((mx - rx)) $((yx - gx)) $((kx - bx)); do expect_in $dx -2 2 "M, Y, K in R's, G's, B's column"; done
 for dy in $((gy - ry)) $((by - ry)); do expect_in $dy -1 1 "G and B on R's line"; done
 for y in $cy $my $yy $ky; do expect_in $((by - y)) 12 16 "CMYK cells above the decimal ones"; done
 
@@ -43,10 +43,11 @@ expect_eq "$(count $TEXT $((CLIENT_W / 2)) 0 $((CLIENT_W / 2)) 32)" 0 "text pixe
 
 # A measurement: the left button held on the view, where Wine sees it, and moved. The anchor is
 # where a tick last saw the pointer move with no button held: wait for the read-out to move first.
-before=$(client_pixels 0 0 $((CLIENT_W / 2)) 16)
+top_left() { screenshot && client_pixels 0 0 $((CLIENT_W / 2)) 16; }
+before=$(top_left)
 x=$((CLIENT_L + CLIENT_W / 2)) y=$((CLIENT_T + CLIENT_H / 2))
 xdotool mousemove $x $y
-wait_for 20 "the read-out of the new pointer position" eval 'screenshot; [ "$(client_pixels 0 0 $((CLIENT_W / 2)) 16)" != "$before" ]'
+wait_for 20 "the read-out of the new pointer position" eval '[ "$(top_left)" != "$before" ]'
 xdotool mousedown 1
 for step in 1 2 3 4 5 6 7 8; do xdotool mousemove $((x + 5 * step)) $((y + 4 * step)); done
 # Both lines at the top right; the window is read again in case the press dragged it along.
