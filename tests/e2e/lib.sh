@@ -9,7 +9,8 @@ exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
     echo "FAIL: $*" >&3
-    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" && echo "  see failure.png" >&3
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" &&
+        echo "  screenshot: $E2E_WORK/failure.png" >&3
     exit 1
 }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
@@ -55,7 +56,8 @@ view_settings() {
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
 get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" | _setting "$1"; }
-_setting() { tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'
+_setting() {
+    tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'
 }
 # expect_settings KEY=VALUE...: the stored texts, from one registry read.
 expect_settings() {
@@ -96,8 +98,8 @@ expect_msgbox() {
     wait_for 20 "the message box to close" eval '! probe msgbox'
 }
 
-# show_image FILE [X Y]: FILE as the screen's background, there once pixel (X, Y) is. Wine clears
-# the background when its desktop process starts, so call it after the first Wine command.
+# show_image FILE [X Y]: makes FILE the screen's background and waits until pixel (X, Y) shows
+# it. Wine clears the background when its desktop process starts: call it after a Wine command.
 show_image() {
     display -window root "$1"  # exits with 1 even when it worked
     wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
