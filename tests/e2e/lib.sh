@@ -1,185 +1,120 @@
-# Shared helpers of the end-to-end scenarios. A scenario is a bash script in scenarios/ that
-# sources this file, calls e2e_begin, drives the magnifier and checks pixels and the registry,
-# and exits non-zero (through `fail`) when a check does not hold. run.sh runs each scenario with
-# its own X display, its own Wine prefix and its own scratch folder.
-#
-# Set by run.sh:
-#   E2E_BIN              folder with zedez.exe and probe.exe
-#   E2E_TEMPLATE_PREFIX  a Wine prefix made once per run; each scenario works on a copy
-#   E2E_WORK             this scenario's scratch folder (screenshots are kept there on failure)
-# Optional: E2E_DISPLAY_FIRST, the first X display number to try (100 unless set).
-#
-# Settings seam: the magnifier reads its options at start-up from
-#   HKEY_CURRENT_USER\Software\Korvane-Software\Magnifier   (REG_SZ values)
-# "Set.Zoom" (e.g. 400), "Window.Left"/"Window.Top"/"Window.Width"/"Window.Height" (outer rect
-# in pixels), and the flags "Set.AutoRefresh", "Set.FollowMouse", "Set.FollowText",
-# "Set.ShowCursor", "Set.ShowLines", "Set.ShowCoordinates", "Set.ShowColorsHex",
-# "Set.ShowColorsDec", "Set.ShowColorsCMY", "Set.ShowColorsCMYK", "Window.OnTop" ("1" or "0").
-# Call set_settings KEY=VALUE ... before start_magnifier.
-
+# Sourced by every scenario. run.sh sets E2E_BIN (zedez.exe, probe.exe), E2E_TEMPLATE_PREFIX (the
+# Wine prefix each scenario copies) and E2E_WORK (its scratch folder); E2E_DISPLAY_FIRST is the
+# first X display number tried.
 set -u
-E2E_SCREEN_W=1024
-E2E_SCREEN_H=768
+E2E_SCREEN_W=1024 E2E_SCREEN_H=768
+SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
+SHOT="$E2E_WORK/shot.ppm"
+exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "${DISPLAY:-}" ] && [ -n "${E2E_WORK:-}" ]; then
-        import -window root "$E2E_WORK/failure.png" 2>/dev/null && echo "  screenshot: $E2E_WORK/failure.png" >&2
-    fi
+    echo "FAIL: $*" >&3
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" &&
+        echo "  screenshot: $E2E_WORK/failure.png" >&3
     exit 1
 }
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
+expect_in() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 is not within $2..$3"; }
 
-log() { echo "  $*"; }
-
-# wait_for SECONDS DESCRIPTION COMMAND...: polls COMMAND every 0.1 s until it succeeds.
+# wait_for SECONDS WHAT COMMAND...: polls COMMAND; a timeout shows the end of its last output.
 wait_for() {
-    local seconds=$1 what=$2
+    local deadline=$((SECONDS + $1)) what=$2
     shift 2
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            fail "timed out after ${seconds}s waiting for: $what"
-        fi
+    until "$@" >"$E2E_WORK/wait.out" 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what $(tail -3 "$E2E_WORK/wait.out")"
         sleep 0.1
     done
 }
 
-_free_display() {
-    local n
-    for n in $(seq "${E2E_DISPLAY_FIRST:-100}" "$((${E2E_DISPLAY_FIRST:-100} + 99))"); do
-        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            echo "$n"
-            return 0
-        fi
-    done
-    return 1
-}
-
-e2e_cleanup() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "${WINEPREFIX:-}" ]; then
-        wineserver -k 2>/dev/null || true
-    fi
-    if [ -n "${E2E_XVFB_PID:-}" ]; then
-        kill "$E2E_XVFB_PID" 2>/dev/null || true
-        wait "$E2E_XVFB_PID" 2>/dev/null || true
-    fi
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "${WINEPREFIX:-}" ]; then
-        rm -rf "$WINEPREFIX"
-    fi
-}
-
-# e2e_begin: own X display (a 1024x768 screen), own copy of the Wine prefix, Wine drawing the
-# window frames itself (there is no window manager), cleanup on exit.
 e2e_begin() {
-    local display
-    display=$(_free_display) || fail "no free X display number"
-    Xvfb ":$display" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
+    local n=${E2E_DISPLAY_FIRST:-100}
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
-    export DISPLAY=":$display"
-    trap e2e_cleanup EXIT
-    wait_for 20 "Xvfb on $DISPLAY" xdpyinfo
-    export WINEPREFIX="$E2E_WORK/prefix"
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export DISPLAY=":$n" WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    trap 'wineserver -k; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
     cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
+    wait_for 20 "Xvfb on $DISPLAY" xdpyinfo
     xdotool mousemove 0 0
 }
 
-# set_settings KEY=VALUE...: stores the magnifier's settings (REG_SZ) in one registry import.
+# set_settings KEY=VALUE...: REG_SZ values, read by the magnifier at start-up.
 set_settings() {
-    local reg="$E2E_WORK/settings.reg" pair
+    local pair
     {
-        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Korvane-Software\\Magnifier]\r\n'
-        for pair in "$@"; do
-            printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"
-        done
-    } >"$reg"
-    wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 || fail "could not import settings"
+        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${SETTINGS_KEY#HKCU}"
+        for pair in "$@"; do printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"; done
+    } >"$E2E_WORK/settings.reg"
+    wine regedit /S "Z:${E2E_WORK//\//\\}\\settings.reg" || fail "could not store settings"
 }
-
-# view_settings KEY=VALUE...: the window at (600, 400), 300 x 300, following only the mouse,
-# auto refresh on, every overlay and the cursor off; the arguments override these.
+# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) that follows only the mouse and
+# draws no overlay and no cursor, refreshed four times a second; the arguments override these.
 view_settings() {
     set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
         Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-
-# get_setting KEY: prints the stored text of a setting, or nothing.
-get_setting() {
-    wine reg query 'HKCU\Software\Korvane-Software\Magnifier' /v "$1" 2>/dev/null |
-        tr -d '\r' | awk -v key="$1" '$1 == key { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+get_setting() { wine reg query "$SETTINGS_KEY" /v "$1" | _setting "$1"; }
+_setting() {
+    tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'
+}
+# expect_settings KEY=VALUE...: the stored texts, from one registry read.
+expect_settings() {
+    local all pair
+    all=$(wine reg query "$SETTINGS_KEY")
+    for pair in "$@"; do expect_eq "$(_setting "${pair%%=*}" <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
-probe() { wine "$E2E_BIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
-
-_window_shown() { xdotool search --onlyvisible --classname zedez.exe >/dev/null && probe rect >/dev/null; }
-
-# start_magnifier: runs the program in the background and waits until its window is shown.
+probe() { wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 start_magnifier() {
-    wine "$E2E_BIN/zedez.exe" >"$E2E_WORK/zedez.log" 2>&1 &
+    wine "$E2E_BIN/zedez.exe" &
     E2E_APP_PID=$!
-    wait_for 60 "the magnifier's window" _window_shown
-    read_window_rect
+    wait_for 60 "the magnifier's window" read_window_rect
 }
-
-# read_window_rect: sets OUTER_L OUTER_T OUTER_R OUTER_B and CLIENT_L CLIENT_T CLIENT_R CLIENT_B
-# (screen pixels), CLIENT_W, CLIENT_H and TOPMOST.
+# read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels) and TOPMOST; fails while
+# the window is hidden.
 read_window_rect() {
     local out
-    out=$(probe rect) || fail "probe could not read the window"
-    read -r _ OUTER_L OUTER_T OUTER_R OUTER_B <<<"$(grep '^outer' <<<"$out")"
-    read -r _ CLIENT_L CLIENT_T CLIENT_R CLIENT_B <<<"$(grep '^client' <<<"$out")"
-    read -r _ TOPMOST <<<"$(grep '^topmost' <<<"$out")"
-    CLIENT_W=$((CLIENT_R - CLIENT_L))
-    CLIENT_H=$((CLIENT_B - CLIENT_T))
+    out=$(probe rect) || return 1
+    set -- $out
+    OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
+    CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
-
-_app_gone() { ! kill -0 "$E2E_APP_PID" 2>/dev/null; }
-
-# close_magnifier: closes the window as the system would and checks that the program ended
-# by itself with exit code 0.
+# wait_exit: returns the magnifier's exit code once it has ended.
+wait_exit() {
+    wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID'
+    wait "$E2E_APP_PID"
+}
 close_magnifier() {
-    probe close >/dev/null || fail "probe could not close the window"
-    wait_for 30 "the magnifier to end" _app_gone
-    local code=0
-    wait "$E2E_APP_PID" || code=$?
-    [ "$code" -eq 0 ] || fail "the magnifier ended with exit code $code"
+    probe close || fail "probe could not close the window"
+    wait_exit || fail "the magnifier ended with exit code $?"
+}
+# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r and
+# \n); then presses OK and waits for the box to go.
+expect_msgbox() {
+    wait_for 20 "a message box" probe msgbox
+    expect_eq "$(probe msgbox ok)" "title $1"$'\n'"text $2" "message box"
+    wait_for 20 "the message box to close" eval '! probe msgbox'
 }
 
-# show_image FILE [X Y]: makes the image the X screen's background (tiled from the top-left
-# corner) and waits until the screen's pixel (X, Y), by default (0, 0), is the image's. Wine
-# clears the background whenever its desktop process starts, so show the image while Wine runs
-# (after start_magnifier, or right after set_settings). display(1) exits with 1 even when it
-# worked, hence the check of the screen.
+# show_image FILE [X Y]: makes FILE the screen's background and waits until pixel (X, Y) shows
+# it. Wine clears the background when its desktop process starts: call it after a Wine command.
 show_image() {
-    display -window root "$1" >/dev/null 2>&1 || true
-    wait_for 20 "$1 on the screen" _screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
+    display -window root "$1"  # exits with 1 even when it worked
+    wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
 }
-
-_screen_pixel_is() {
-    screenshot "$E2E_WORK/root.png"
-    [ "$(pixel "$E2E_WORK/root.png" "$1" "$2")" = "$3" ]
-}
-
-move_pointer() { xdotool mousemove "$1" "$2"; }
-
-screenshot() { import -window root "$1" || fail "screenshot failed"; }
-
-# pixel FILE X Y: the colour at (X, Y) of a screenshot as RRGGBB.
-pixel() { convert "$1" -format '%[hex:p{'"$2"','"$3"'}]' info: 2>/dev/null | cut -c1-6; }
-
-# client_pixel FILE X Y: the same, relative to the magnifier's client area.
-client_pixel() { pixel "$1" $((CLIENT_L + $2)) $((CLIENT_T + $3)); }
-
-# expect_eq ACTUAL EXPECTED WHAT
-expect_eq() {
-    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
-}
-
-# client_pixel_is X Y RRGGBB: takes a fresh screenshot and compares one client pixel (for wait_for).
-client_pixel_is() {
-    screenshot "$E2E_WORK/poll.png"
-    [ "$(client_pixel "$E2E_WORK/poll.png" "$1" "$2")" = "$3" ]
+screenshot() { import -window root -depth 8 "$SHOT" || fail "screenshot failed"; }
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X Y: RRGGBB
+client_pixel() { pixel "$SHOT" $((CLIENT_L + $1)) $((CLIENT_T + $2)); }
+screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }
+client_pixel_is() { screen_pixel_is $((CLIENT_L + $1)) $((CLIENT_T + $2)) "$3"; }
+# client_pixels [X Y W H]: "x y RRGGBB" for every pixel of the screenshot's client area, or of
+# that part of it.
+client_pixels() {
+    local x=${1:-0} y=${2:-0}
+    convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + x))+$((CLIENT_T + y))" \
+        -depth 8 -compress none ppm:- | awk -v x="$x" -v y="$y" 'NR == 2 { w = $1 } NR > 3 {
+            for (i = 1; i <= NF; i++) { v[n % 3] = $i; if (++n % 3 == 0) printf "%d %d %02X%02X%02X\n",
+                x + (n / 3 - 1) % w, y + int((n / 3 - 1) / w), v[0], v[1], v[2] } }'
 }

@@ -1,20 +1,32 @@
-// A small helper the end-to-end tests run beside the magnifier, in the same Wine prefix, to read
-// and drive its window from outside:
-//   probe rect    prints "outer L T R B", "client L T R B" (screen pixels) and "topmost 0|1"
-//   probe close   asks the window to close, as the system does when the user closes it
-//   probe size W H  resizes the window's outer frame to W x H pixels
-//   probe caret   prints "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
-// Exit code 2 when the window (or the caret) is not there.
+// Run by the end-to-end tests beside the magnifier, in its Wine prefix, to read and drive windows
+// from outside. Exit code 2 when the window, the caret or the box is not there.
+//   rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
+//   close       asks the window to close, as the system does when the user closes it
+//   focus       makes it the foreground window, which gets the keys that xdotool sends
+//   foreground  "foreground CLASS" of the foreground window
+//   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+//   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
+//               \n so that trailing blanks show; "ok" then presses its OK button
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
 namespace {
 
-HWND FindMagnifier() {
-    return FindWindowW(L"RidoduvuziZedezMain", nullptr);
+void Print(const char* label, const wchar_t* text) {
+    std::wstring shown;
+    for (; *text != L'\0'; ++text) {
+        const wchar_t c = *text;
+        shown += c == L'\\'   ? L"\\\\"
+                 : c == L'\r' ? L"\\r"
+                 : c == L'\n' ? L"\\n"
+                              : std::wstring(1, c);
+    }
+    std::string utf8(shown.size() * 3, '\0');  // at most three bytes per UTF-16 unit
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), static_cast<int>(shown.size()),
+                                    utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
+    std::printf("%s %s\n", label, utf8.c_str());
 }
 
 int PrintRect(HWND window) {
@@ -22,22 +34,32 @@ int PrintRect(HWND window) {
     RECT client{};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    POINT topLeft{client.left, client.top};
-    POINT bottomRight{client.right, client.bottom};
-    ClientToScreen(window, &topLeft);
-    ClientToScreen(window, &bottomRight);
-    const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    std::printf("outer %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
-    std::printf("client %ld %ld %ld %ld\n", topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
-    std::printf("topmost %d\n", topmost ? 1 : 0);
-    return 0;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    std::printf("outer %ld %ld %ld %ld\nclient %ld %ld %ld %ld\ntopmost %d\n", outer.left,
+                outer.top, outer.right, outer.bottom, client.left, client.top, client.right,
+                client.bottom, (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return IsWindowVisible(window) ? 0 : 3;
+}
+
+int Focus(HWND window) {
+    SetForegroundWindow(window);
+    // The window's own thread carries the activation out, and with it takes the keyboard.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    for (int i = 0; i < 100; ++i) {
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+            info.hwndFocus == window) {
+            return 0;
+        }
+        Sleep(20);
+    }
+    return 1;
 }
 
 int PrintCaret() {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     if (!GetGUIThreadInfo(0, &info) || info.hwndCaret == nullptr) {
-        std::fprintf(stderr, "no caret\n");
         return 2;
     }
     POINT origin{info.rcCaret.left, info.rcCaret.top};
@@ -46,35 +68,42 @@ int PrintCaret() {
     return 0;
 }
 
+int ReadMessageBox(bool pressOk) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    wchar_t text[4096] = L"";
+    if (box == nullptr) {
+        return 2;
+    }
+    GetWindowTextW(box, text, 4096);
+    Print("title", text);
+    GetDlgItemTextW(box, 0xFFFF, text, 4096);  // the message is the box's static control 0xFFFF
+    Print("text", text);
+    const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK));
+    return !pressOk || PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), button) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: probe rect|close|size W H\n");
-        return 1;
-    }
-    if (std::strcmp(argv[1], "caret") == 0) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "caret") {
         return PrintCaret();
     }
-    HWND window = FindMagnifier();
+    if (command == "msgbox") {
+        return ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok");
+    }
+    if (command == "foreground") {
+        wchar_t name[256] = L"";
+        GetClassNameW(GetForegroundWindow(), name, 256);
+        Print("foreground", name);
+        return 0;
+    }
+    HWND window = FindWindowW(L"RidoduvuziZedezMain", nullptr);
     if (window == nullptr) {
-        std::fprintf(stderr, "no magnifier window\n");
         return 2;
     }
-    if (std::strcmp(argv[1], "rect") == 0) {
-        return PrintRect(window);
-    }
-    if (std::strcmp(argv[1], "close") == 0) {
+    if (command == "close") {
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (std::strcmp(argv[1], "size") == 0 && argc == 4) {
-        const int width = std::atoi(argv[2]);
-        const int height = std::atoi(argv[3]);
-        return SetWindowPos(window, nullptr, 0, 0, width, height,
-                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
-                   ? 0
-                   : 1;
-    }
-    std::fprintf(stderr, "unknown command\n");
-    return 1;
+    return command == "rect" ? PrintRect(window) : command == "focus" ? Focus(window) : 1;
 }

@@ -1,6 +1,7 @@
 # Following the text caret: with only caret following on, typing in Notepad moves the view so
-# that the caret's point (its left edge, at the middle of its height) is the view's centre.
-# At 100% the view is then exactly the screen around that point.
+# that the caret's point (its left edge, at the middle of its height) is the view's centre. At
+# 100% the view then shows exactly the screen around that point. Then, Notepad still in front,
+# the magnifier brought to the foreground ends on Alt+F4 with exit code 0.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -8,46 +9,30 @@ e2e_begin
 view_settings Set.FollowMouse=0 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \
     Window.Width=300 Window.Height=220
 start_magnifier
-
-wine notepad >/dev/null 2>&1 &
-
+wine notepad &
 # caret_point: sets FX, FY to the caret's point, the middle rounded halves to even.
 caret_point() {
-    local line
-    line=$(probe caret) || return 1
-    read -r _ cx ctop cheight <<<"$line"
-    FX=$cx
-    FY=$(awk -v t="$ctop" -v h="$cheight" "$VIEW_ROUND_AWK"'BEGIN { print rhe(t + h / 2) }')
+    local out
+    out=$(probe caret) || return 1
+    set -- $out
+    FX=$2 FY=$(awk "$VIEW_AWK"'BEGIN { print rhe('"$3 + $4"' / 2) }')
 }
-wait_for 30 "Notepad's caret" caret_point
+wait_for 30 "Notepad's caret in front" eval '[ "$(probe foreground)" = "foreground Notepad" ] && caret_point'
 START_X=$FX
-# Keys typed before Notepad has the keyboard are lost, so type until the caret has moved on.
-caret_moved_on() { caret_point && [ "$FX" -ge $((START_X + 80)) ]; }
-for _ in 1 2 3 4 5; do
-    xdotool type --delay 20 "Hello caret "
-    caret_moved_on && break
-done
-wait_for 10 "the caret to move along the typed text" caret_moved_on
-log "caret point ($FX, $FY), client ${CLIENT_W}x${CLIENT_H}"
-
+xdotool type --delay 20 "Hello caret "
+wait_for 10 "the caret to move along the typed text" eval 'caret_point && [ $FX -ge $((START_X + 80)) ]'
+echo "  caret point ($FX, $FY), client ${CLIENT_W}x$CLIENT_H"
 view_geometry 1 "$FX" "$FY"
 
-# The typed text left of the caret (the blinking caret itself is left out), in the view and on
-# the screen, must be the same pixels.
-REGION_W=56 REGION_H=15
-SX=$((FX - 3 - REGION_W)) SY=$((FY - 7))
+# The typed text left of the caret, the blinking caret itself left out, is the same in the view
+# as on the screen.
+crop() { convert "$SHOT" -crop "56x15+$(($1 + FX - 59))+$(($2 + FY - 7))" +repage "$E2E_WORK/$3.png"; }
 view_matches_screen() {
-    screenshot "$E2E_WORK/caret.png"
-    convert "$E2E_WORK/caret.png" -crop "${REGION_W}x${REGION_H}+${SX}+${SY}" +repage \
-        "$E2E_WORK/on-screen.png" &&
-        convert "$E2E_WORK/caret.png" \
-            -crop "${REGION_W}x${REGION_H}+$((CLIENT_L + SX - VIEW_L))+$((CLIENT_T + SY - VIEW_T))" \
-            +repage "$E2E_WORK/in-view.png" &&
-        [ "$(compare -metric AE "$E2E_WORK/on-screen.png" "$E2E_WORK/in-view.png" null: 2>&1)" = 0 ]
+    screenshot && crop 0 0 screen && crop $((CLIENT_L - VIEW_L)) $((CLIENT_T - VIEW_T)) view &&
+        [ "$(compare -metric AE "$E2E_WORK/screen.png" "$E2E_WORK/view.png" null: 2>&1)" = 0 ]
 }
 wait_for 20 "the view centred on the caret" view_matches_screen
-# Text, not an empty area, was compared.
-colours=$(convert "$E2E_WORK/on-screen.png" -format '%k' info:)
-[ "$colours" -gt 1 ] || fail "the compared area holds no text"
-
-close_magnifier
+[ "$(convert "$E2E_WORK/screen.png" -format '%k' info:)" -gt 1 ] || fail "the compared area holds no text"
+probe focus || fail "the magnifier did not come to the foreground"
+xdotool key alt+F4
+wait_exit || fail "the magnifier ended with exit code $? after Alt+F4"
