@@ -38,15 +38,21 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# set_settings KEY=VALUE...: REG_SZ values, read by the magnifier at start-up.
-set_settings() {
-    local pair
+# reg_import KEY NAME=VALUE...: REG_SZ values under KEY (HKCU\...), in one import, so that values
+# of any length get there. set_settings: the magnifier's settings, read by it at start-up.
+reg_import() {
+    local key=$1 pair value
+    shift
     {
-        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${SETTINGS_KEY#HKCU}"
-        for pair in "$@"; do printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"; done
-    } >"$E2E_WORK/settings.reg"
-    wine regedit /S "Z:${E2E_WORK//\//\\}\\settings.reg" || fail "could not store settings"
+        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${key#HKCU}"
+        for pair in "$@"; do
+            value=${pair#*=} value=${value//\\/\\\\} value=${value//\"/\\\"}
+            printf '"%s"="%s"\r\n' "${pair%%=*}" "$value"
+        done
+    } >"$E2E_WORK/import.reg"
+    wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg" || fail "could not import into $key"
 }
+set_settings() { reg_import "$SETTINGS_KEY" "$@"; }
 # view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) that follows only the mouse and
 # draws no overlay and no cursor, refreshed four times a second; the arguments override these.
 view_settings() {
@@ -66,9 +72,14 @@ expect_settings() {
     for pair in "$@"; do expect_eq "$(_setting "${pair%%=*}" <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
-probe() { wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# in_locale COMMAND...: runs it in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set). Every Wine
+# program that starts writes its locale as the user's language, which the magnifier reads at
+# start-up: the magnifier and the probes beside it share one.
+in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"; }
+probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# start_magnifier: runs ZEDEZ_EXE (a Windows path; the built program unless set).
 start_magnifier() {
-    wine "$E2E_BIN/zedez.exe" &
+    in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" &
     E2E_APP_PID=$!
     wait_for 60 "the magnifier's window" read_window_rect
 }
@@ -89,6 +100,15 @@ wait_exit() {
 close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
+}
+# menu_pick X Y KEYS...: right-clicks client pixel (X, Y), waits for the popup menu and picks
+# with KEYS (from a freshly opened menu Down selects the first item, Up the last).
+menu_pick() {
+    xdotool mousemove $((CLIENT_L + $1)) $((CLIENT_T + $2)) click 3
+    wait_for 20 "the popup menu" probe menu
+    shift 2
+    xdotool key "$@" Return
+    wait_for 20 "the popup menu to close" eval '! probe menu'
 }
 # expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r and
 # \n); then presses OK and waits for the box to go.

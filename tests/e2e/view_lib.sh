@@ -1,6 +1,6 @@
-# View helpers. VIEW_TWIPS is the program's whole twips per pixel, VIEW_DPI the screen's dots per
-# inch, whose unrounded 1440 / dpi turns twips into pixels (set_dpi sets both).
-VIEW_DPI=${VIEW_DPI:-96} VIEW_TWIPS=${VIEW_TWIPS:-15}
+# View helpers. VIEW_TWIPS is the program's twips per pixel: the whole number nearest 1440 / dpi
+# (set_dpi sets it), which every conversion between twips and pixels uses.
+VIEW_TWIPS=${VIEW_TWIPS:-15}
 
 # fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
 # cells differ in blue, and nothing is grey. cell(i, j): solid cells. rhe: halves to even.
@@ -19,7 +19,7 @@ cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
 # set_dpi DPI: the display scale of the Wine programs started from now on.
 set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
-    VIEW_DPI=$1 VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
+    VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
 }
 
 # make_view_pattern FILE: fine() where x < 512 and y < 384; below it a checkerboard of single
@@ -38,8 +38,8 @@ _pattern() { awk -v W="$1" -v H="$2" "$VIEW_AWK"'BEGIN { print "P3", W, H, 255
 # PIC_H, the scaled picture. The left edge stays fractional in twips; pixels are rounded once.
 view_geometry() {
     read -r VIEW_L VIEW_T VIEW_W VIEW_H PIC_W PIC_H < <(awk -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
-        -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" -v dpi="$VIEW_DPI" "$VIEW_AWK"'BEGIN {
-            s = 1440 / dpi; sw = cw * s; sh = ch * s; W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
+        -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" "$VIEW_AWK"'BEGIN {
+            s = m; sw = cw * s; sh = ch * s; W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
             L = rhe((fx * m - sw / (z * 2)) / s); T = rhe(rhe(fy * m - sh / (z * 2)) / s)
             print L, T, W, H, rhe(z * W), rhe(z * H) }')
 }

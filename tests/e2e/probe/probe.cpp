@@ -5,6 +5,7 @@
 //   focus       makes it the foreground window, which gets the keys that xdotool sends
 //   foreground  "foreground CLASS" of the foreground window
 //   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+//   menu        exit 0 while a popup menu is open
 //   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
 //               \n so that trailing blanks show; "ok" then presses its OK button
 #include <windows.h>
@@ -91,6 +92,10 @@ int main(int argc, char** argv) {
     }
     if (command == "msgbox") {
         return ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok");
+    }
+    if (command == "menu") {
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu) ? 0 : 2;
     }
     if (command == "foreground") {
         wchar_t name[256] = L"";

@@ -1,0 +1,66 @@
+# What the program keeps and says. An empty store is written back at close with the first-run
+# values; odd stored values (and a 40,000-character Run entry) start safely and come back in
+# canonical form. The autorun item writes the quoted path under the Run key, from a folder whose
+# name is outside the ANSI code page, and removes only that value again. The About box shows the
+# laid-out text; in German the menu and the box speak German. On Windows 98 the program refuses
+# to run and stores nothing.
+. "$(dirname "$0")/../lib.sh"
+e2e_begin
+RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+start_magnifier
+close_magnifier
+expect_settings Window.Left=32 Window.Top=32 Window.Width=128 Window.Height=128 Set.Zoom=200 \
+    Set.AutoRefresh=1 Set.FollowMouse=1 Set.FollowText=1 Set.ShowCursor=1 Set.ShowLines=1 \
+    Set.ShowCoordinates=1 Set.ShowColorsHex=1 Set.ShowColorsDec=1 Set.ShowColorsCMY=0 \
+    Set.ShowColorsCMYK=0 Window.OnTop=1
+
+# A non-ANSI folder; its Run entry named after the file, 40,000 characters long; another program's.
+folder="$WINEPREFIX/drive_c/Lupe-Ωμέγα"
+mkdir -p "$folder" && cp "$E2E_BIN/zedez.exe" "$folder/" || fail "could not copy the program"
+export ZEDEZ_EXE='C:\Lupe-Ωμέγα\zedez.exe'
+reg_import "$RUN_KEY" "zedez.exe=$(printf 'C:\\%.0s' $(seq 13334))" 'other.exe="C:\other.exe"'
+set_settings "Window.Left=7$(printf '%99999s')" Window.Top='&HC8' Window.Width=-5 Window.Height= \
+    Set.AutoRefresh=1.0 Set.FollowMouse=' 1' Set.FollowText=word Set.ShowCursor=1e309 \
+    Set.ShowLines=99999999999 Set.ShowCoordinates=0 Set.ShowColorsHex=-1 Set.Zoom=150.5
+start_magnifier
+menu_pick 20 20 Up Up Up  # Autorun, unchecked: the long entry named no file
+run_entry() { wine reg query "$RUN_KEY" /v "$1" | tr -d '\r' | sed -n "s/^    $1    REG_SZ    //p"; }
+case "$(run_entry zedez.exe)" in '"C:\Lupe-'*'\zedez.exe"') ;; *) fail "Run entry $(run_entry zedez.exe)" ;; esac
+menu_pick 20 20 Up Up  # About
+expect_msgbox " About ..." 'Korvane Ridoduvuzi Zedez     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
+close_magnifier
+expect_settings Window.Left=7 Window.Top=200 Window.Width=128 Window.Height=64 Set.Zoom=0 \
+    Set.AutoRefresh=1 Set.FollowMouse=1 Set.FollowText=0 Set.ShowCursor=0 Set.ShowLines=0 \
+    Set.ShowColorsHex=0
+
+# The mark now comes from the entry, so the item unchecks and removes only that value.
+start_magnifier
+menu_pick 20 20 Up Up Up
+[ -z "$(run_entry zedez.exe)" ] && [ "$(run_entry other.exe)" = '"C:\other.exe"' ] ||
+    fail "unchecking autorun left $(wine reg query "$RUN_KEY" | tr -d '\r')"
+close_magnifier
+
+# German: the open menu, read from the screen, and the About box.
+unset ZEDEZ_EXE  # (Wine reaches the copy's folder only from a UTF-8 locale)
+export ZEDEZ_LOCALE=de_DE.UTF-8
+start_magnifier
+xdotool mousemove $((CLIENT_L + 20)) $((CLIENT_T + 20)) click 3
+wait_for 20 "the popup menu" probe menu
+import -window root "$E2E_WORK/menu.png"
+xdotool key Escape
+menu_text=$(convert "$E2E_WORK/menu.png" -colorspace gray -resize 400% png:- | tesseract - - -l deu --psm 6)
+grep -q "Aktualisiere alle 250ms" <<<"$menu_text" || fail "no German auto-refresh item in: $menu_text"
+menu_pick 20 20 Up Up
+expect_msgbox " Über ..." 'Korvane Zezovirure Vova     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
+close_magnifier
+unset ZEDEZ_LOCALE
+
+wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"
+wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null
+wine "$E2E_BIN/zedez.exe" &
+E2E_APP_PID=$!
+expect_msgbox " Ridoduvuzi Zedez - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
+wait_exit && fail "the refusal ended with exit code 0"
+wine reg query 'HKCU\Software\Korvane-Software' >/dev/null 2>&1 && fail "the refusal created the settings key"
+true
