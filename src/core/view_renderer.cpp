@@ -10,7 +10,7 @@ void RenderView(FormWindow& form, ScreenCapture& screen, std::int32_t x, std::in
         return;
     }
     const auto pixels =
-        TwipsToPixels(*area, form.ScreenTwipsPerPixelX(), form.ScreenTwipsPerPixelY());
+        TwipsToPixels(*area, static_cast<float>(members.x), static_cast<float>(members.y));
     if (!pixels || pixels->width <= 0 || pixels->height <= 0) {
         return;
     }

@@ -7,6 +7,8 @@
 #include "platform/screen_capture.h"
 
 // Captures the screen around the focus point (x, y in screen pixels), scales it by the zoom and
-// shows it in the window. When a step fails the window keeps the picture it has.
+// shows it in the window. The rectangle goes from pixels to twips and back with the same whole
+// numbers (`members`), so the focus pixel lands at the view's centre at any DPI. When a step
+// fails the window keeps the picture it has.
 void RenderView(FormWindow& form, ScreenCapture& screen, std::int32_t x, std::int32_t y, float zoom,
                 TwipsPerPixel members, bool withCursor);

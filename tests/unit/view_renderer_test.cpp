@@ -12,7 +12,7 @@ constexpr int CoC = StretchMode::ColorOnColor, Avg = StretchMode::Halftone;
 struct Case {
     const char* name;
     float scaleWidth, scaleHeight;  // the view in twips
-    std::int32_t members;           // whole twips per pixel; the window has 7.5 with 8
+    std::int32_t members;           // whole twips per pixel; the window's own factor is 7.5
     std::int32_t focusX, focusY;
     float zoom;
     int failCapture;
@@ -28,9 +28,9 @@ TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
         {"zoom 0.1", 4500, 3000, 15, 500, 400, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
         {"zoom 1", 4500, 3000, 15, 500, 400, 1, 0, {350, 300, 300, 200}, 300, 200, CoC},
         {"zoom 16", 4500, 3000, 15, 500, 400, 16, 0, {491, 394, 19, 13}, 304, 208, CoC},
-        {"zoom 0",4500, 3000, 15, 500, 400, 0, 0, {-149500, -99600, 300000, 200000}, 300, 200, Avg},
-        // The pixels come from the screen's own factor, 7.5 twips: off centre at 192 dpi.
-        {"192 dpi", 800, 800, 8, 100, 100, 1, 0, {53, 53, 107, 107}, 107, 107, CoC},
+        {"zero", 4500, 3000, 15, 500, 400, 0, 0, {-149500, -99600, 300000, 200000}, 300, 200, Avg},
+        // 192 dpi: the focus pixel sits at the centre of a 100 x 100 view.
+        {"192 dpi", 800, 800, 8, 100, 100, 1, 0, {50, 50, 100, 100}, 100, 100, CoC},
         {"capture fails", 4500, 3000, 15, 500, 400, 2, 1, {425, 350, 150, 100}, 0, 0, 0},
         {"empty view", 0, 3000, 15, 500, 400, 2, 0, {}, 0, 0, 0},
         // 7 twips high at 200% captures 4 twips, under a third of a pixel.
@@ -45,7 +45,7 @@ TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
         FakeFormWindow form;
         form.scaleWidth = c.scaleWidth;
         form.scaleHeight = c.scaleHeight;
-        form.twipsPerPixelX = form.twipsPerPixelY = c.members == 8 ? 7.5f : 15.0f;
+        form.twipsPerPixelX = form.twipsPerPixelY = 7.5f;
         FakeScreenCapture screen;
         screen.failCapture = c.failCapture != 0;
         cursor = !cursor;
