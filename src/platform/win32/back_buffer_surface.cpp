@@ -215,15 +215,27 @@ void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorVa
     if (!buffer_) {
         return;
     }
-    UniquePen pen(
-        CreatePen(PS_SOLID, std::max(drawWidth_, 1), static_cast<COLORREF>(colour) & 0x00FFFFFF));
-    SelectGuard select(Dc(), pen.get());
+    const auto rgb = static_cast<COLORREF>(colour) & 0x00FFFFFF;
+    SelectGuard select(Dc(), Pen(rgb));
+    SetDCPenColor(Dc(), rgb);
     const int previousMode = SetROP2(Dc(), drawMode_);
     MoveToEx(Dc(), ToPixelsX(x1), ToPixelsY(y1), nullptr);
     LineTo(Dc(), ToPixelsX(x2), ToPixelsY(y2));
     if (previousMode != 0) {
         SetROP2(Dc(), previousMode);
     }
+}
+
+HPEN BackBufferSurface::Pen(COLORREF colour) {
+    if (drawWidth_ <= 1) {
+        return static_cast<HPEN>(GetStockObject(DC_PEN));
+    }
+    if (!widePen_ || widePenWidth_ != drawWidth_ || widePenColour_ != colour) {
+        widePen_.reset(CreatePen(PS_SOLID, drawWidth_, colour));  // not selected anywhere now
+        widePenWidth_ = drawWidth_;
+        widePenColour_ = colour;
+    }
+    return widePen_.get();
 }
 
 RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
@@ -240,12 +252,13 @@ void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorVa
     if (!buffer_) {
         return;
     }
-    UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour) & 0x00FFFFFF));
+    SetDCBrushColor(Dc(), static_cast<COLORREF>(colour) & 0x00FFFFFF);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
     const RECT box = BoxRect(x1, y1, x2, y2);
     if (filled) {
-        FillRect(Dc(), &box, brush.get());
+        FillRect(Dc(), &box, brush);
     } else {
-        FrameRect(Dc(), &box, brush.get());
+        FrameRect(Dc(), &box, brush);
     }
 }
 

@@ -66,6 +66,7 @@ class BackBufferSurface : public DrawingSurface {
     HFONT Font() const;
     RECT BoxRect(float x1, float y1, float x2, float y2) const;
     void PaintBox(float x1, float y1, float x2, float y2, ColorValue colour, bool filled);
+    HPEN Pen(COLORREF colour);
     void BlackenAround(const PixelRect& drawn);
 
     GdiPicture buffer_;
@@ -84,4 +85,8 @@ class BackBufferSurface : public DrawingSurface {
     using FontKey = std::tuple<std::string, float, bool, int>;  // face, points, bold, dpi
     static constexpr std::size_t MaxCachedFonts = 8;
     mutable std::map<FontKey, UniqueFont> fonts_;
+    // The DC's own pen is one pixel wide; a wider line needs a pen of its own, kept for the next.
+    UniquePen widePen_;
+    int widePenWidth_ = 0;
+    COLORREF widePenColour_ = 0;
 };

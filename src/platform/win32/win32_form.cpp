@@ -155,8 +155,8 @@ void Win32Form::Paint() {
     if (events_ != nullptr) {
         paintedLine_ = events_->MeasuringLine();
         if (paintedLine_.Visible) {
-            UniquePen pen(CreatePen(PS_SOLID, 1, MeasuringLineColour));
-            SelectGuard select(dc, pen.get());
+            SelectGuard select(dc, GetStockObject(DC_PEN));
+            SetDCPenColor(dc, MeasuringLineColour);
             const float tx = surface_.PixelWidth();
             const float ty = surface_.PixelHeight();
             MoveToEx(dc, RoundToInt32(paintedLine_.X1 / tx), RoundToInt32(paintedLine_.Y1 / ty),
