@@ -75,10 +75,16 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+struct Timings {
+    std::vector<double> medians;  // of each step, in µs
+    double ratio = 0;             // the median of the second step's time over the first's
+};
+
 // Times each of `steps` in turn, round after round, so that a slow moment of the shared machine
-// hits all of them alike: at least 7 rounds, up to 31 or about a second. Medians in µs.
+// hits all of them alike: at least 7 rounds, up to 31 or about a second. The ratio is taken
+// within each round, whose steps ran side by side, before its median is taken.
 template <typename... Step>
-std::vector<double> TimeRounds(Step&&... steps) {
+Timings TimeRounds(Step&&... steps) {
     std::vector<std::vector<double>> times(sizeof...(steps));
     const auto timeOne = [](auto& step) {
         const LONGLONG start = Now();
@@ -91,11 +97,16 @@ std::vector<double> TimeRounds(Step&&... steps) {
         std::size_t i = 0;
         ((times[i++].push_back(timeOne(steps))), ...);
     }
-    std::vector<double> medians;
-    for (const auto& t : times) {
-        medians.push_back(Median(t));
+    Timings timings;
+    std::vector<double> ratios;
+    for (std::size_t round = 0; round < times[0].size(); ++round) {
+        ratios.push_back(times[1][round] / times[0][round]);
     }
-    return medians;
+    timings.ratio = Median(ratios);
+    for (const auto& t : times) {
+        timings.medians.push_back(Median(t));
+    }
+    return timings;
 }
 
 TwipsPerPixel Members() {
@@ -236,14 +247,14 @@ int RenderTable(const std::vector<ViewCase>& cases) {
         BufferWindow window(screen.get(), view.width, view.height, members.x);
         Floor floor(screen.get(), view, members, focus);
         for (const bool withCursor : {false, true}) {
-            const std::vector<double> t = TimeRounds(
-                [&] { floor.Render(withCursor); },
-                [&] {
-                    RenderView(window, capture, focus.x, focus.y, view.zoom, members, withCursor);
-                });
+            const Timings t = TimeRounds([&] { floor.Render(withCursor); },
+                                         [&] {
+                                             RenderView(window, capture, focus.x, focus.y,
+                                                        view.zoom, members, withCursor);
+                                         });
             std::printf("%-10s %5.0f%% %-6s %10s %10.0f %11.0f %6.2f\n", SizeText(view).c_str(),
                         view.zoom * 100, withCursor ? "yes" : "no", window.PictureSize().c_str(),
-                        t[0], t[1], t[1] / t[0]);
+                        t.medians[0], t.medians[1], t.ratio);
             std::fflush(stdout);
         }
     }
@@ -322,11 +333,11 @@ int TickTable(const std::vector<ViewCase>& cases) {
                 InvalidateRect(form.Handle(), nullptr, FALSE);
                 UpdateWindow(form.Handle());
             };
-            const std::vector<double> t =
-                TimeRounds([&] { floor.Render(withCursor); }, tick, bareTick, paint);
+            const Timings t = TimeRounds([&] { floor.Render(withCursor); }, tick, bareTick, paint);
             std::printf("%-10s %5.0f%% %-6s %10.0f %10.0f %6.2f %12.0f %10.0f\n",
-                        SizeText(view).c_str(), view.zoom * 100, withCursor ? "yes" : "no", t[0],
-                        t[1], t[1] / t[0], t[1] - t[2], t[3]);
+                        SizeText(view).c_str(), view.zoom * 100, withCursor ? "yes" : "no",
+                        t.medians[0], t.medians[1], t.ratio, t.medians[1] - t.medians[2],
+                        t.medians[3]);
             std::fflush(stdout);
         }
     }
