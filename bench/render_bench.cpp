@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,17 +76,31 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Times of each step, round by round, in µs.
 struct Timings {
-    std::vector<double> medians;  // of each step, in µs
-    double ratio = 0;             // the median of the second step's time over the first's
+    std::vector<std::vector<double>> rounds;
+
+    double Median(std::size_t step) const { return ::Median(rounds[step]); }
+    // Of `combine` over each round's times, whose steps ran side by side.
+    template <typename Combine>
+    double Paired(std::size_t a, std::size_t b, Combine combine) const {
+        std::vector<double> values;
+        for (std::size_t i = 0; i < rounds[a].size(); ++i) {
+            values.push_back(combine(rounds[a][i], rounds[b][i]));
+        }
+        return ::Median(values);
+    }
+    double Ratio(std::size_t step, std::size_t base) const {
+        return Paired(step, base, [](double x, double y) { return x / y; });
+    }
 };
 
 // Times each of `steps` in turn, round after round, so that a slow moment of the shared machine
-// hits all of them alike: at least 7 rounds, up to 31 or about a second. The ratio is taken
-// within each round, whose steps ran side by side, before its median is taken.
+// hits all of them alike: at least 7 rounds, up to 31 or about a second.
 template <typename... Step>
 Timings TimeRounds(Step&&... steps) {
-    std::vector<std::vector<double>> times(sizeof...(steps));
+    Timings timings;
+    timings.rounds.resize(sizeof...(steps));
     const auto timeOne = [](auto& step) {
         const LONGLONG start = Now();
         step();
@@ -95,16 +110,7 @@ Timings TimeRounds(Step&&... steps) {
     const LONGLONG start = Now();
     for (int round = 0; round < 31 && (round < 7 || Micros(Now() - start) < 1e6); ++round) {
         std::size_t i = 0;
-        ((times[i++].push_back(timeOne(steps))), ...);
-    }
-    Timings timings;
-    std::vector<double> ratios;
-    for (std::size_t round = 0; round < times[0].size(); ++round) {
-        ratios.push_back(times[1][round] / times[0][round]);
-    }
-    timings.ratio = Median(ratios);
-    for (const auto& t : times) {
-        timings.medians.push_back(Median(t));
+        ((timings.rounds[i++].push_back(timeOne(steps))), ...);
     }
     return timings;
 }
@@ -254,7 +260,7 @@ int RenderTable(const std::vector<ViewCase>& cases) {
                                          });
             std::printf("%-10s %5.0f%% %-6s %10s %10.0f %11.0f %6.2f\n", SizeText(view).c_str(),
                         view.zoom * 100, withCursor ? "yes" : "no", window.PictureSize().c_str(),
-                        t.medians[0], t.medians[1], t.ratio);
+                        t.Median(0), t.Median(1), t.Ratio(1, 0));
             std::fflush(stdout);
         }
     }
@@ -336,8 +342,8 @@ int TickTable(const std::vector<ViewCase>& cases) {
             const Timings t = TimeRounds([&] { floor.Render(withCursor); }, tick, bareTick, paint);
             std::printf("%-10s %5.0f%% %-6s %10.0f %10.0f %6.2f %12.0f %10.0f\n",
                         SizeText(view).c_str(), view.zoom * 100, withCursor ? "yes" : "no",
-                        t.medians[0], t.medians[1], t.ratio, t.medians[1] - t.medians[2],
-                        t.medians[3]);
+                        t.Median(0), t.Median(1), t.Ratio(1, 0), t.Paired(1, 2, std::minus<>()),
+                        t.Median(3));
             std::fflush(stdout);
         }
     }
