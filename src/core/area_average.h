@@ -2,20 +2,13 @@
 
 #include <cstdint>
 
-// A block of 32-bit pixels (blue, green, red, unused from the lowest byte up), top row first;
-// `stride` is the distance between rows in pixels.
-template <typename Pixel>
-struct PixelBlockOf {
-    Pixel* pixels = nullptr;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::int32_t stride = 0;
-};
-using PixelBlock = PixelBlockOf<std::uint32_t>;
-using ConstPixelBlock = PixelBlockOf<const std::uint32_t>;
+#include "platform/picture.h"
 
-// Scales `source` into `target` so that every target pixel is the mean of the source area it
-// covers, pixels that are only partly covered counted by the part covered. This is what a
+// Scales `source` to width x height pixels so that every pixel of the result is the mean of the
+// source area it covers, pixels only partly covered counted by the part covered, and writes the
+// top-left target.width x target.height part of the result into `target`. This is what a
 // reduced view must show: a checkerboard of black and white turns an even grey, and a thin line
-// still tints the pixel it falls into. Means are rounded halves to even.
-void AverageScale(const ConstPixelBlock& source, const PixelBlock& target);
+// still tints the pixel it falls into. Means are exact and rounded halves to even. The source
+// must be under 2^24 pixels high.
+void AverageScale(const ConstPixelBlock& source, std::int32_t width, std::int32_t height,
+                  const PixelBlock& target);

@@ -38,8 +38,11 @@ class FormWindow {
     virtual float ScreenTwipsPerPixelX() const = 0;
     virtual float ScreenTwipsPerPixelY() const = 0;
 
-    // Replaces the background picture; what was drawn over the previous one is gone.
-    virtual void SetPicture(std::unique_ptr<Picture> picture) = 0;
+    // Shows `picture` scaled to width x height pixels with the stretch mode, in place of the
+    // previous picture and what was drawn over it. When the scaling fails the window keeps
+    // showing what it showed.
+    virtual void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                            int stretchMode) = 0;
     virtual DrawingSurface& Surface() = 0;
 
     virtual void SetCaption(const std::string& text) = 0;

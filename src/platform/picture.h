@@ -2,10 +2,32 @@
 
 #include <cstdint>
 
-// A bitmap owned by the platform; it is freed when the picture object goes away.
-class Picture {
-  public:
-    virtual ~Picture() = default;
-    virtual std::int32_t Width() const = 0;   // pixels
-    virtual std::int32_t Height() const = 0;  // pixels
+struct PixelRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// A block of 32-bit pixels (blue, green, red, unused from the lowest byte up), top row first;
+// `stride` is the distance between rows in pixels. It only points at pixels someone else owns.
+template <typename Pixel>
+struct PixelBlockOf {
+    Pixel* pixels = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t stride = 0;
+};
+using PixelBlock = PixelBlockOf<std::uint32_t>;
+using ConstPixelBlock = PixelBlockOf<const std::uint32_t>;
+
+// A captured screen area of width x height pixels. Only `onScreen` (relative to the area's
+// top-left corner) holds the screen's pixels; the rest of the area is black. The pixels belong
+// to the capture and stay valid until its next capture.
+struct Picture {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    PixelRect onScreen;
+    ConstPixelBlock pixels;  // onScreen's pixels; none when the area lies off the screen
 };

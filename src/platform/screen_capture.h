@@ -1,17 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
+#include <optional>
 
 #include "platform/picture.h"
-
-struct PixelRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
 
 // Stretch modes of a scaled copy.
 namespace StretchMode {
@@ -26,13 +17,9 @@ class ScreenCapture {
     // The virtual screen (all monitors) in pixels; left and top may be negative.
     virtual PixelRect VirtualScreen() = 0;
 
-    // Copies a screen rectangle one pixel to one into a new picture of exactly that size.
-    // Whatever lies off the virtual screen is black. With the cursor, the visible mouse cursor is
-    // drawn in with its hotspot on the pointer. Cost is bounded by the rectangle's area.
-    virtual std::unique_ptr<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
-
-    // A new picture holding the source scaled to width x height with the given stretch mode
-    // (1 to 4 applied, other values keep the platform's default); nullptr on failure.
-    virtual std::unique_ptr<Picture> ScalePicture(const Picture& source, std::int32_t width,
-                                                  std::int32_t height, int stretchMode) = 0;
+    // Copies a screen rectangle one pixel to one into the capture's own buffer, reading only the
+    // part that lies on the virtual screen, so the cost is bounded by the screen whatever the
+    // rectangle. With the cursor, the visible mouse cursor is drawn in with its hotspot on the
+    // pointer. Empty when the capture fails.
+    virtual std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
 };

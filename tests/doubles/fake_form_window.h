@@ -30,7 +30,12 @@ class FakeFormWindow : public FormWindow {
     float scaleHeight = 1920;
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;
-    std::unique_ptr<Picture> picture;
+    struct ShownPicture {
+        std::int32_t capturedWidth, capturedHeight, width, height;
+        int stretchMode;
+        bool operator==(const ShownPicture&) const = default;
+    };
+    std::unique_ptr<ShownPicture> picture;
     int pictureChanges = 0;
     std::string caption;
     bool shown = false;
@@ -57,8 +62,8 @@ class FakeFormWindow : public FormWindow {
     float ScaleHeight() const override { return scaleHeight; }
     float ScreenTwipsPerPixelX() const override { return twipsPerPixelX; }
     float ScreenTwipsPerPixelY() const override { return twipsPerPixelY; }
-    void SetPicture(std::unique_ptr<Picture> p) override {
-        picture = std::move(p);
+    void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, int mode) override {
+        picture = std::make_unique<ShownPicture>(ShownPicture{p.width, p.height, w, h, mode});
         ++pictureChanges;
     }
     DrawingSurface& Surface() override { return surface; }

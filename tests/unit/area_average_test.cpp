@@ -6,55 +6,44 @@
 
 namespace {
 
-std::uint32_t Grey(std::uint32_t level) {
-    return level | level << 8 | level << 16;
+constexpr std::uint32_t G(std::uint32_t level) {
+    return level * 0x010101;
 }
+constexpr std::uint32_t B = 0, W = G(255), U = 7;  // U: left unwritten
 
-std::vector<std::uint32_t> Scale(std::vector<std::uint32_t> source, int sw, int sh, int tw,
-                                 int th) {
-    std::vector<std::uint32_t> target(static_cast<std::size_t>(tw * th), 0xDEADBEEF);
-    AverageScale({source.data(), sw, sh, sw}, {target.data(), tw, th, tw});
-    return target;
-}
+struct Case {
+    const char* name;
+    std::vector<std::uint32_t> source;
+    int sw, sh, tw, th, ow, oh, stride;  // source, scaled and written sizes; target row distance
+    std::vector<std::uint32_t> expected;
+};
 
-TEST(AverageScale, ACheckerboardHalvedTurnsEvenGrey) {
-    const std::uint32_t B = 0, W = Grey(255);
-    const std::vector<std::uint32_t> board{B, W, B, W,  //
-                                           W, B, W, B,  //
-                                           B, W, B, W,  //
-                                           W, B, W, B};
-    // 127.5 rounds to the even 128.
-    EXPECT_EQ(Scale(board, 4, 4, 2, 2), std::vector<std::uint32_t>(4, Grey(128)));
-}
-
-TEST(AverageScale, EachChannelIsAveragedOnItsOwn) {
-    // Blue-green-red from the lowest byte: pure red, pure blue, and green at two levels.
-    const std::vector<std::uint32_t> source{0xFF0000, 0x0000FF, 0x00C800, 0x006400};
-    EXPECT_EQ(Scale(source, 4, 1, 1, 1), std::vector<std::uint32_t>{0x404B40});
-}
-
-TEST(AverageScale, PartlyCoveredPixelsCountByTheirShare) {
-    // Three pixels into two: each target covers one and a half source pixels.
-    const std::vector<std::uint32_t> source{Grey(0), Grey(90), Grey(180)};
-    // (0 + 0.5 * 90) / 1.5 = 30 and (0.5 * 90 + 180) / 1.5 = 150.
-    EXPECT_EQ(Scale(source, 3, 1, 2, 1), (std::vector<std::uint32_t>{Grey(30), Grey(150)}));
-}
-
-TEST(AverageScale, TenPercentAveragesTenByTenBlocks) {
-    std::vector<std::uint32_t> source(20 * 10, Grey(0));
-    for (int y = 0; y < 10; ++y) {
-        source[static_cast<std::size_t>(y * 20 + 13)] =
-            Grey(250);  // a thin line in the right block
+TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
+    std::vector<std::uint32_t> halves(200, G(255));  // 20 x 20, its lower half at level 2
+    halves.resize(400, G(2));
+    // clang-format off
+    const Case cases[] = {
+        // 127.5 rounds up to the even 128, 2.5 down to the even 2.
+        {"checkerboard", {B, W, W, B}, 2, 2, 1, 1, 1, 1, 1, {G(128)}},
+        {"half to even", {G(2), G(3)}, 2, 1, 1, 1, 1, 1, 1, {G(2)}},
+        // Blue-green-red from the lowest byte: pure red, pure blue, green at two levels.
+        {"channels", {0xFF0000, 0x0000FF, 0x00C800, 0x006400}, 4, 1, 1, 1, 1, 1, 1, {0x404B40}},
+        // One and a half pixels each: (0 + 45) / 1.5 = 30 and (45 + 180) / 1.5 = 150.
+        {"across", {G(0), G(90), G(180)}, 3, 1, 2, 1, 2, 1, 2, {G(30), G(150)}},
+        {"down", {G(0), G(90), G(180)}, 1, 3, 1, 2, 1, 2, 1, {G(30), G(150)}},
+        // An area too large for a table of means: 128.5 rounds down to the even 128.
+        {"large area", halves, 20, 20, 1, 1, 1, 1, 1, {G(128)}},
+        // Of a 3 x 3 result only the top-left 2 x 2 is written; its second row is half of each.
+        {"clipped", {G(0), G(90), G(180), G(90), G(180), G(0)}, 3, 2, 3, 3, 2, 2, 3,
+         {G(0), G(90), U, G(45), G(135)}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::vector<std::uint32_t> target(c.expected.size(), U);
+        AverageScale({c.source.data(), c.sw, c.sh, c.sw}, c.tw, c.th,
+                     {target.data(), c.ow, c.oh, c.stride});
+        EXPECT_EQ(target, c.expected) << c.name;
     }
-    EXPECT_EQ(Scale(source, 20, 10, 2, 1), (std::vector<std::uint32_t>{Grey(0), Grey(25)}));
-}
-
-TEST(AverageScale, WritesOnlyInsideTheTargetRows) {
-    const std::vector<std::uint32_t> source(4, Grey(200));
-    std::vector<std::uint32_t> target(6, 7);  // 2 x 2 inside rows 3 pixels apart
-    AverageScale({source.data(), 2, 2, 2}, {target.data(), 2, 2, 3});
-    EXPECT_EQ(target,
-              (std::vector<std::uint32_t>{Grey(200), Grey(200), 7, Grey(200), Grey(200), 7}));
 }
 
 }  // namespace

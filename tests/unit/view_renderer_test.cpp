@@ -2,162 +2,65 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "doubles/fake_form_window.h"
 #include "doubles/fake_screen_capture.h"
 
 namespace {
 
-constexpr TwipsPerPixel Members{15, 15};
+constexpr int CoC = StretchMode::ColorOnColor, Avg = StretchMode::Halftone;
 
-// The example view: 300 x 200 pixels at 15 twips per pixel.
-FakeFormWindow ExampleWindow() {
-    FakeFormWindow form;
-    form.scaleWidth = 4500;
-    form.scaleHeight = 3000;
-    return form;
-}
-
-int PictureSerial(const FakeFormWindow& form) {
-    return form.picture ? static_cast<const FakePicture&>(*form.picture).Serial() : 0;
-}
-
-struct RenderCase {
+struct Case {
     const char* name;
+    float scaleWidth, scaleHeight;  // the view in twips
+    std::int32_t members;           // whole twips per pixel; the window's own factor is 7.5
     std::int32_t focusX, focusY;
     float zoom;
-    PixelRect captured;
-    std::int32_t pictureWidth, pictureHeight;
-    int stretchMode;
+    int failCapture;
+    PixelRect captured;       // width 0: nothing is captured
+    int width, height, mode;  // the picture shown; width 0: none is shown
 };
 
-// Names the case in test output instead of dumping its bytes.
-void PrintTo(const RenderCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class RenderViewTest : public testing::TestWithParam<RenderCase> {};
-
-TEST_P(RenderViewTest, CapturesScalesAndShows) {
-    const RenderCase& c = GetParam();
-    FakeFormWindow form = ExampleWindow();
-    FakeScreenCapture screen;
-
-    RenderView(form, screen, c.focusX, c.focusY, c.zoom, Members, true);
-
-    ASSERT_EQ(screen.captures.size(), 1u);
-    EXPECT_EQ(screen.captures[0].area, c.captured);
-    ASSERT_EQ(screen.scales.size(), 1u);
-    EXPECT_EQ(screen.scales[0].sourceSerial, 1);
-    EXPECT_EQ(screen.scales[0].width, c.pictureWidth);
-    EXPECT_EQ(screen.scales[0].height, c.pictureHeight);
-    EXPECT_EQ(screen.scales[0].stretchMode, c.stretchMode);
-    EXPECT_EQ(form.pictureChanges, 1);
-    EXPECT_EQ(PictureSerial(form), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, RenderViewTest,
-    testing::Values(
-        RenderCase{
-            "zoom2", 500, 400, 2.0f, {425, 350, 150, 100}, 300, 200, StretchMode::ColorOnColor},
-        RenderCase{
-            "zoom0_1", 500, 400, 0.1f, {-1000, -600, 3000, 2000}, 300, 200, StretchMode::Halftone},
-        RenderCase{"zoom1KeepsTheCaptureSize",
-                   500,
-                   400,
-                   1.0f,
-                   {350, 300, 300, 200},
-                   300,
-                   200,
-                   StretchMode::ColorOnColor},
-        RenderCase{
-            "zoom16", 500, 400, 16.0f, {491, 394, 19, 13}, 304, 208, StretchMode::ColorOnColor},
-        RenderCase{"focusAtOriginIsNotClamped",
-                   0,
-                   0,
-                   2.0f,
-                   {-75, -50, 150, 100},
-                   300,
-                   200,
-                   StretchMode::ColorOnColor},
-        // Zoom 0 works as 0.001: a capture a thousand times the view, reduced to the view.
-        RenderCase{"zoom0",
-                   500,
-                   400,
-                   0.0f,
-                   {-149500, -99600, 300000, 200000},
-                   300,
-                   200,
-                   StretchMode::Halftone}),
-    [](const testing::TestParamInfo<RenderCase>& info) { return info.param.name; });
-
-TEST(RenderView, PassesTheCursorChoiceOn) {
-    FakeFormWindow form = ExampleWindow();
-    FakeScreenCapture screen;
-    RenderView(form, screen, 500, 400, 2, Members, false);
-    RenderView(form, screen, 500, 400, 2, Members, true);
-    ASSERT_EQ(screen.captures.size(), 2u);
-    EXPECT_FALSE(screen.captures[0].withCursor);
-    EXPECT_TRUE(screen.captures[1].withCursor);
-}
-
-TEST(RenderView, ConvertsWithTheScreensUnroundedFactor) {
-    // The focus point is placed with the rounded members (13), the pixels come from the
-    // screen's own 12.5 twips per pixel.
-    FakeFormWindow form;
-    form.scaleWidth = 1250;
-    form.scaleHeight = 1250;
-    form.twipsPerPixelX = 12.5f;
-    form.twipsPerPixelY = 12.5f;
-    FakeScreenCapture screen;
-    RenderView(form, screen, 100, 100, 1, TwipsPerPixel{13, 13}, false);
-    ASSERT_EQ(screen.captures.size(), 1u);
-    EXPECT_EQ(screen.captures[0].area, (PixelRect{54, 54, 100, 100}));
-}
-
-TEST(RenderView, FailingStepsKeepThePreviousPicture) {
-    struct Case {
-        const char* name;
-        void (*breakIt)(FakeFormWindow&, FakeScreenCapture&);
-    };
+TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
+    // The example view is 300 x 200 pixels at 15 twips per pixel.
+    // clang-format off
     const Case cases[] = {
-        {"capture fails", [](FakeFormWindow&, FakeScreenCapture& s) { s.failCapture = true; }},
-        {"scaling fails", [](FakeFormWindow&, FakeScreenCapture& s) { s.failScale = true; }},
-        {"empty view", [](FakeFormWindow& f, FakeScreenCapture&) { f.scaleWidth = 0; }},
-        {"no screen factor", [](FakeFormWindow& f, FakeScreenCapture&) { f.twipsPerPixelY = 0; }},
-        // A view 7 twips high at 200% captures 4 twips, under a third of a pixel.
-        {"capture rounds to nothing",
-         [](FakeFormWindow& f, FakeScreenCapture&) { f.scaleHeight = 7; }},
+        {"zoom 2", 4500, 3000, 15, 500, 400, 2, 0, {425, 350, 150, 100}, 300, 200, CoC},
+        {"zoom 0.1", 4500, 3000, 15, 500, 400, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
+        {"zoom 1", 4500, 3000, 15, 500, 400, 1, 0, {350, 300, 300, 200}, 300, 200, CoC},
+        {"zoom 16", 4500, 3000, 15, 500, 400, 16, 0, {491, 394, 19, 13}, 304, 208, CoC},
+        {"zero", 4500, 3000, 15, 500, 400, 0, 0, {-149500, -99600, 300000, 200000}, 300, 200, Avg},
+        // 192 dpi: the focus pixel sits at the centre of a 100 x 100 view.
+        {"192 dpi", 800, 800, 8, 100, 100, 1, 0, {50, 50, 100, 100}, 100, 100, CoC},
+        {"capture fails", 4500, 3000, 15, 500, 400, 2, 1, {425, 350, 150, 100}, 0, 0, 0},
+        {"empty view", 0, 3000, 15, 500, 400, 2, 0, {}, 0, 0, 0},
+        // 7 twips high at 200% captures 4 twips, under a third of a pixel.
+        {"no pixel", 4500, 7, 15, 500, 400, 2, 0, {}, 0, 0, 0},
+        {"beyond int32", 4500, 3000, 15, 143165577, 0, 2, 0, {}, 0, 0, 0},
+        // Three captured rows at 10% make no row.
+        {"no row", 4500, 4, 15, 500, 400, 0.1f, 0, {-1000, 399, 3000, 3}, 0, 0, 0},
     };
+    // clang-format on
+    bool cursor = false;
     for (const Case& c : cases) {
-        FakeFormWindow form = ExampleWindow();
+        FakeFormWindow form;
+        form.scaleWidth = c.scaleWidth;
+        form.scaleHeight = c.scaleHeight;
+        form.twipsPerPixelX = form.twipsPerPixelY = 7.5f;
         FakeScreenCapture screen;
-        RenderView(form, screen, 500, 400, 2, Members, false);
-        ASSERT_EQ(PictureSerial(form), 2) << c.name;
+        screen.failCapture = c.failCapture != 0;
+        cursor = !cursor;
 
-        c.breakIt(form, screen);
-        RenderView(form, screen, 510, 400, 2, Members, false);
-        EXPECT_EQ(form.pictureChanges, 1) << c.name;
-        EXPECT_EQ(PictureSerial(form), 2) << c.name;
+        RenderView(form, screen, c.focusX, c.focusY, c.zoom, {c.members, c.members}, cursor);
+
+        SCOPED_TRACE(c.name);
+        using Calls = std::vector<FakeScreenCapture::CaptureCall>;
+        const Calls calls = c.captured.width > 0 ? Calls{{c.captured, cursor}} : Calls{};
+        EXPECT_EQ(screen.captures, calls);
+        using Shown = FakeFormWindow::ShownPicture;
+        const Shown expected{c.captured.width, c.captured.height, c.width, c.height, c.mode};
+        EXPECT_EQ(form.picture ? *form.picture : Shown{}, c.width > 0 ? expected : Shown{});
+        EXPECT_EQ(form.pictureChanges, c.width > 0 ? 1 : 0);
     }
-}
-
-TEST(RenderView, FocusTooFarOutCapturesNothing) {
-    FakeFormWindow form = ExampleWindow();
-    FakeScreenCapture screen;
-    RenderView(form, screen, 143165577, 0, 2, Members, false);
-    EXPECT_TRUE(screen.captures.empty());
-    EXPECT_EQ(form.pictureChanges, 0);
-}
-
-TEST(CopyPicture, ScaledSizeOfNothingIsNotAsked) {
-    FakeScreenCapture screen;
-    const FakePicture source(3, 1, 7);
-    // 25% of 1 pixel is a quarter, which rounds to no pixel at all.
-    EXPECT_EQ(CopyPicture(screen, source, 25, StretchMode::Halftone), nullptr);
-    EXPECT_TRUE(screen.scales.empty());
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/area_average.h"
 #include "core/rounding.h"
+#include "core/view_geometry.h"
+#include "platform/screen_capture.h"
 #include "platform/win32/text_conversion.h"
 
 namespace {
@@ -24,50 +27,88 @@ bool FaceInstalled(HDC dc, const std::wstring& face) {
 
 }  // namespace
 
-BackBufferSurface::BackBufferSurface() = default;
-
-BackBufferSurface::~BackBufferSurface() {
-    // A bitmap cannot be deleted while a DC holds it.
-    if (dc_ && originalBitmap_ != nullptr) {
-        SelectObject(dc_.get(), originalBitmap_);
-    }
-}
-
 void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (!dc_) {
-        dc_ = UniqueMemoryDc(compatibleWith);
+    if (buffer_ && width == buffer_.Width() && height == buffer_.Height()) {
+        return;
     }
-    UniqueBitmap bitmap(CreateCompatibleBitmap(compatibleWith, width, height));
-    if (!dc_ || !bitmap) {
+    GdiPicture resized(compatibleWith, width, height);
+    if (!resized) {
         return;  // keep the old buffer; painting shows what it holds
     }
-    HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
-    if (originalBitmap_ == nullptr) {
-        originalBitmap_ = previous;
+    PatBlt(resized.Dc(), 0, 0, width, height, BLACKNESS);
+    if (buffer_) {
+        BitBlt(resized.Dc(), 0, 0, std::min(width, buffer_.Width()),
+               std::min(height, buffer_.Height()), buffer_.Dc(), 0, 0, SRCCOPY);
     }
-    bitmap_ = std::move(bitmap);  // the old bitmap is no longer selected, so it can go
-    width_ = width;
-    height_ = height;
-    Reset(nullptr);
+    buffer_.Swap(resized);
 }
 
-void BackBufferSurface::Reset(HBITMAP picture) {
-    if (!dc_) {
+bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                                    int stretchMode) {
+    if (!buffer_ || width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0) {
+        return false;
+    }
+    const ConstPixelBlock& source = picture.pixels;
+    PixelRect drawn{};  // where the pixels that exist land; the rest is black
+    if (source.pixels != nullptr && source.width > 0 && source.height > 0) {
+        drawn = ScalePlacement(picture.onScreen, picture.width, picture.height, width, height);
+    }
+    if (drawn.width > 0 && drawn.height > 0) {
+        if (stretchMode == StretchMode::Halftone) {
+            // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel).
+            const PixelBlock target = buffer_.Pixels();
+            const std::int32_t columns = std::min(drawn.width, target.width - drawn.left);
+            const std::int32_t rows = std::min(drawn.height, target.height - drawn.top);
+            if (columns > 0 && rows > 0) {
+                GdiFlush();  // what GDI drew must be in the pixels before they are written
+                AverageScale(
+                    source, drawn.width, drawn.height,
+                    {target.pixels + static_cast<std::ptrdiff_t>(drawn.top) * target.stride +
+                         drawn.left,
+                     columns, rows, target.stride});
+            }
+        } else {
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof(info.bmiHeader);
+            info.bmiHeader.biWidth = source.stride;
+            info.bmiHeader.biHeight = -source.height;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
+                SetStretchBltMode(buffer_.Dc(), stretchMode);
+            }
+            if (StretchDIBits(buffer_.Dc(), drawn.left, drawn.top, drawn.width, drawn.height, 0, 0,
+                              source.width, source.height, source.pixels, &info, DIB_RGB_COLORS,
+                              SRCCOPY) <= 0) {
+                return false;
+            }
+        }
+    }
+    BlackenAround(drawn);
+    return true;
+}
+
+void BackBufferSurface::BlackenAround(const PixelRect& drawn) {
+    const int width = buffer_.Width();
+    const int height = buffer_.Height();
+    const auto blacken = [this](int left, int top, int right, int bottom) {
+        if (right > left && bottom > top) {
+            PatBlt(buffer_.Dc(), left, top, right - left, bottom - top, BLACKNESS);
+        }
+    };
+    if (drawn.width <= 0 || drawn.height <= 0) {
+        blacken(0, 0, width, height);
         return;
     }
-    PatBlt(dc_.get(), 0, 0, width_, height_, BLACKNESS);
-    if (picture == nullptr) {
-        return;
-    }
-    BITMAP info{};
-    if (GetObjectW(picture, sizeof(info), &info) == 0) {
-        return;
-    }
-    UniqueMemoryDc source(dc_.get());
-    SelectGuard select(source.get(), picture);
-    BitBlt(dc_.get(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+    const int right = drawn.left + drawn.width;
+    const int bottom = drawn.top + drawn.height;
+    blacken(0, 0, width, drawn.top);
+    blacken(0, bottom, width, height);
+    blacken(0, drawn.top, drawn.left, bottom);
+    blacken(right, drawn.top, width, bottom);
 }
 
 void BackBufferSurface::SetTwipsPerPixel(float x, float y) {
@@ -82,10 +123,10 @@ void BackBufferSurface::SetDpi(int dpi) {
 }
 
 float BackBufferSurface::ScaleWidth() const {
-    return static_cast<float>(width_) * twipsX_;
+    return static_cast<float>(buffer_.Width()) * twipsX_;
 }
 float BackBufferSurface::ScaleHeight() const {
-    return static_cast<float>(height_) * twipsY_;
+    return static_cast<float>(buffer_.Height()) * twipsY_;
 }
 
 void BackBufferSurface::SetFontName(const std::string& face) {
@@ -104,7 +145,7 @@ HFONT BackBufferSurface::Font() const {
     if (const auto found = fonts_.find(key); found != fonts_.end()) {
         return found->second.get();
     }
-    if (!dc_) {
+    if (!buffer_) {
         return nullptr;
     }
     if (fonts_.size() >= MaxCachedFonts) {
@@ -116,7 +157,7 @@ HFONT BackBufferSurface::Font() const {
     spec.lfCharSet = DEFAULT_CHARSET;
     spec.lfQuality = NONANTIALIASED_QUALITY;
     const std::wstring face = Widen(fontName_);
-    if (FaceInstalled(dc_.get(), face)) {
+    if (FaceInstalled(Dc(), face)) {
         face.copy(spec.lfFaceName, LF_FACESIZE - 1);
     } else {
         // A face this system lacks (Wine has no "Terminal"): let the mapper pick a
@@ -136,29 +177,29 @@ int BackBufferSurface::ToPixelsY(float twips) const {
 
 SIZE BackBufferSurface::MeasureText(const std::string& text) const {
     SIZE size{0, 0};
-    if (!dc_) {
+    if (!buffer_) {
         return size;
     }
     const std::wstring wide = Widen(text);
-    SelectGuard select(dc_.get(), Font());
-    GetTextExtentPoint32W(dc_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectGuard select(Dc(), Font());
+    GetTextExtentPoint32W(Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
     if (wide.empty()) {
         TEXTMETRICW metrics{};
-        GetTextMetricsW(dc_.get(), &metrics);
+        GetTextMetricsW(Dc(), &metrics);
         size.cy = metrics.tmHeight;
     }
     return size;
 }
 
 void BackBufferSurface::Print(const std::string& text) {
-    if (!dc_) {
+    if (!buffer_) {
         return;
     }
     const std::wstring wide = Widen(text);
-    SelectGuard select(dc_.get(), Font());
-    SetBkMode(dc_.get(), TRANSPARENT);
-    SetTextColor(dc_.get(), static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
-    TextOutW(dc_.get(), ToPixelsX(currentX_), ToPixelsY(currentY_), wide.c_str(),
+    SelectGuard select(Dc(), Font());
+    SetBkMode(Dc(), TRANSPARENT);
+    SetTextColor(Dc(), static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
+    TextOutW(Dc(), ToPixelsX(currentX_), ToPixelsY(currentY_), wide.c_str(),
              static_cast<int>(wide.size()));
 }
 
@@ -171,18 +212,30 @@ float BackBufferSurface::TextHeight(const std::string& text) const {
 }
 
 void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorValue colour) {
-    if (!dc_) {
+    if (!buffer_) {
         return;
     }
-    UniquePen pen(
-        CreatePen(PS_SOLID, std::max(drawWidth_, 1), static_cast<COLORREF>(colour) & 0x00FFFFFF));
-    SelectGuard select(dc_.get(), pen.get());
-    const int previousMode = SetROP2(dc_.get(), drawMode_);
-    MoveToEx(dc_.get(), ToPixelsX(x1), ToPixelsY(y1), nullptr);
-    LineTo(dc_.get(), ToPixelsX(x2), ToPixelsY(y2));
+    const auto rgb = static_cast<COLORREF>(colour) & 0x00FFFFFF;
+    SelectGuard select(Dc(), Pen(rgb));
+    SetDCPenColor(Dc(), rgb);
+    const int previousMode = SetROP2(Dc(), drawMode_);
+    MoveToEx(Dc(), ToPixelsX(x1), ToPixelsY(y1), nullptr);
+    LineTo(Dc(), ToPixelsX(x2), ToPixelsY(y2));
     if (previousMode != 0) {
-        SetROP2(dc_.get(), previousMode);
+        SetROP2(Dc(), previousMode);
     }
+}
+
+HPEN BackBufferSurface::Pen(COLORREF colour) {
+    if (drawWidth_ <= 1) {
+        return static_cast<HPEN>(GetStockObject(DC_PEN));
+    }
+    if (!widePen_ || widePenWidth_ != drawWidth_ || widePenColour_ != colour) {
+        widePen_.reset(CreatePen(PS_SOLID, drawWidth_, colour));  // not selected anywhere now
+        widePenWidth_ = drawWidth_;
+        widePenColour_ = colour;
+    }
+    return widePen_.get();
 }
 
 RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
@@ -196,15 +249,16 @@ RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
 
 void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorValue colour,
                                  bool filled) {
-    if (!dc_) {
+    if (!buffer_) {
         return;
     }
-    UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour) & 0x00FFFFFF));
+    SetDCBrushColor(Dc(), static_cast<COLORREF>(colour) & 0x00FFFFFF);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
     const RECT box = BoxRect(x1, y1, x2, y2);
     if (filled) {
-        FillRect(dc_.get(), &box, brush.get());
+        FillRect(Dc(), &box, brush);
     } else {
-        FrameRect(dc_.get(), &box, brush.get());
+        FrameRect(Dc(), &box, brush);
     }
 }
 

@@ -7,27 +7,32 @@
 #include <tuple>
 
 #include "platform/drawing_surface.h"
+#include "platform/picture.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/gdi_picture.h"
 
-// The main window's drawing surface: a memory bitmap of the client area's size that holds the
-// background picture and everything drawn over it, copied to the window when it paints.
+// The main window's drawing surface: a DIB of the client area's size that holds the view picture,
+// scaled straight into it, and everything drawn over it; the window copies it when it paints.
 // Coordinates arrive in twips and are turned into pixels here.
 class BackBufferSurface : public DrawingSurface {
   public:
-    BackBufferSurface();
-    ~BackBufferSurface() override;
+    BackBufferSurface() = default;
     BackBufferSurface(const BackBufferSurface&) = delete;
     BackBufferSurface& operator=(const BackBufferSurface&) = delete;
 
-    // Makes a buffer of the given client size, cleared to black.
+    // Makes the buffer the given client size, keeping what it shows at the top-left; new parts
+    // are black.
     void Resize(HDC compatibleWith, int width, int height);
-    // Clears to black and puts the picture at the top-left at its own size.
-    void Reset(HBITMAP picture);
+    // Scales `picture` to width x height at the top-left, with our own averaging for
+    // StretchMode::Halftone and the system's stretch mode otherwise; the rest of the buffer turns
+    // black. False, with the buffer as it was, when the scaling fails.
+    bool ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                     int stretchMode);
     void SetTwipsPerPixel(float x, float y);
     void SetDpi(int dpi);
-    HDC Dc() const { return dc_.get(); }
-    int PixelWidthOfBuffer() const { return width_; }
-    int PixelHeightOfBuffer() const { return height_; }
+    HDC Dc() const { return buffer_.Dc(); }
+    int PixelWidthOfBuffer() const { return buffer_.Width(); }
+    int PixelHeightOfBuffer() const { return buffer_.Height(); }
 
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -61,12 +66,10 @@ class BackBufferSurface : public DrawingSurface {
     HFONT Font() const;
     RECT BoxRect(float x1, float y1, float x2, float y2) const;
     void PaintBox(float x1, float y1, float x2, float y2, ColorValue colour, bool filled);
+    HPEN Pen(COLORREF colour);
+    void BlackenAround(const PixelRect& drawn);
 
-    UniqueMemoryDc dc_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    GdiPicture buffer_;
     int dpi_ = 96;
     float twipsX_ = 15;
     float twipsY_ = 15;
@@ -82,4 +85,8 @@ class BackBufferSurface : public DrawingSurface {
     using FontKey = std::tuple<std::string, float, bool, int>;  // face, points, bold, dpi
     static constexpr std::size_t MaxCachedFonts = 8;
     mutable std::map<FontKey, UniqueFont> fonts_;
+    // The DC's own pen is one pixel wide; a wider line needs a pen of its own, kept for the next.
+    UniquePen widePen_;
+    int widePenWidth_ = 0;
+    COLORREF widePenColour_ = 0;
 };

@@ -1,170 +1,92 @@
 #include "platform/win32/gdi_screen_capture.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <cstdint>
 
-#include <utility>
-
-#include "core/area_average.h"
 #include "core/view_geometry.h"
 #include "platform/win32/gdi_handles.h"
-#include "platform/win32/gdi_picture.h"
-#include "platform/win32/screen_area_picture.h"
 
 namespace {
 
-// Draws the visible mouse cursor into `target`, whose top-left shows the screen point `origin`,
-// with the cursor's hotspot on the pointer.
-void DrawCursor(HDC target, POINT origin) {
-    CURSORINFO cursor{};
-    cursor.cbSize = sizeof(cursor);
-    if (!GetCursorInfo(&cursor) || (cursor.flags & CURSOR_SHOWING) == 0) {
-        return;
-    }
-    ICONINFO icon{};
-    if (!GetIconInfo(cursor.hCursor, &icon)) {
-        return;
-    }
-    // GetIconInfo hands out copies of the cursor's bitmaps; they are ours to delete (the mask
-    // first, as it is declared last).
-    const UniqueBitmap colour(icon.hbmColor);
-    const UniqueBitmap mask(icon.hbmMask);
-    DrawIconEx(target, cursor.ptScreenPos.x - static_cast<int>(icon.xHotspot) - origin.x,
-               cursor.ptScreenPos.y - static_cast<int>(icon.yHotspot) - origin.y, cursor.hCursor, 0,
-               0, 0, nullptr, DI_NORMAL);
-}
+// How old the virtual screen's rectangle may be. Some systems take tens of microseconds for each
+// of its four metrics, more than a small view's whole capture; a change of the display layout
+// shows within this time.
+constexpr ULONGLONG VirtualScreenLifeMs = 1000;
 
-// A 32-bit top-down DIB section rather than a device bitmap, so that scaling runs in GDI's own
-// pixel code on every system instead of in whatever the display driver offers.
-UniqueBitmap PixelBitmap(HDC reference, std::int32_t width, std::int32_t height,
-                         std::uint32_t*& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels = bitmap ? static_cast<std::uint32_t*>(bits) : nullptr;
-    return bitmap;
-}
-
-// Averages the source into its place in the target ourselves rather than trusting the system's
-// HALFTONE stretch, which not every implementation averages with.
-bool AverageInto(const GdiPicture& source, std::uint32_t* target, std::int32_t targetWidth,
-                 std::int32_t targetHeight, const PixelRect& place) {
-    if (source.Pixels() == nullptr || target == nullptr || place.left < 0 || place.top < 0 ||
-        place.left + place.width > targetWidth || place.top + place.height > targetHeight) {
-        return false;
-    }
-    GdiFlush();  // the pixels must hold what GDI drew before they are read
-    AverageScale({source.Pixels(), source.Width(), source.Height(), source.Width()},
-                 {target + static_cast<std::ptrdiff_t>(place.top) * targetWidth + place.left,
-                  place.width, place.height, targetWidth});
-    return true;
-}
+// Some systems read the screen into a buffer of their own the size of the BitBlt before copying
+// it into ours (Wine: an X image), so a large capture is read in bands of at most this size, which
+// keeps a whole-screen capture from holding the screen twice.
+constexpr std::int64_t BandBytes = 4 << 20;
 
 }  // namespace
+
+GdiScreenCapture::GdiScreenCapture() : screen_(nullptr) {}
 
 PixelRect GdiScreenCapture::VirtualScreen() {
     return PixelRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                      GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-std::unique_ptr<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area,
-                                                             bool withCursor) {
-    if (area.width <= 0 || area.height <= 0) {
-        return nullptr;
+const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
+    const ULONGLONG now = GetTickCount64();
+    if (virtualScreenAt_ == 0 || now - virtualScreenAt_ >= VirtualScreenLifeMs) {
+        virtualScreen_ = VirtualScreen();
+        virtualScreenAt_ = now;
     }
-    const std::optional<PixelRect> part = Intersect(area, VirtualScreen());
-    if (!part) {
-        return std::make_unique<ScreenAreaPicture>(area.width, area.height, PixelRect{}, nullptr);
-    }
-
-    const WindowDc screen(GetDesktopWindow());
-    if (!screen) {
-        return nullptr;
-    }
-    std::uint32_t* bits = nullptr;
-    UniqueBitmap pixels = PixelBitmap(screen.get(), part->width, part->height, bits);
-    const UniqueMemoryDc memory(screen.get());
-    if (!pixels || !memory) {
-        return nullptr;
-    }
-    {
-        const SelectGuard select(memory.get(), pixels.get());
-        if (!BitBlt(memory.get(), 0, 0, part->width, part->height, screen.get(), part->left,
-                    part->top, SRCCOPY)) {
-            return nullptr;
-        }
-        if (withCursor) {
-            DrawCursor(memory.get(), POINT{part->left, part->top});
-        }
-    }
-    const PixelRect placement{part->left - area.left, part->top - area.top, part->width,
-                              part->height};
-    return std::make_unique<ScreenAreaPicture>(
-        area.width, area.height, placement,
-        std::make_unique<GdiPicture>(std::move(pixels), part->width, part->height, bits));
+    return virtualScreen_;
 }
 
-std::unique_ptr<Picture> GdiScreenCapture::ScalePicture(const Picture& source, std::int32_t width,
-                                                        std::int32_t height, int stretchMode) {
-    if (width <= 0 || height <= 0 || source.Width() <= 0 || source.Height() <= 0) {
-        return nullptr;
+std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area, bool withCursor) {
+    if (area.width <= 0 || area.height <= 0) {
+        return std::nullopt;
     }
-    const PixelRect whole{0, 0, source.Width(), source.Height()};
-    const GdiPicture* pixels = nullptr;
-    PixelRect placement = whole;
-    if (const auto* area = dynamic_cast<const ScreenAreaPicture*>(&source)) {
-        pixels = area->OnScreenPixels();
-        placement = area->OnScreenPart();
-    } else if (const auto* picture = dynamic_cast<const GdiPicture*>(&source)) {
-        pixels = picture;
-    } else {
-        return nullptr;
+    const std::optional<PixelRect> part = Intersect(area, RecentVirtualScreen());
+    if (!part) {
+        return Picture{area.width, area.height, {}, {}};
     }
+    if (!screen_ || !capture_.Fit(screen_.get(), part->width, part->height)) {
+        return std::nullopt;
+    }
+    const auto bandRows = static_cast<std::int32_t>(
+        std::max<std::int64_t>(1, BandBytes / (std::int64_t{part->width} * 4)));
+    for (std::int32_t top = 0; top < part->height; top += bandRows) {
+        if (!BitBlt(capture_.Dc(), 0, top, part->width, std::min(bandRows, part->height - top),
+                    screen_.get(), part->left, part->top + top, SRCCOPY)) {
+            return std::nullopt;
+        }
+    }
+    if (withCursor) {
+        DrawCursor(POINT{part->left, part->top});
+    }
+    GdiFlush();  // the pixels must hold what GDI drew before anyone reads them
+    const PixelBlock pixels = capture_.Pixels();
+    return Picture{
+        area.width, area.height,
+        PixelRect{part->left - area.left, part->top - area.top, part->width, part->height},
+        ConstPixelBlock{pixels.pixels, pixels.width, pixels.height, pixels.stride}};
+}
 
-    const WindowDc screen(nullptr);
-    if (!screen) {
-        return nullptr;
+// Draws the visible mouse cursor into the capture, whose top-left shows the screen point
+// `origin`, with the cursor's hotspot on the pointer.
+void GdiScreenCapture::DrawCursor(POINT origin) {
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof(cursor);
+    if (!GetCursorInfo(&cursor) || (cursor.flags & CURSOR_SHOWING) == 0) {
+        return;
     }
-    std::uint32_t* scaledBits = nullptr;
-    UniqueBitmap scaled = PixelBitmap(screen.get(), width, height, scaledBits);
-    const UniqueMemoryDc target(screen.get());
-    if (!scaled || !target) {
-        return nullptr;
-    }
-    {
-        const SelectGuard selectTarget(target.get(), scaled.get());
-        if ((pixels == nullptr || placement != whole) &&
-            !PatBlt(target.get(), 0, 0, width, height, BLACKNESS)) {
-            return nullptr;
+    if (cursor.hCursor != cursor_) {
+        // GetIconInfo copies the cursor's bitmaps for every call, so the hotspot is asked once
+        // per cursor; the copies are ours to delete.
+        ICONINFO icon{};
+        if (!GetIconInfo(cursor.hCursor, &icon)) {
+            return;
         }
-        const PixelRect destination =
-            ScalePlacement(placement, source.Width(), source.Height(), width, height);
-        const bool averaged = stretchMode == HALFTONE && pixels != nullptr &&
-                              destination.width > 0 && destination.height > 0 &&
-                              AverageInto(*pixels, scaledBits, width, height, destination);
-        if (!averaged && pixels != nullptr && destination.width > 0 && destination.height > 0) {
-            const UniqueMemoryDc sourceDc(screen.get());
-            if (!sourceDc) {
-                return nullptr;
-            }
-            const SelectGuard selectSource(sourceDc.get(), pixels->Handle());
-            if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
-                SetStretchBltMode(target.get(), stretchMode);
-                if (stretchMode == HALFTONE) {
-                    SetBrushOrgEx(target.get(), 0, 0, nullptr);  // HALFTONE needs it reset
-                }
-            }
-            if (!StretchBlt(target.get(), destination.left, destination.top, destination.width,
-                            destination.height, sourceDc.get(), 0, 0, placement.width,
-                            placement.height, SRCCOPY)) {
-                return nullptr;
-            }
-        }
+        const UniqueBitmap colour(icon.hbmColor);
+        const UniqueBitmap mask(icon.hbmMask);
+        cursor_ = cursor.hCursor;
+        hotspot_ = POINT{static_cast<LONG>(icon.xHotspot), static_cast<LONG>(icon.yHotspot)};
     }
-    return std::make_unique<GdiPicture>(std::move(scaled), width, height, scaledBits);
+    DrawIconEx(capture_.Dc(), cursor.ptScreenPos.x - hotspot_.x - origin.x,
+               cursor.ptScreenPos.y - hotspot_.y - origin.y, cursor.hCursor, 0, 0, 0, nullptr,
+               DI_NORMAL);
 }

@@ -1,16 +1,29 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
+#include <windows.h>
 
 #include "platform/screen_capture.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/gdi_picture.h"
 
-// Screen capture and scaling with GDI. A capture reads only the part of its area that lies on
-// the virtual screen, so its cost stays bounded by the screen's size whatever the zoom.
+// Screen capture with GDI into a DIB that is kept from one capture to the next while its size
+// stays, read through a screen DC kept for the capture's life. A capture reads only the part of
+// its area that lies on the virtual screen, so its cost stays bounded by the screen's size
+// whatever the zoom.
 class GdiScreenCapture : public ScreenCapture {
   public:
+    GdiScreenCapture();
     PixelRect VirtualScreen() override;
-    std::unique_ptr<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
-    std::unique_ptr<Picture> ScalePicture(const Picture& source, std::int32_t width,
-                                          std::int32_t height, int stretchMode) override;
+    std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
+
+  private:
+    const PixelRect& RecentVirtualScreen();
+    void DrawCursor(POINT origin);
+
+    WindowDc screen_;
+    PixelRect virtualScreen_;
+    ULONGLONG virtualScreenAt_ = 0;  // GetTickCount64 when it was read
+    GdiPicture capture_;
+    HCURSOR cursor_ = nullptr;  // the cursor whose hotspot is known
+    POINT hotspot_{};
 };

@@ -5,7 +5,6 @@
 #include "platform/input_devices.h"
 #include "platform/win32/dynamic_functions.h"
 #include "platform/win32/gdi_handles.h"
-#include "platform/win32/gdi_picture.h"
 #include "platform/win32/text_conversion.h"
 
 namespace {
@@ -219,20 +218,20 @@ void Win32Form::ResizeBuffer() {
     GetClientRect(window_, &client);
     WindowDc windowDc(window_);
     surface_.Resize(windowDc.get(), client.right - client.left, client.bottom - client.top);
-    const auto* picture = static_cast<const GdiPicture*>(picture_.get());
-    surface_.Reset(picture != nullptr ? picture->Handle() : nullptr);
 }
 
 void Win32Form::Paint() {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window_, &paint);
-    BitBlt(dc, 0, 0, surface_.PixelWidthOfBuffer(), surface_.PixelHeightOfBuffer(), surface_.Dc(),
-           0, 0, SRCCOPY);
+    // The one copy of the view to the window: only what needs painting.
+    const RECT& part = paint.rcPaint;
+    BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, surface_.Dc(),
+           part.left, part.top, SRCCOPY);
     if (events_ != nullptr) {
         paintedLine_ = events_->MeasuringLine();
         if (paintedLine_.Visible) {
-            UniquePen pen(CreatePen(PS_SOLID, 1, MeasuringLineColour));
-            SelectGuard select(dc, pen.get());
+            SelectGuard select(dc, GetStockObject(DC_PEN));
+            SetDCPenColor(dc, MeasuringLineColour);
             const float tx = surface_.PixelWidth();
             const float ty = surface_.PixelHeight();
             MoveToEx(dc, RoundToInt32(paintedLine_.X1 / tx), RoundToInt32(paintedLine_.Y1 / ty),
@@ -334,11 +333,11 @@ float Win32Form::ScaleHeight() const {
     return surface_.ScaleHeight();
 }
 
-void Win32Form::SetPicture(std::unique_ptr<Picture> picture) {
-    picture_ = std::move(picture);
-    const auto* gdiPicture = static_cast<const GdiPicture*>(picture_.get());
-    surface_.Reset(gdiPicture != nullptr ? gdiPicture->Handle() : nullptr);
-    InvalidateRect(window_, nullptr, FALSE);
+void Win32Form::SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                           int stretchMode) {
+    if (surface_.ShowPicture(picture, width, height, stretchMode)) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
 }
 
 void Win32Form::SetCaption(const std::string& text) {

@@ -35,7 +35,8 @@ class Win32Form : public FormWindow {
     float ScaleHeight() const override;
     float ScreenTwipsPerPixelX() const override;
     float ScreenTwipsPerPixelY() const override;
-    void SetPicture(std::unique_ptr<Picture> picture) override;
+    void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                    int stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
     void SetCaption(const std::string& text) override;
     void Show() override;
@@ -63,7 +64,6 @@ class Win32Form : public FormWindow {
     HWND window_ = nullptr;
     FormEvents* events_ = nullptr;
     BackBufferSurface surface_;
-    std::unique_ptr<Picture> picture_;
     LineShape paintedLine_;
     int twipsPerPixel_ = 15;
     bool timersRunning_ = false;

@@ -1,0 +1,45 @@
+// A bare window whose 10 ms timer only asks for the pointer's position: the idle cost of any
+// timer-driven window under this system, next to which the magnifier's idle cost is measured.
+
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER: {
+            POINT pointer{};
+            GetCursorPos(&pointer);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = L"IdleTimer";
+    RegisterClassExW(&windowClass);
+    HWND window = CreateWindowExW(0, L"IdleTimer", L"idle timer", WS_OVERLAPPEDWINDOW, 32, 32, 128,
+                                  128, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, SW_SHOW);
+    SetTimer(window, 1, 10, nullptr);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
