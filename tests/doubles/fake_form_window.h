@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,55 +9,41 @@
 #include "platform/form_events.h"
 #include "platform/form_window.h"
 
-// A main window without a screen: a fixed geometry, the last picture it was given, a recording
-// surface, and a log of what the program asked of the window.
+// A main window without a screen, with a frame around its inner area. Like the toolkit, it
+// reports every size change at once, so a resize handler can run nested inside its own change.
+// It keeps the last picture and logs what the program asked of it.
 class FakeFormWindow : public FormWindow {
   public:
-    struct Placement {
-        std::int32_t left, top, width, height;
-        bool topmost;
-        bool operator==(const Placement&) const = default;
-    };
-    struct Message {
-        std::string text, title;
-        MessageStyle style;
-    };
-
-    float left = 0;
-    float top = 0;
-    float width = 1920;
-    float height = 1920;
-    float scaleWidth = 1920;
-    float scaleHeight = 1920;
-    float twipsPerPixelX = 15;
-    float twipsPerPixelY = 15;
     struct ShownPicture {
         std::int32_t capturedWidth, capturedHeight, width, height;
         int stretchMode;
         bool operator==(const ShownPicture&) const = default;
     };
+    float left = 0, top = 0, width = 1920, height = 1920;
+    float scaleWidth = 1920, scaleHeight = 1920;
+    float frameWidth = 8 * 15, frameHeight = 31 * 15;  // twips
+    float twipsPerPixelX = 15, twipsPerPixelY = 15;
     std::unique_ptr<ShownPicture> picture;
-    int pictureChanges = 0;
-    std::string caption;
-    bool shown = false;
-    bool timersStopped = false;
-    int drags = 0;
-    std::vector<Placement> placements;
-    std::vector<Message> messages;
+    int pictureChanges = 0, resizeReports = 0;
+    std::function<void()> onResize;
     FormEvents* events = nullptr;  // Unload reports to it, as closing the window does
+    std::vector<std::string> log;  // "place L T W H topmost", "drag", "message STYLE|TITLE|TEXT"...
     RecordingSurface surface;
 
     float Left() const override { return left; }
     float Top() const override { return top; }
     float Width() const override { return width; }
     float Height() const override { return height; }
-    void SetWidth(float twips) override { width = twips; }
-    void SetHeight(float twips) override { height = twips; }
+    void SetWidth(float twips) override { Move(left, top, twips, height); }
+    void SetHeight(float twips) override { Move(left, top, width, twips); }
     void Move(float l, float t, float w, float h) override {
-        left = l;
-        top = t;
-        width = w;
-        height = h;
+        left = l, top = t, width = w, height = h;
+        scaleWidth = width - frameWidth;
+        scaleHeight = height - frameHeight;
+        ++resizeReports;
+        if (onResize) {
+            onResize();
+        }
     }
     float ScaleWidth() const override { return scaleWidth; }
     float ScaleHeight() const override { return scaleHeight; }
@@ -67,18 +54,20 @@ class FakeFormWindow : public FormWindow {
         ++pictureChanges;
     }
     DrawingSurface& Surface() override { return surface; }
-    void SetCaption(const std::string& text) override { caption = text; }
-    void Show() override { shown = true; }
+    void SetCaption(const std::string& text) override { log.push_back("caption " + text); }
+    void Show() override { log.push_back("show"); }
     void PlaceWindow(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h,
                      bool topmost) override {
-        placements.push_back({l, t, w, h, topmost});
+        log.push_back("place " + std::to_string(l) + " " + std::to_string(t) + " " +
+                      std::to_string(w) + " " + std::to_string(h) + (topmost ? " topmost" : ""));
     }
-    void DragWindow() override { ++drags; }
+    void DragWindow() override { log.push_back("drag"); }
     void ShowMessage(const std::string& text, const std::string& title,
                      MessageStyle style) override {
-        messages.push_back({text, title, style});
+        log.push_back(std::string(style == MessageStyle::About ? "about|" : "refusal|") + title +
+                      "|" + text);
     }
-    void StopTimers() override { timersStopped = true; }
+    void StopTimers() override { log.push_back("stop timers"); }
     void Unload() override {
         if (events != nullptr) {
             events->OnUnload();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/framed_form_window.h"
+#include "doubles/fake_form_window.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ TEST(Layout, KeepsTheMinimumSizeAndEndsTheLineAtTheInnerCentre) {
         {{12, 20}, 1200, 1000, 12 * 128, 20 * 64, 3},  // 100 x 50 pixels: each its own factor
     };
     for (const Case& c : cases) {
-        FramedFormWindow form;
+        FakeFormWindow form;
         LineShape LA{700, -300, 0, 0, false};
         form.onResize = [&] { Form_Resize(form, c.twips, LA); };
         form.Move(0, 0, c.dragWidth, c.dragHeight);

@@ -2,99 +2,66 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "doubles/fake_system.h"
 #include "window/autorun.h"
 
 namespace {
 
 TEST(DecodeNumber, ReadsTheLongestNumberPrefixIgnoringBlanks) {
-    struct Case {
+    const struct {
         std::string text;
         double value;
-    } const cases[] = {
-        {"1", 1},
-        {"1.0", 1},
-        {"01", 1},
-        {" 1", 1},
-        {"1 2", 12},
-        {"\t-1\n", -1},
-        {"+7", 7},
-        {"150.5", 150.5},
-        {".5", 0.5},
-        {"5.", 5},
-        {"1e2", 100},
-        {"1E+2x", 100},
-        {"2.5D1", 25},
-        {"1e", 1},
-        {"12abc", 12},
-        {"word", 0},
-        {"", 0},
-        {"-", 0},
-        {".", 0},
-        {"1,5", 1},
-        {"&H10", 16},
-        {"&hff", 255},
-        {"&HFFFF", -1},
-        {"&H10000", 65536},
-        {"&O17", 15},
-        {"&X1", 0},
-        {"&HC8", 200},
-        {"1e309", 0},
-        {"-5", -5},
-        {"&H", 0},
-        {"99999999999", 99999999999.0},
-        {"7" + std::string(99999, ' '), 7},
+    } cases[] = {
+        // clang-format off
+        {"1", 1}, {"1.0", 1}, {"01", 1}, {" 1", 1}, {"1 2", 12}, {"\t-1\n", -1}, {"+7", 7},
+        {"150.5", 150.5}, {".5", 0.5}, {"5.", 5}, {"1e2", 100}, {"1E+2x", 100}, {"2.5D1", 25},
+        {"1e", 1}, {"12abc", 12}, {"word", 0}, {"", 0}, {"-", 0}, {".", 0}, {"1,5", 1},
+        {"&H10", 16}, {"&hff", 255}, {"&HFFFF", -1}, {"&H10000", 65536}, {"&O17", 15},
+        {"&X1", 0}, {"&HC8", 200}, {"&H", 0}, {"1e309", 0}, {"-5", -5},
+        {"99999999999", 99999999999.0}, {"7" + std::string(99999, ' '), 7},
+        // clang-format on
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(DecodeNumber(c.text), c.value) << '"' << c.text.substr(0, 20) << '"';
     }
 }
 
-TEST(Settings, AnEmptyStoreGivesTheFirstRunDefaults) {
-    FakeRegistry store;
-    OptionTable options;
-    ReadFlags(store, options);
-    std::set<int> checked;
-    for (const OptionItem& item : options.Items()) {
-        if (item.checked && item.index >= 7000) {
-            checked.insert(item.index);
-        }
-    }
-    EXPECT_EQ(checked, (std::set<int>{7010, 7020, 7030, 7035, 7040, 7050, 7060, 7065, 8010}));
-    const StoredWindowRect rect = ReadWindowRect(store);
-    EXPECT_EQ((std::vector<double>{rect.left, rect.top, rect.width, rect.height}),
-              (std::vector<double>{32, 32, 128, 128}));
-    EXPECT_EQ(ReadZoom(store), 200);
-}
-
-TEST(Settings, AFlagIsOnExactlyWhenItsNumberIsOne) {
-    struct Case {
+TEST(Settings, EachKeyReadWithItsDefaultAndRule) {
+    // Flags are on exactly when their number is 1; the zoom rounds halves to even and falls
+    // back to 200 outside the zoom items' range. nullptr: nothing stored.
+    const struct {
+        const char* key;
         const char* stored;
-        bool checked;
-    } const cases[] = {{"1", true},  {"1.0", true},  {"01", true}, {" 1", true}, {"-1", false},
-                       {"2", false}, {"yes", false}, {"", false},  {"0", false}};
-    for (const Case& c : cases) {
+        double value;  // the flag (1 or 0), the zoom index, or the rectangle's side
+    } cases[] = {
+        // clang-format off
+        {"Set.ShowLines", nullptr, 1}, {"Set.ShowLines", "1.0", 1}, {"Set.ShowLines", " 1", 1},
+        {"Set.ShowLines", "-1", 0}, {"Set.ShowLines", "2", 0}, {"Set.ShowLines", "", 0},
+        {"Set.ShowCoordinates", nullptr, 1}, {"Set.ShowColorsCMY", nullptr, 0},
+        {"Set.ShowColorsCMYK", nullptr, 0}, {"Window.OnTop", nullptr, 1},
+        {"Set.Zoom", nullptr, 200}, {"Set.Zoom", "150.5", 150}, {"Set.Zoom", "250.5", 250},
+        {"Set.Zoom", "200.7", 201}, {"Set.Zoom", "1", 1}, {"Set.Zoom", "1999", 1999},
+        {"Set.Zoom", "0.4", 200}, {"Set.Zoom", "word", 200}, {"Set.Zoom", "-3", 200},
+        {"Set.Zoom", "2000", 200}, {"Set.Zoom", "1e300", 200},
+        {"Window.Left", nullptr, 32}, {"Window.Height", nullptr, 128},
+        {"Window.Height", "200.5", 200.5},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
         FakeRegistry store;
-        store.SetSetting("Set.ShowLines", c.stored);
+        if (c.stored != nullptr) {
+            store.SetSetting(c.key, c.stored);
+        }
         OptionTable options;
         ReadFlags(store, options);
-        EXPECT_EQ(options.IsOptionChecked(Item::ShowLines), c.checked) << '"' << c.stored << '"';
-    }
-}
-
-TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
-    struct Case {
-        const char* stored;
-        std::int16_t zoom;
-    } const cases[] = {{"150.5", 150}, {"250.5", 250}, {"200.7", 201}, {"400", 400},  {"1", 1},
-                       {"1999", 1999}, {"&HC8", 200},  {"0.4", 200},   {"word", 200}, {"0", 200},
-                       {"-3", 200},    {"2000", 200},  {"40000", 200}, {"1e300", 200}};
-    for (const Case& c : cases) {
-        FakeRegistry store;
-        store.SetSetting("Set.Zoom", c.stored);
-        EXPECT_EQ(ReadZoom(store), c.zoom) << '"' << c.stored << '"';
+        const StoredWindowRect rect = ReadWindowRect(store);
+        double read = ReadZoom(store);
+        for (const FlagSetting& flag : FlagSettings) {
+            read = c.key == std::string(flag.key) ? options.IsOptionChecked(flag.item) : read;
+        }
+        read = c.key == std::string("Window.Left") ? rect.left : read;
+        read = c.key == std::string("Window.Height") ? rect.height : read;
+        EXPECT_EQ(read, c.value) << c.key << " \"" << (c.stored ? c.stored : "(none)") << '"';
     }
 }
 
