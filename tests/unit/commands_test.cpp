@@ -44,6 +44,7 @@ TEST(MnuClick, DecidesByTheIndexAlone) {
         std::set<int> after;  // checked options afterwards
         std::vector<std::string> log;
     } const cases[] = {
+        // clang-format off
         {0, 400, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 400"}},
         {0, 100, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 100"}},  // picked again: no toggle
         {0, 7010, {7020, 7030, 7035, 7040, 8010}, {}},
@@ -59,6 +60,7 @@ TEST(MnuClick, DecidesByTheIndexAlone) {
         {0, 8020, {7010, 7020, 7030, 7035, 7040, 8010, 8020}, {"autorun on"}},
         {0, 9990, {7010, 7020, 7030, 7035, 7040, 8010}, {"about"}},
         {0, 9999, {7010, 7020, 7030, 7035, 7040, 8010}, {"unload"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         RecordingTarget target;
@@ -86,22 +88,14 @@ TEST(Input, ShiftStateAndCodeMustMatchWhole) {
         int code, shift;
         InputAction action;
     } cases[] = {
-        {true, 1, 0, A::DragWindow},
-        {true, 2, 0, A::MenuAtPointer},
-        {true, 4, 0, A::None},
-        {true, 3, 0, A::None},
-        {true, 1, 1, A::None},
-        {true, 1, 4, A::None},
-        {true, 2, 2, A::None},
-        {false, 112, 0, A::MenuFromKeyboard},
-        {false, 93, 0, A::MenuFromKeyboard},
-        {false, 112, 1, A::None},
-        {false, 93, 2, A::None},
-        {false, 115, 4, A::Unload},
-        {false, 115, 0, A::None},
-        {false, 115, 2, A::None},
-        {false, 115, 5, A::None},
+        // clang-format off
+        {true, 1, 0, A::DragWindow}, {true, 2, 0, A::MenuAtPointer}, {true, 4, 0, A::None},
+        {true, 3, 0, A::None}, {true, 1, 1, A::None}, {true, 1, 4, A::None}, {true, 2, 2, A::None},
+        {false, 112, 0, A::MenuFromKeyboard}, {false, 93, 0, A::MenuFromKeyboard},
+        {false, 112, 1, A::None}, {false, 93, 2, A::None}, {false, 115, 4, A::Unload},
+        {false, 115, 0, A::None}, {false, 115, 2, A::None}, {false, 115, 5, A::None},
         {false, 113, 0, A::None},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift),
