@@ -24,6 +24,7 @@ set_settings "Window.Left=7$(printf '%99999s')" Window.Top='&HC8' Window.Width=-
     Set.AutoRefresh=1.0 Set.FollowMouse=' 1' Set.FollowText=word Set.ShowCursor=1e309 \
     Set.ShowLines=99999999999 Set.ShowCoordinates=0 Set.ShowColorsHex=-1 Set.Zoom=150.5
 start_magnifier
+expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 7,200,128,64 "stored window rectangle"
 menu_pick 20 20 Up Up Up  # Autorun, unchecked: the long entry named no file
 run_entry() { wine reg query "$RUN_KEY" /v "$1" | tr -d '\r' | sed -n "s/^    $1    REG_SZ    //p"; }
 case "$(run_entry zedez.exe)" in '"C:\Lupe-'*'\zedez.exe"') ;; *) fail "Run entry $(run_entry zedez.exe)" ;; esac
