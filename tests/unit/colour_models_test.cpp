@@ -22,7 +22,7 @@ TEST(ColourModels, RGBtoCMYKAndBackToCMY) {
     constexpr float half = 100.0f * 127 / 255;  // 49.8039...
     const float cases[][7] = {{0, 0, 0, 0, 0, 0, 100},        {255, 255, 255, 0, 0, 0, 0},
                               {255, 0, 0, 0, 100, 100, 0},    {128, 128, 128, 0, 0, 0, half},
-                              {255, 128, 0, 0, half, 100, 0}, {10, 200, 60, 95, 0, 70, 21.568627f}};
+                              {255, 128, 0, 0, half, 100, 0}, {10, 60, 200, 95, 70, 0, 21.568627f}};
     for (const auto [r, g, b, c, m, y, k] : cases) {
         const CMYKColor cmyk = RGBtoCMYK(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
                                          static_cast<std::uint8_t>(b));

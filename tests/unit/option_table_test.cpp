@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/menu_entries.h"
 #include "core/zoom_selection.h"
 
@@ -32,40 +34,41 @@ TEST(OptionTable, ToggleTwiceAndMissingIndexes) {
     EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
 }
 
-// Selects the zooms in turn, then checks `extra` by hand: the factor of the last selection, the
-// items checked, and the zoom found with its factor (-1: left as it was).
+// Selects the zooms in turn, then checks `extra` by hand. Then: the factor of the last selection
+// (-1: none), the items checked (+) and unchecked (-) against a new table, and the zoom found
+// with its factor (-1: left as it was).
 TEST(ZoomSelection, WorkedExamples) {
     const struct {
         std::vector<std::int16_t> selected, extra;
-        std::optional<float> factor;
-        const char* checked;
-        std::int16_t found;
-        float foundFactor;
+        const char* expected;
     } cases[] = {
-        {{100, 400}, {}, 4.0f, "400 7010 7020 7030 7035 7040 8010", 400, 4.0f},
-        {{0}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
-        {{-5}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
-        {{150}, {}, 1.5f, "7010 7020 7030 7035 7040 8010", 0, -1},  // no item, still a factor
-        {{0}, {800, 25}, {}, "25 800 7010 7020 7030 7035 7040 8010", 800, 8.0f},  // highest wins
+        {{100, 400}, {}, "4 | -100 +400 | 400 4"},
+        {{0}, {}, "-1 | -100 | 0 -1"},
+        {{-5}, {}, "-1 | -100 | 0 -1"},
+        {{150}, {}, "1.5 | -100 | 0 -1"},                // no item, still a factor
+        {{0}, {800, 25}, "-1 | +25 -100 +800 | 800 8"},  // the highest wins
     };
-    for (const auto& c : cases) {
+    const OptionTable fresh;
+    for (const auto& [selected, extra, expected] : cases) {
         OptionTable table;
         std::optional<float> factor;
-        for (const std::int16_t zoom : c.selected) {
+        for (const std::int16_t zoom : selected) {
             factor = CheckZoomItem(table, zoom);
         }
-        for (const std::int16_t index : c.extra) {
+        for (const std::int16_t index : extra) {
             table.SetChecked(index, true);
         }
-        std::string checked;
-        for (const OptionItem& item : table.Items()) {
-            checked += item.checked ? std::to_string(item.index) + " " : "";
+        std::ostringstream state;
+        state << factor.value_or(-1) << " |";
+        for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
+            const OptionItem& item = table.Items()[i];
+            if (item.checked != fresh.Items()[i].checked) {
+                state << (item.checked ? " +" : " -") << item.index;
+            }
         }
         float zoomFactor = -1;
-        EXPECT_EQ(FindCheckedZoom(table, zoomFactor), c.found);
-        EXPECT_EQ(factor, c.factor);
-        EXPECT_EQ(checked, std::string(c.checked) + " ");
-        EXPECT_EQ(zoomFactor, c.foundFactor);
+        state << " | " << FindCheckedZoom(table, zoomFactor) << " " << zoomFactor;
+        EXPECT_EQ(state.str(), expected);
     }
 }
 
