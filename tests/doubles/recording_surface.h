@@ -18,9 +18,8 @@ class RecordingSurface : public DrawingSurface {
     ColorValue foreColor = 0;
     int drawMode = DrawModes::CopyPen, drawWidth = 1;
     std::string fontName = "Tahoma";
-    float fontSize = 7;
+    float fontSize = 7, currentX = 0, currentY = 0;
     bool fontBold = true;
-    float currentX = 0, currentY = 0;
     std::vector<std::string> log;
 
     float ScaleWidth() const override { return width; }
@@ -44,9 +43,7 @@ class RecordingSurface : public DrawingSurface {
     void Print(const std::string& text) override {
         Log(text, '@', currentX / unit, ',', currentY / unit);
     }
-    float TextWidth(const std::string& text) const override {
-        return charWidth * static_cast<float>(text.size());
-    }
+    float TextWidth(const std::string& text) const override { return charWidth * text.size(); }
     float TextHeight(const std::string&) const override { return lineHeight; }
     void DrawLine(float x1, float y1, float x2, float y2, ColorValue c) override {
         Log("line ", x1 / unit, ',', y1 / unit, ' ', x2 / unit, ',', y2 / unit, ' ', Hex(c));

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "doubles/recording_surface.h"
+#include "readouts/colour_models.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ using Cells = std::vector<std::string>;
 
 // Once the font is Terminal 6, each text as "text@x,y box/ink" in pixels, with colours as RRGGBB;
 // 140 pixels a cell.
-Cells Draw(float colour, Items items, float width, float height) {
+Cells Draw(float colour, Items items, float width = 15007.5f, float height = 1927.5f) {
     RecordingSurface surface;
     surface.width = width;
     surface.height = height;
@@ -39,7 +40,7 @@ Cells Draw(float colour, Items items, float width, float height) {
 // bottom line at (1927.5 - 180) / 15 - 6 = 110.5, rounded to 110, the upper one 14 higher.
 TEST(DrawColorValues, TextsTintsAndPlaces) {
     const auto check = [](float colour, Items items, const Cells& cells) {
-        EXPECT_EQ(Draw(colour, items, 15007.5f, 1927.5f), cells) << colour;
+        EXPECT_EQ(Draw(colour, items), cells) << colour;
     };
     // clang-format off
     check(0xFFFFFF, {Item::ShowColorsHex, Item::ShowColorsDec},
@@ -73,6 +74,32 @@ TEST(DrawColorValues, PositionsRoundHalvesToEvenAfterTheWholeExpression) {
     const Cells all = Draw(0, {Item::ShowColorsDec, Item::ShowColorsCMY}, 3712.5f, 1792.5f);
     EXPECT_EQ((Cells{all.at(2), all.at(5)}),
               (Cells{"  0@100,102 000000/0000ff", "100@100,88 ffff00/000000"}));
+}
+
+// -1 (no pixel) holds red alone and -256 green alone: the divisions truncate toward zero.
+TEST(ColourModels, BytesSplitByDivisionsThatTruncateTowardZero) {
+    EXPECT_EQ((std::vector<int>{GetRed(-1), GetGreen(-1), GetBlue(-1), GetRed(-256), GetGreen(-256),
+                                GetBlue(-256)}),
+              (std::vector<int>{255, 0, 0, 0, 255, 0}));
+}
+
+// K = 100 (1 - 200 / 255) = 21.57 from the strongest channel, the inks from what is left; CMY
+// folds K back in: 100 (1 - channel / 255) each.
+TEST(ColourModels, RGBtoCMYKAndBackToCMY) {
+    const CMYKColor cmyk = RGBtoCMYK(10, 60, 200);
+    const CMYColor cmy = CMYKtoCMY(cmyk.C, cmyk.M, cmyk.Y, cmyk.K);
+    const std::vector<float> actual{cmyk.C, cmyk.M, cmyk.Y, cmyk.K, cmy.C, cmy.M, cmy.Y},
+        expected{95, 70, 0, 21.568627f, 100 - 10 / 2.55f, 100 - 60 / 2.55f, 100 - 200 / 2.55f};
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 1e-4) << i;
+    }
+}
+
+// c = float(56/255), k = float(55/255); c - k, 1 - k, the quotient and the product with 100
+// each stored as a float give 0.5 - 2^-24, which reads as 0. Carried in double to the end the
+// value would become 0.5f instead.
+TEST(ColourModels, StoresEveryStepInSinglePrecision) {
+    EXPECT_EQ(RGBtoCMYK(199, 200, 200).C, 0.5f - 0x1p-24f);
 }
 
 }  // namespace

@@ -29,23 +29,16 @@ Lines Draw(float width, std::int32_t w, std::int32_t h) {
     return lines;
 }
 
-// 75 twips a byte: the right-hand lines start at (width - 75 * bytes) / 15 - 4, rounded.
+// 75 twips a byte: the right-hand lines start at (width - 75 * bytes) / 15 - 4, rounded with
+// halves to even (69.5 and 74.5 in the last example).
 TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     const std::string point = "X 1024   Y -3@5,3", angle = "A 287,46\xC2\xB0@";
-    const struct {
-        std::int32_t w, h;
-        float width;
-        Lines lines;
-    } cases[] = {
-        {NoMeasure, NoMeasure, 1920, {point}},
-        {NoMeasure, 0, 1920, {point}},
-        {0, NoMeasure, 1920, {point}},
-        {-12, 4, 1927.5f, {point, "W -12   H 4@70,3", angle + "74,16"}},  // 69.5 and 74.5
-        {-65535, -65535, 1920, {point, "W -65535   H -65535@29,3", angle + "74,16"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Draw(c.width, c.w, c.h), c.lines);
-    }
+    EXPECT_EQ(Draw(1920, NoMeasure, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(1920, NoMeasure, 0), Lines{point});
+    EXPECT_EQ(Draw(1920, 0, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(1920, -65535, -65535),
+              (Lines{point, "W -65535   H -65535@29,3", angle + "74,16"}));
+    EXPECT_EQ(Draw(1927.5f, -12, 4), (Lines{point, "W -12   H 4@70,3", angle + "74,16"}));
 }
 
 // The float's exact value rounded, halves to even: 359.995f is 359.99499..., 2.675f 2.67499...

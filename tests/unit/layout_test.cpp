@@ -12,17 +12,14 @@ namespace {
 // again, nested, when the layout enforces the minimum. Then: the size in twips, the reports, and
 // the measuring line from the view centre to the inner area's centre (a frame of 120 x 465).
 TEST(Layout, KeepsTheMinimumSizeAndEndsTheLineAtTheInnerCentre) {
-    const struct {
-        TwipsPerPixel twips;
-        float dragWidth, dragHeight;
-        const char* expected;
-    } cases[] = {
+    // clang-format off
+    const struct { TwipsPerPixel twips; float dragWidth, dragHeight; const char* expected; } cases[] = {
         {{15, 15}, 1500, 1500, "1920 x 1500 in 2, line 0,0 900,517.5"},  // 100 x 100 pixels
         {{15, 15}, 3000, 600, "3000 x 960 in 2, line 0,0 1440,247.5"},   // 200 x 40 pixels
         {{15, 15}, 1920, 960, "1920 x 960 in 1, line 0,0 900,247.5"},    // the minimum stays
         {{15, 15}, 750, 450, "1920 x 960 in 3, line 0,0 900,247.5"},     // both at once
-        {{12, 20}, 1200, 1000, "1536 x 1280 in 3, line 0,0 708,407.5"},  // each its own factor
-    };
+        {{12, 20}, 1200, 1000, "1536 x 1280 in 3, line 0,0 708,407.5"}}; // each its own factor
+    // clang-format on
     for (const auto& c : cases) {
         FakeFormWindow form;
         LineShape LA{700, -300, 0, 0, false};

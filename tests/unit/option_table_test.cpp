@@ -34,42 +34,31 @@ TEST(OptionTable, ToggleTwiceAndMissingIndexes) {
     EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
 }
 
-// Selects the zooms in turn, then checks `extra` by hand. Then: the factor of the last selection
-// (-1: none), the items checked (+) and unchecked (-) against a new table, and the zoom found
-// with its factor (-1: left as it was).
+// Each selection on one table: the factor it returns (-1: none), the items then checked (+) and
+// unchecked (-) against a new table, and the zoom found with the factor it leaves.
 TEST(ZoomSelection, WorkedExamples) {
-    const struct {
-        std::vector<std::int16_t> selected, extra;
-        const char* expected;
-    } cases[] = {
-        {{100, 400}, {}, "4 | -100 +400 | 400 4"},
-        {{0}, {}, "-1 | -100 | 0 -1"},
-        {{-5}, {}, "-1 | -100 | 0 -1"},
-        {{150}, {}, "1.5 | -100 | 0 -1"},                // no item, still a factor
-        {{0}, {800, 25}, "-1 | +25 -100 +800 | 800 8"},  // the highest wins
-    };
     const OptionTable fresh;
-    for (const auto& [selected, extra, expected] : cases) {
-        OptionTable table;
-        std::optional<float> factor;
-        for (const std::int16_t zoom : selected) {
-            factor = CheckZoomItem(table, zoom);
-        }
-        for (const std::int16_t index : extra) {
-            table.SetChecked(index, true);
-        }
-        std::ostringstream state;
-        state << factor.value_or(-1) << " |";
+    OptionTable table;
+    float found = -1;
+    const auto state = [&](std::optional<float> factor) {
+        std::ostringstream text;
+        text << factor.value_or(-1) << " |";
         for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
             const OptionItem& item = table.Items()[i];
             if (item.checked != fresh.Items()[i].checked) {
-                state << (item.checked ? " +" : " -") << item.index;
+                text << (item.checked ? " +" : " -") << item.index;
             }
         }
-        float zoomFactor = -1;
-        state << " | " << FindCheckedZoom(table, zoomFactor) << " " << zoomFactor;
-        EXPECT_EQ(state.str(), expected);
-    }
+        text << " | " << FindCheckedZoom(table, found) << " " << found;
+        return text.str();
+    };
+    EXPECT_EQ(state(CheckZoomItem(table, 400)), "4 | -100 +400 | 400 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 0)), "-1 | -100 | 0 4");  // the factor stays
+    EXPECT_EQ(state(CheckZoomItem(table, -5)), "-1 | -100 | 0 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 150)), "1.5 | -100 | 0 4");  // no item, still a factor
+    table.SetChecked(800, true);
+    table.SetChecked(25, true);
+    EXPECT_EQ(state({}), "-1 | +25 -100 +800 | 800 8");  // the highest wins
 }
 
 }  // namespace

@@ -11,15 +11,14 @@ namespace {
 constexpr ColorValue Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239), Frame = Rgb(1, 2, 3);
 using Log = std::vector<std::string>;
 
-// "ab" at pixel (6, 100): 10 x 12 pixels at 75 twips a byte, 180 high, 15 twips a pixel. The
+// "ab" at pixel (6, 100): 9.47 x 12.67 pixels at 71 twips a byte, 190 high, 15 twips a pixel. The
 // outline is set first and the fore colour as it was (black) last.
 TEST(PrintOutlined, WorkedExamples) {
     const auto check = [](std::int16_t outline, std::optional<ColorValue> frame, const Log& log,
-                          float charWidth = 75, float lineHeight = 180, float pixelWidth = 15,
-                          float pixelHeight = 15) {
+                          float pixelWidth = 15, float pixelHeight = 15) {
         RecordingSurface surface;
-        surface.charWidth = charWidth;
-        surface.lineHeight = lineHeight;
+        surface.charWidth = 71;
+        surface.lineHeight = 190;
         surface.pixelWidth = pixelWidth;
         surface.pixelHeight = pixelHeight;
         EXPECT_TRUE(PrintOutlined(surface, 6, 100, "ab", outline, Outline, Text, frame));
@@ -31,17 +30,14 @@ TEST(PrintOutlined, WorkedExamples) {
                      "ab@90,1500", "ab@90,1515", "ab@105,1485", "ab@105,1500", "ab@105,1515",
                      "fore efefef", "ab@90,1500", "fore 000000"});
     check(0, Frame, {"fore 5f5f5f", "fore efefef", "ab@90,1500", "fore 000000"});
-    // The box from (5, 98) to (17, 112), framed after the fill.
-    check(-2, Frame, {"fore 5f5f5f", "fill 75,1470 255,1680 5f5f5f", "frame 75,1470 255,1680 010203",
+    // The box from (5, 98) to (16.47, 112.67), framed after the fill: the far corner is not rounded.
+    check(-2, Frame, {"fore 5f5f5f", "fill 75,1470 247,1690 5f5f5f", "frame 75,1470 247,1690 010203",
                       "fore efefef", "ab@90,1500", "fore 000000"});
     // As wide as the text, one pixel up; no frame without a frame colour.
-    check(-1, {}, {"fore 5f5f5f", "fill 90,1485 240,1665 5f5f5f", "fore efefef", "ab@90,1500",
+    check(-1, {}, {"fore 5f5f5f", "fill 90,1485 232,1675 5f5f5f", "fore efefef", "ab@90,1500",
                    "fore 000000"});
-    // 9.47 x 12.67 pixels: the far corner is not rounded.
-    check(-2, {}, {"fore 5f5f5f", "fill 75,1470 247,1690 5f5f5f", "fore efefef", "ab@90,1500",
-                   "fore 000000"}, 71, 190);
     // Pixel sizes round halves to even: 14.5 to 14, 15.5 to 16.
-    check(0, {}, {"fore 5f5f5f", "fore efefef", "ab@84,1600", "fore 000000"}, 75, 180, 14.5f, 15.5f);
+    check(0, {}, {"fore 5f5f5f", "fore efefef", "ab@84,1600", "fore 000000"}, 14.5f, 15.5f);
     // clang-format on
     RecordingSurface thicker;
     PrintOutlined(thicker, 10, 20, "ab", 2, Outline, Text);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/angles.h"
 #include "core/rounding.h"
 #include "doubles/fake_input_devices.h"
@@ -40,33 +42,28 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     EXPECT_EQ(Tick(), "pointer buttons caret ");  // the remembered state starts at the origin
     input.pointer = {300, 200};
     EXPECT_EQ(Tick(), "pointer buttons caret view 300,200 at 200% cross ");
-    options.SetChecked(Item::ShowColorsHex, true);
+    options.SetChecked(Item::ShowCoordinates, true);
     input.colour = 0x123456;
-    EXPECT_EQ(Tick(), "pointer buttons caret ");
-    EXPECT_EQ(Tick(true),
-              "pointer buttons caret pixel 300,200 view 300,200 at 200% cross colours ");
+    for (const std::int16_t item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
+                                    Item::ShowColorsCMYK}) {  // each colour read-out on its own
+        options.SetChecked(item, true);
+        EXPECT_EQ(Tick(), "pointer buttons caret ");
+        EXPECT_EQ(Tick(true),
+                  "pointer buttons caret pixel 300,200 view 300,200 at 200% cross "
+                  "coordinates colours ");
+        options.SetChecked(item, false);
+    }
     EXPECT_EQ(view.PointerColor, static_cast<float>(0x123456));
+    options.SetChecked(Item::ShowColorsHex, true);
+    options.SetChecked(Item::ShowCoordinates, false);
     input.pointer = {20, 30};  // both move: the caret wins the view, the colour is the pointer's
     input.caret = {400, 100, 16};
     EXPECT_EQ(Tick(), "pointer buttons caret pixel 20,30 view 400,108 at 200% cross colours ");
     input.colour = 0x654321;  // a keystroke lands under the resting pointer: the view stays
     EXPECT_EQ(Tick(), "pointer buttons caret ");
     options.SetChecked(Item::FollowMouse, false);
-    EXPECT_EQ(Tick(true), "caret view 400,108 at 200% cross colours ");
-}
-
-TEST_F(RefreshTickTest, OverlaysFollowTheViewInTheirFixedOrderWhenSwitchedOn) {
-    options.SetChecked(Item::ShowCoordinates, true);
-    for (const std::int16_t item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
-                                    Item::ShowColorsCMYK}) {  // each colour read-out on its own
-        options.SetChecked(item, true);
-        EXPECT_EQ(Tick(true),
-                  "pointer buttons caret pixel 0,0 view 0,0 at 200% cross coordinates colours ");
-        options.SetChecked(item, false);
-    }
     options.SetChecked(Item::ShowLines, false);
-    options.SetChecked(Item::ShowCoordinates, false);
-    EXPECT_EQ(Tick(true), "pointer buttons caret view 0,0 at 200% ");
+    EXPECT_EQ(Tick(true), "caret view 400,108 at 200% colours ");
 }
 
 // Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height)
@@ -100,17 +97,38 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         input.caret = caret;
         Tick();
         std::string state = Pair(view.FocusX, view.FocusY);
-        if (view.MeasureX != view.FocusX || view.MeasureY != view.FocusY) {
-            state += " from " + Pair(view.MeasureX, view.MeasureY);
-        }
-        if (view.MeasureW != NoMeasure || view.MeasureH != NoMeasure) {
-            state +=
-                " " + Pair(view.MeasureW, view.MeasureH) + " " + std::to_string(view.MeasureAngle);
-        }
-        if (LA.Visible) {
-            state += " line " + std::to_string(RoundToInt32(AngleDeg(0, 0, LA.X1, LA.Y1)));
-        }
+        const bool moved = view.MeasureX != view.FocusX || view.MeasureY != view.FocusY;
+        state += moved ? " from " + Pair(view.MeasureX, view.MeasureY) : "";
+        state += view.MeasureW == NoMeasure && view.MeasureH == NoMeasure
+                     ? ""
+                     : " " + Pair(view.MeasureW, view.MeasureH) + " " +
+                           std::to_string(view.MeasureAngle);
+        state +=
+            LA.Visible ? " line " + std::to_string(RoundToInt32(AngleDeg(0, 0, LA.X1, LA.Y1))) : "";
         EXPECT_EQ(state, expected);
+    }
+}
+
+// (dx, dy) from the anchor: straight, every quadrant on both sides of its diagonal, and a bearing
+// that rounds up to 360. The measuring walk above adds a zero vector, a step to the right and
+// the polar points of the measuring line.
+TEST(Angles, BearingsFromTheAnchor) {
+    // clang-format off
+    const float bearings[][3] = {
+        {0, -10, 0}, {0, 10, 180}, {-10, 0, 270}, {-1, -1e8f, 0},
+        {1, -3, 18.434948f}, {3, -1, 71.565051f}, {3, 1, 108.43495f}, {1, 3, 161.56505f},
+        {-1, 3, 198.43495f}, {-3, 1, 251.56505f}, {-3, -1, 288.43495f}, {-1, -3, 341.56505f}};
+    // clang-format on
+    for (const auto [dx, dy, degrees] : bearings) {
+        EXPECT_FLOAT_EQ(AngleDeg(100, 100, 100 + dx, 100 + dy), degrees) << dx << ", " << dy;
+    }
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbourAndOutOfRangeSaturates) {
+    const double cases[][2] = {{-2.5, -2},        {-3.5, -4},        {2.5000001, 3},
+                               {std::nan(""), 0}, {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
+    for (const auto [value, rounded] : cases) {
+        EXPECT_EQ(RoundToInt32(value), rounded) << value;
     }
 }
 
