@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cstdint>
 
 #include "doubles/recording_surface.h"
 
@@ -39,18 +39,13 @@ TEST(PrintOutlined, WorkedExamples) {
     // Pixel sizes round halves to even: 14.5 to 14, 15.5 to 16.
     check(0, {}, {"fore 5f5f5f", "fore efefef", "ab@84,1600", "fore 000000"}, 14.5f, 15.5f);
     // clang-format on
-    RecordingSurface thicker;
+    RecordingSurface thicker, outlined, boxed;
     PrintOutlined(thicker, 10, 20, "ab", 2, Outline, Text);
     EXPECT_EQ(thicker.log.size(), 25u + 4);  // 5 x 5 outline prints
-}
-
-TEST(PrintOutlined, OverflowAbandonsTheRestOfTheCall) {
-    RecordingSurface outlined, boxed;
-    const std::int32_t lastFitting = std::numeric_limits<std::int32_t>::max() / 15;
-    EXPECT_FALSE(PrintOutlined(outlined, lastFitting, 0, "abc", 1, Outline, Text));
+    // A position beyond 32 bits abandons the rest of the call and leaves the colour as set.
+    EXPECT_FALSE(PrintOutlined(outlined, INT32_MAX / 15, 0, "ab", 1, Outline, Text));
     EXPECT_EQ(outlined.log.size(), 7u);  // the outline colour and its columns at -1 and 0
-    EXPECT_FALSE(PrintOutlined(boxed, std::numeric_limits<std::int32_t>::min(), 0, "abc", -2,
-                               Outline, Text));
+    EXPECT_FALSE(PrintOutlined(boxed, INT32_MIN, 0, "ab", -2, Outline, Text));
     EXPECT_EQ(boxed.log, Log{"fore 5f5f5f"});
 }
 
