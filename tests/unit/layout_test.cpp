@@ -9,8 +9,9 @@
 namespace {
 
 // The user drags the frame to a size in pixels; the window reports the resize at once, and
-// again, nested, when the layout enforces the minimum. Then: the size in twips, the reports, and
-// the measuring line from the view centre to the inner area's centre (a frame of 120 x 465).
+// again, nested, when the layout enforces the minimum. Then: the size in twips, the number of
+// reports, and the measuring line's ends, the second at the inner area's centre (the frame takes
+// 120 x 465 twips).
 TEST(Layout, KeepsTheMinimumSizeAndEndsTheLineAtTheInnerCentre) {
     // clang-format off
     const struct { TwipsPerPixel twips; float dragWidth, dragHeight; const char* expected; } cases[] = {
