@@ -1,29 +1,29 @@
 #pragma once
 
+#include <string>
+
 #include "platform/input_devices.h"
 
-// Pointer, buttons, pixel colour and caret as a test sets them; counts the queries and keeps
-// where the last pixel was read.
+// Pointer, buttons, pixel colour and caret as a test sets them; `reads` logs each query.
 class FakeInputDevices : public InputDevices {
   public:
-    ScreenPoint pointer, pixelAt;
+    ScreenPoint pointer;
     std::int16_t buttons = 0;
     ColorValue colour = 0;
     CaretInfo caret;
-    int pointerQueries = 0, buttonQueries = 0, pixelQueries = 0, caretQueries = 0;
+    std::string reads;  // "pointer buttons caret pixel 20,30 "
 
-    ScreenPoint GetCursorPos() override { return Counted(pointerQueries, pointer); }
-    std::int16_t GetMouseButtons() override { return Counted(buttonQueries, buttons); }
+    ScreenPoint GetCursorPos() override { return Read("pointer", pointer); }
+    std::int16_t GetMouseButtons() override { return Read("buttons", buttons); }
     ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override {
-        pixelAt = {x, y};
-        return Counted(pixelQueries, colour);
+        return Read("pixel " + std::to_string(x) + "," + std::to_string(y), colour);
     }
-    CaretInfo GetCaretInfo() override { return Counted(caretQueries, caret); }
+    CaretInfo GetCaretInfo() override { return Read("caret", caret); }
 
   private:
     template <class T>
-    static T Counted(int& queries, T answer) {
-        ++queries;
+    T Read(const std::string& what, T answer) {
+        reads += what + " ";
         return answer;
     }
 };

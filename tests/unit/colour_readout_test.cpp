@@ -2,93 +2,101 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <initializer_list>
 
 #include "doubles/recording_surface.h"
+#include "readouts/colour_models.h"
 
 namespace {
 
 using Items = std::initializer_list<std::int16_t>;
 using Cells = std::vector<std::string>;
 
-// Each box as drawn, "text box/ink x,y": colours as RRGGBB, the text's position in pixels.
-Cells Draw(RecordingSurface& surface, float colour, Items items) {
+// Once the font is Terminal 6, each text as "text@x,y box/ink" in pixels, with colours as RRGGBB;
+// 140 pixels a cell.
+Cells Draw(float colour, Items items, float width = 15007.5f, float height = 1927.5f) {
+    RecordingSurface surface;
+    surface.width = width;
+    surface.height = height;
+    surface.charWidth = 700;
+    surface.unit = 15;
     OptionTable options;
     for (const std::int16_t item : items) {
         options.SetChecked(item, true);
     }
     DrawColorValues(surface, options, colour, TwipsPerPixel{15, 15});
-    const auto rgb = [](ColorValue c) {  // red first
-        char digits[8];
-        std::snprintf(digits, sizeof digits, "%06x",
-                      static_cast<unsigned>(Rgb(c >> 16, c >> 8, c)));
-        return std::string(digits);
-    };
+    const std::vector<std::string>& log = surface.log;
+    EXPECT_EQ(log.at(0) + ", " + log.at(1) + ", " + std::to_string(log.size() % 5),
+              "Terminal, size 6, 2");  // and five calls a cell
     Cells cells;
-    std::string box = "none";  // each text right after its box
-    for (const SurfaceCall& call : surface.calls) {
-        if (call.op == SurfaceCall::Op::FillBox) {
-            box = rgb(call.colour);
-        } else {
-            cells.push_back(call.text + " " + box + "/" + rgb(call.colour) + " " +
-                            std::to_string(int(call.x1 / 15)) + "," +
-                            std::to_string(int(call.y1 / 15)));
-        }
+    for (std::size_t i = 2; i + 5 <= log.size(); i += 5) {
+        cells.push_back(log[i + 3] + " " + log[i].substr(5) + "/" + log[i + 2].substr(5));
     }
     return cells;
 }
 
-// 1000 pixels wide, 140 pixels a cell: the columns at 1000 - f * 140 - 7 for f = 4.99, 3.66, 2.33
-// and 1, that is 294, 481, 667 and 853; the bottom line at (1920 - 180) / 15 - 6 = 110, the upper
-// one 14 higher. The font is Terminal 6 and keeps its bold setting.
+// 1000.5 pixels wide, 140 pixels a cell: the columns at 1000.5 - f * 140 - 7 for f = 4.99, 3.66,
+// 2.33 and 1, that is 294.9, 481.1, 667.3 and 853.5, rounded to 295, 481, 667 and 854; the
+// bottom line at (1927.5 - 180) / 15 - 6 = 110.5, rounded to 110, the upper one 14 higher.
 TEST(DrawColorValues, TextsTintsAndPlaces) {
-    bool bold = false;
-    const auto check = [&bold](float colour, Items items, const Cells& cells) {
-        RecordingSurface surface;
-        surface.width = 15000;
-        surface.charWidth = 700;
-        surface.fontBold = bold = !bold;
-        EXPECT_EQ(Draw(surface, colour, items), cells) << colour;
-        EXPECT_EQ(surface.log.at(0) + ", " + surface.log.at(1), "Terminal, size 6");
-        EXPECT_EQ(surface.fontBold, bold);
+    const auto check = [](float colour, Items items, const Cells& cells) {
+        EXPECT_EQ(Draw(colour, items), cells) << colour;
     };
-    check(0xFFFFFF, {Item::ShowColorsHex, Item::ShowColorsDec},
-          {"FFFFFF ffffff/1f1f1f 6,110", "255 ff0000/ffffff 481,110", "255 00ff00/ffffff 667,110",
-           "255 0000ff/ffffff 853,110"});
+    // clang-format off
+    // Red first in hexadecimal; an average of exactly 128 takes dark text.
+    check(0xF08010, {Item::ShowColorsHex, Item::ShowColorsDec},
+          {"1080F0@6,110 1080f0/1f1f1f", " 16@481,110 100000/ff1010", "128@667,110 008000/80ff80",
+           "240@854,110 0000f0/f0f0ff"});
     check(0, {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK},
-          {"000000 000000/ffffff 6,110", "  0 000000/ff0000 481,110", "  0 000000/00ff00 667,110",
-           "  0 000000/0000ff 853,110", "  0 ffffff/00c8c8 294,96", "  0 ffffff/c800c8 481,96",
-           "  0 ffffff/c8c800 667,96", "100 000000/ffffff 853,96"});
+          {"000000@6,110 000000/ffffff", "  0@481,110 000000/ff0000", "  0@667,110 000000/00ff00",
+           "  0@854,110 000000/0000ff", "  0@295,96 ffffff/00c8c8", "  0@481,96 ffffff/c800c8",
+           "  0@667,96 ffffff/c8c800", "100@854,96 000000/ffffff"});
     // No pixel: hexadecimal FFFFFF but red for the rest, on a box of a defined colour.
     check(-1, {Item::ShowColorsHex, Item::ShowColorsCMY},
-          {"FFFFFF 000000/ffffff 6,110", "  0 ffffff/00c8c8 481,110", "100 ff00ff/000000 667,110",
-           "100 ffff00/000000 853,110"});
-    // Average exactly 128: dark text. K = 49.8 reads 50 but is below the threshold.
+          {"FFFFFF@6,110 000000/ffffff", "  0@481,110 ffffff/00c8c8", "100@667,110 ff00ff/000000",
+           "100@854,110 ffff00/000000"});
+    // K = 49.8 reads 50 but is below the threshold of white text.
     check(0x808080, {Item::ShowColorsHex, Item::ShowColorsCMYK},
-          {"808080 808080/1f1f1f 6,110", "  0 ffffff/00c8c8 294,110", "  0 ffffff/c800c8 481,110",
-           "  0 ffffff/c8c800 667,110", " 50 808080/000000 853,110"});
-    // C = 0.49999994 in single precision reads 0; box 255 - 1.275, text 200 - 0.99999988.
-    check(0xC8C8C7, {Item::ShowColorsHex, Item::ShowColorsCMYK},
-          {"C7C8C8 c7c8c8/1f1f1f 6,110", "  0 feffff/00c7c7 294,110", "  0 ffffff/c800c8 481,110",
-           "  0 ffffff/c8c800 667,110", " 22 c8c8c8/000000 853,110"});
+          {"808080@6,110 808080/1f1f1f", "  0@295,110 ffffff/00c8c8", "  0@481,110 ffffff/c800c8",
+           "  0@667,110 ffffff/c8c800", " 50@854,110 808080/000000"});
     // M = 49.8: box 255 - 127, text 200 - 99.6.
     check(0x0080FF, {Item::ShowColorsCMY},
-          {"  0 ffffff/00c8c8 481,110", " 50 ff80ff/640064 667,110", "100 ffff00/000000 853,110"});
+          {"  0@481,110 ffffff/00c8c8", " 50@667,110 ff80ff/640064", "100@854,110 ffff00/000000"});
+    // clang-format on
 }
 
-// (width - 225) / 15 - 7 and (height - 180) / 15 - 6 land on 100.5 and 101.5; less 14 for the
-// upper line on 86.5 and 87.5.
+// (3712.5 - 2100) / 15 - 7 = 100.5 rounds to 100; (1792.5 - 180) / 15 - 6 = 101.5 to 102, and
+// less 14 for the upper line, 87.5 to 88.
 TEST(DrawColorValues, PositionsRoundHalvesToEvenAfterTheWholeExpression) {
-    const auto check = [](float width, float height, const Cells& cells) {
-        RecordingSurface surface;
-        surface.width = width;
-        surface.height = height;
-        const Cells all = Draw(surface, 0, {Item::ShowColorsDec, Item::ShowColorsCMY});
-        EXPECT_EQ((Cells{all.at(2), all.at(5)}), cells);
-    };
-    check(1837.5f, 1777.5f, {"  0 000000/0000ff 100,100", "100 ffff00/000000 100,86"});
-    check(1852.5f, 1792.5f, {"  0 000000/0000ff 102,102", "100 ffff00/000000 102,88"});
+    const Cells all = Draw(0, {Item::ShowColorsDec, Item::ShowColorsCMY}, 3712.5f, 1792.5f);
+    EXPECT_EQ((Cells{all.at(2), all.at(5)}),
+              (Cells{"  0@100,102 000000/0000ff", "100@100,88 ffff00/000000"}));
+}
+
+// -1 (no pixel) holds red alone and -256 green alone: the divisions truncate toward zero.
+TEST(ColourModels, BytesSplitByDivisionsThatTruncateTowardZero) {
+    EXPECT_EQ((std::vector<int>{GetRed(-1), GetGreen(-1), GetBlue(-1), GetRed(-256), GetGreen(-256),
+                                GetBlue(-256)}),
+              (std::vector<int>{255, 0, 0, 0, 255, 0}));
+}
+
+// K = 100 (1 - 200 / 255) = 21.57 from the strongest channel, the inks from what is left; CMY
+// folds K back in: 100 (1 - channel / 255) each.
+TEST(ColourModels, RGBtoCMYKAndBackToCMY) {
+    const CMYKColor cmyk = RGBtoCMYK(10, 60, 200);
+    const CMYColor cmy = CMYKtoCMY(cmyk.C, cmyk.M, cmyk.Y, cmyk.K);
+    const std::vector<float> actual{cmyk.C, cmyk.M, cmyk.Y, cmyk.K, cmy.C, cmy.M, cmy.Y},
+        expected{95, 70, 0, 21.568627f, 100 - 10 / 2.55f, 100 - 60 / 2.55f, 100 - 200 / 2.55f};
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 1e-4) << i;
+    }
+}
+
+// c = float(56/255), k = float(55/255); c - k, 1 - k, the quotient and the product with 100
+// each stored as a float give 0.5 - 2^-24, which reads as 0. Carried in double to the end the
+// value would become 0.5f instead.
+TEST(ColourModels, StoresEveryStepInSinglePrecision) {
+    EXPECT_EQ(RGBtoCMYK(199, 200, 200).C, 0.5f - 0x1p-24f);
 }
 
 }  // namespace

@@ -8,57 +8,46 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Each line as "text@x,y" in pixels, checked to come after its nine outline prints.
-Lines Draw(float width, std::int32_t w, std::int32_t h, float angle) {
+// Each line as "text@x,y" in pixels, checked to come in the text colour after nine prints in the
+// outline colour, once the font is Tahoma 7, not bold.
+Lines Draw(float width, std::int32_t w, std::int32_t h) {
     RecordingSurface surface;
     surface.width = width;
+    surface.unit = 15;
     const ViewState view{
-        .MeasureX = 1024, .MeasureY = -3, .MeasureW = w, .MeasureH = h, .MeasureAngle = angle};
+        .MeasureX = 1024, .MeasureY = -3, .MeasureW = w, .MeasureH = h, .MeasureAngle = 287.456f};
     DrawCoordinates(surface, view, 15, ",");
+    const Lines& log = surface.log;
+    EXPECT_EQ(Lines(log.begin(), log.begin() + 3), (Lines{"Tahoma", "size 7", "bold 0"}));
+    EXPECT_EQ(log.size() % 13, 3u);
     Lines lines;
-    for (std::size_t i = 0; i < surface.calls.size(); ++i) {
-        const SurfaceCall& call = surface.calls[i];
-        EXPECT_EQ(call.colour, i % 10 == 9 ? Rgb(239, 239, 239) : Rgb(95, 95, 95)) << call;
-        if (i % 10 == 9) {
-            lines.push_back(call.text + "@" + std::to_string(int(call.x1 / 15)) + "," +
-                            std::to_string(int(call.y1 / 15)));
-        }
+    for (std::size_t i = 3; i + 13 <= log.size(); i += 13) {
+        EXPECT_EQ(log[i] + ", " + log[i + 10] + ", " + log[i + 12],
+                  "fore 5f5f5f, fore efefef, fore 000000");
+        lines.push_back(log[i + 11]);
     }
-    EXPECT_EQ(surface.log.at(0) + ", " + surface.log.at(1) + ", " + surface.log.at(2),
-              "Tahoma, size 7, bold 0");
-    EXPECT_TRUE(surface.fontName == "Tahoma" && surface.fontSize == 7 && !surface.fontBold);
     return lines;
 }
 
-// 75 twips a byte: the right-hand lines start at (width - 75 * bytes) / 15 - 4, rounded.
+// 75 twips a byte: the right-hand lines start at (width - 75 * bytes) / 15 - 4, rounded with
+// halves to even (69.5 and 74.5 in the last example).
 TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     const std::string point = "X 1024   Y -3@5,3", angle = "A 287,46\xC2\xB0@";
-    const struct {
-        std::int32_t w, h;
-        float width;
-        Lines lines;
-    } cases[] = {
-        {NoMeasure, NoMeasure, 1920, {point}},
-        {NoMeasure, 0, 1920, {point}},
-        {0, NoMeasure, 1920, {point}},
-        {-12, 40, 1920, {point, "W -12   H 40@64,3", angle + "74,16"}},
-        {-12, 40, 1927.5f, {point, "W -12   H 40@64,3", angle + "74,16"}},  // 64.5 and 74.5
-        {-12, 40, 1942.5f, {point, "W -12   H 40@66,3", angle + "76,16"}},  // 65.5 and 75.5
-        {-65535, -65535, 1920, {point, "W -65535   H -65535@29,3", angle + "74,16"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Draw(c.width, c.w, c.h, 287.456f), c.lines);
-    }
+    EXPECT_EQ(Draw(1920, NoMeasure, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(1920, NoMeasure, 0), Lines{point});
+    EXPECT_EQ(Draw(1920, 0, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(1920, -65535, -65535),
+              (Lines{point, "W -65535   H -65535@29,3", angle + "74,16"}));
+    EXPECT_EQ(Draw(1927.5f, -12, 4), (Lines{point, "W -12   H 4@70,3", angle + "74,16"}));
 }
 
 // The float's exact value rounded, halves to even: 359.995f is 359.99499..., 2.675f 2.67499...
 TEST(DrawCoordinates, TheAngleHasTwoDecimals) {
     const std::pair<float, const char*> cases[] = {
-        {359.996f, "A 360,00"}, {359.995f, "A 359,99"}, {0.0f, "A 0,00"},   {0.125f, "A 0,12"},
-        {0.375f, "A 0,38"},     {2.675f, "A 2,67"},     {-1.5f, "A -1,50"}, {-0.001f, "A 0,00"}};
+        {359.996f, "360.00"}, {359.995f, "359.99"}, {0.0f, "0.00"},   {0.125f, "0.12"},
+        {0.375f, "0.38"},     {2.675f, "2.67"},     {-1.5f, "-1.50"}, {-0.001f, "0.00"}};
     for (const auto& [angle, text] : cases) {
-        const std::string line = Draw(1920, 1, 1, angle).at(2);
-        EXPECT_EQ(line.substr(0, line.find('@')), std::string(text) + "\xC2\xB0");
+        EXPECT_EQ(FormatTwoDecimals(angle, "."), text);
     }
 }
 

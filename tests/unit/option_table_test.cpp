@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/menu_entries.h"
 #include "core/zoom_selection.h"
 
 namespace {
 
-// The popup menu as shown: the items in order, "-" for a separator, [index] for a check mark.
-TEST(OptionTable, TheMenuAtCreation) {
+// The popup menu as shown: the items in order, "-" for a separator, [index] for a check mark; as
+// created but for 7050 toggled twice and 7060 once. Indexes that address no item change nothing.
+TEST(OptionTable, TheMenuAfterToggles) {
     OptionTable table;
+    EXPECT_TRUE(table.ToggleOption(7050) && table.ToggleOption(7050) && table.ToggleOption(7060));
+    EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
     table.SetChecked(Item::About, true);  // a command shows no mark whatever its state
     std::string menu;
     for (const MenuEntry& entry : MenuEntriesOf(table)) {
@@ -19,54 +24,37 @@ TEST(OptionTable, TheMenuAtCreation) {
     }
     EXPECT_EQ(menu,
               "10 25 50 75 90 [100] 200 400 800 1600 - [7010] [7020] [7030] [7035] [7040] 7050 "
-              "7060 7065 7070 7075 - [8010] 8020 - 9990 9999 ");
+              "[7060] 7065 7070 7075 - [8010] 8020 - 9990 9999 ");
     EXPECT_EQ(table.Caption(200) + "|" + table.Caption(7010) + "|" + table.Caption(7075) + "|" +
                   table.Caption(9990),
               "&Zoom 200%|Auto &refresh @ %ms|Show CMY&K color values|A&bout ...");
 }
 
-TEST(OptionTable, ToggleTwiceAndMissingIndexes) {
-    OptionTable table;
-    EXPECT_TRUE(table.ToggleOption(7050) && table.IsOptionChecked(7050));
-    EXPECT_TRUE(table.ToggleOption(7050) && !table.IsOptionChecked(7050));
-    EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
-}
-
-// Selects the zooms in turn, then checks `extra` by hand: the factor of the last selection, the
-// items checked, and the zoom found with its factor (-1: left as it was).
+// Each selection on one table: the factor it returns (-1: none), the items then checked (+) and
+// unchecked (-) against a new table, and the zoom found with the factor it leaves.
 TEST(ZoomSelection, WorkedExamples) {
-    const struct {
-        std::vector<std::int16_t> selected, extra;
-        std::optional<float> factor;
-        const char* checked;
-        std::int16_t found;
-        float foundFactor;
-    } cases[] = {
-        {{100, 400}, {}, 4.0f, "400 7010 7020 7030 7035 7040 8010", 400, 4.0f},
-        {{0}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
-        {{-5}, {}, {}, "7010 7020 7030 7035 7040 8010", 0, -1},
-        {{150}, {}, 1.5f, "7010 7020 7030 7035 7040 8010", 0, -1},  // no item, still a factor
-        {{0}, {800, 25}, {}, "25 800 7010 7020 7030 7035 7040 8010", 800, 8.0f},  // highest wins
+    const OptionTable fresh;
+    OptionTable table;
+    float found = -1;
+    const auto state = [&](std::optional<float> factor) {
+        std::ostringstream text;
+        text << factor.value_or(-1) << " |";
+        for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
+            const OptionItem& item = table.Items()[i];
+            if (item.checked != fresh.Items()[i].checked) {
+                text << (item.checked ? " +" : " -") << item.index;
+            }
+        }
+        text << " | " << FindCheckedZoom(table, found) << " " << found;
+        return text.str();
     };
-    for (const auto& c : cases) {
-        OptionTable table;
-        std::optional<float> factor;
-        for (const std::int16_t zoom : c.selected) {
-            factor = CheckZoomItem(table, zoom);
-        }
-        for (const std::int16_t index : c.extra) {
-            table.SetChecked(index, true);
-        }
-        std::string checked;
-        for (const OptionItem& item : table.Items()) {
-            checked += item.checked ? std::to_string(item.index) + " " : "";
-        }
-        float zoomFactor = -1;
-        EXPECT_EQ(FindCheckedZoom(table, zoomFactor), c.found);
-        EXPECT_EQ(factor, c.factor);
-        EXPECT_EQ(checked, std::string(c.checked) + " ");
-        EXPECT_EQ(zoomFactor, c.foundFactor);
-    }
+    EXPECT_EQ(state(CheckZoomItem(table, 400)), "4 | -100 +400 | 400 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 0)), "-1 | -100 | 0 4");  // the factor stays
+    EXPECT_EQ(state(CheckZoomItem(table, -5)), "-1 | -100 | 0 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 150)), "1.5 | -100 | 0 4");  // no item, still a factor
+    table.SetChecked(800, true);
+    table.SetChecked(25, true);
+    EXPECT_EQ(state({}), "-1 | +25 -100 +800 | 800 8");  // the highest wins
 }
 
 }  // namespace
