@@ -30,8 +30,8 @@ std::optional<ViewRectangle> ComputeViewRectangle(float scaleWidth, float scaleH
                                                   std::int32_t focusX, std::int32_t focusY,
                                                   float zoom, TwipsPerPixel members);
 
-// The area in screen pixels, with the screen's own (unrounded) twips per pixel. Empty when a
-// factor is not above 0.
+// The area in screen pixels, with the twips per pixel it was worked out with, rounded once.
+// Empty when a factor is not above 0.
 std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, float twipsPerPixelX,
                                        float twipsPerPixelY);
 

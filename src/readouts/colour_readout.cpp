@@ -22,6 +22,20 @@ constexpr double MiddleColumn = 2.33;
 constexpr double RightColumn = 1.0;
 constexpr double CmykShift = 1.33;  // C, M and Y move one column left to make room for K
 
+// Fill of the hexadecimal box when the colour value is no RGB colour (-1: no pixel under the
+// pointer). Black, like the picture beyond the screen's edge.
+constexpr ColorValue NoPixelBoxColor = Rgb(0, 0, 0);
+
+// Text on the box filled with the colour itself: white on dark colours, near-black otherwise.
+ColorValue HexTextColor(int red, int green, int blue) {
+    return (red + green + blue) / 3.0 < 128 ? Rgb(255, 255, 255) : Rgb(31, 31, 31);
+}
+
+// Text on the grey box of the K figure.
+ColorValue KTextColor(float k) {
+    return k < 50 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
+}
+
 struct CellStyle {
     ColorValue box;
     ColorValue text;
@@ -151,14 +165,6 @@ void DrawInks(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, 
 }
 
 }  // namespace
-
-ColorValue HexTextColor(int red, int green, int blue) {
-    return (red + green + blue) / 3.0 < 128 ? Rgb(255, 255, 255) : Rgb(31, 31, 31);
-}
-
-ColorValue KTextColor(float k) {
-    return k < 50 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
-}
 
 void DrawColorValues(DrawingSurface& surface, const OptionTable& options, float pointerColor,
                      TwipsPerPixel twipsPerPixel) {
