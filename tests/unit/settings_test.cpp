@@ -26,42 +26,15 @@ TEST(DecodeNumber, ReadsTheLongestNumberPrefixIgnoringBlanks) {
     }
 }
 
-TEST(Settings, EachKeyReadWithItsDefaultAndRule) {
-    // Flags are on exactly when their number is 1; the zoom rounds halves to even and falls
-    // back to 200 outside the zoom items' range. nullptr: nothing stored.
-    const struct {
-        const char* key;
-        const char* stored;
-        double value;  // the flag (1 or 0), the zoom index, or the rectangle's side
-    } cases[] = {
-        // clang-format off
-        {"Set.ShowLines", nullptr, 1}, {"Set.ShowLines", "1.0", 1}, {"Set.ShowLines", " 1", 1},
-        {"Set.ShowLines", "-1", 0}, {"Set.ShowLines", "2", 0}, {"Set.ShowLines", "", 0},
-        {"Set.ShowCoordinates", nullptr, 1}, {"Set.ShowColorsCMY", nullptr, 0},
-        {"Set.ShowColorsCMYK", nullptr, 0}, {"Window.OnTop", nullptr, 1},
-        {"Set.Zoom", nullptr, 200}, {"Set.Zoom", "150.5", 150}, {"Set.Zoom", "250.5", 250},
-        {"Set.Zoom", "200.7", 201}, {"Set.Zoom", "1", 1}, {"Set.Zoom", "1999", 1999},
-        {"Set.Zoom", "0.4", 200}, {"Set.Zoom", "word", 200}, {"Set.Zoom", "-3", 200},
-        {"Set.Zoom", "2000", 200}, {"Set.Zoom", "1e300", 200},
-        {"Window.Left", nullptr, 32}, {"Window.Height", nullptr, 128},
-        {"Window.Height", "200.5", 200.5},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
+TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
+    // clang-format off
+    const std::pair<const char*, int> cases[] = {{"150.5", 150}, {"250.5", 250}, {"200.7", 201},
+        {"1999", 1999}, {"0.4", 200}, {"word", 200}, {"-3", 200}, {"2000", 200}};
+    // clang-format on
+    for (const auto& [stored, zoom] : cases) {
         FakeRegistry store;
-        if (c.stored != nullptr) {
-            store.SetSetting(c.key, c.stored);
-        }
-        OptionTable options;
-        ReadFlags(store, options);
-        const StoredWindowRect rect = ReadWindowRect(store);
-        double read = ReadZoom(store);
-        for (const FlagSetting& flag : FlagSettings) {
-            read = c.key == std::string(flag.key) ? options.IsOptionChecked(flag.item) : read;
-        }
-        read = c.key == std::string("Window.Left") ? rect.left : read;
-        read = c.key == std::string("Window.Height") ? rect.height : read;
-        EXPECT_EQ(read, c.value) << c.key << " \"" << (c.stored ? c.stored : "(none)") << '"';
+        store.SetSetting("Set.Zoom", stored);
+        EXPECT_EQ(ReadZoom(store), zoom) << stored;
     }
 }
 
