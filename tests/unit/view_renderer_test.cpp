@@ -28,6 +28,12 @@ TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
         {"zoom 0.1", 4500, 3000, 15, 500, 400, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
         {"zoom 1", 4500, 3000, 15, 500, 400, 1, 0, {350, 300, 300, 200}, 300, 200, CoC},
         {"zoom 16", 4500, 3000, 15, 500, 400, 16, 0, {491, 394, 19, 13}, 304, 208, CoC},
+        // Left -7.5 twips keeps its half (pixel 0, even); top -7.5 rounds to -8 twips (pixel -1).
+        {"halves", 60, 60, 15, 0, 0, 4, 0, {0, -1, 1, 1}, 4, 4, CoC},
+        // At one twip a pixel: top -501.25, width 1000.5 and height 1002.5 go to the even
+        // neighbour, and a picture of 2.5 pixels to 2.
+        {"halves to even", 4002, 4010, 1, 0, 0, 4, 0, {-500, -501, 1000, 1002}, 4000, 4008, CoC},
+        {"picture to even", 3, 3, 1, 0, 0, 2.5f, 0, {-1, -1, 1, 1}, 2, 2, CoC},
         {"zero", 4500, 3000, 15, 500, 400, 0, 0, {-149500, -99600, 300000, 200000}, 300, 200, Avg},
         // 192 dpi: the focus pixel sits at the centre of a 100 x 100 view.
         {"192 dpi", 800, 800, 8, 100, 100, 1, 0, {50, 50, 100, 100}, 100, 100, CoC},
