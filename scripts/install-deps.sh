@@ -3,7 +3,7 @@
 # Skips the package manager when everything is already there.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
+packages=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
     imagemagick x11-utils tesseract-ocr tesseract-ocr-deu)
 
 missing=()

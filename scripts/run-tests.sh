@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Every test: the unit tests of the portable logic (natively, under AddressSanitizer and
-# UndefinedBehaviorSanitizer), a bounded fuzzing run of the settings decoder, the Windows build,
-# and the end-to-end scenarios of the real program under Wine on a virtual X display. Installs
-# what it needs first.
+# UndefinedBehaviorSanitizer), the Windows build and the end-to-end scenarios of the real program
+# under Wine on a virtual X display. Installs what it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,11 +11,6 @@ echo "== unit tests (native, ASan + UBSan)"
 cmake --preset linux >/dev/null
 cmake --build --preset linux
 ctest --preset linux
-
-echo "== settings decoder under libFuzzer (bounded run)"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz
 
 echo "== Windows build (mingw-w64)"
 cmake --preset windows >/dev/null

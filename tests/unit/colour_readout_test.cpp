@@ -59,37 +59,11 @@ TEST(DrawColorValues, TextsTintsAndPlaces) {
     check(0x808080, {Item::ShowColorsHex, Item::ShowColorsCMYK},
           {"808080@6,110 808080/1f1f1f", "  0@295,110 ffffff/00c8c8", "  0@481,110 ffffff/c800c8",
            "  0@667,110 ffffff/c8c800", " 50@854,110 808080/000000"});
-    // M = 49.8: box 255 - 127, text 200 - 99.6.
-    check(0x0080FF, {Item::ShowColorsCMY},
-          {"  0@481,110 ffffff/00c8c8", " 50@667,110 ff80ff/640064", "100@854,110 ffff00/000000"});
+    // CMY folds K back in: C = 100 (1 - 200 / 255) = 21.57, box 255 - 55, text 200 - 43.1; M = 49.8:
+    // box 255 - 127, text 200 - 99.6.
+    check(0x0080C8, {Item::ShowColorsCMY},
+          {" 22@481,110 c8ffff/009d9d", " 50@667,110 ff80ff/640064", "100@854,110 ffff00/000000"});
     // clang-format on
-}
-
-// (3712.5 - 2100) / 15 - 7 = 100.5 rounds to 100; (1792.5 - 180) / 15 - 6 = 101.5 to 102, and
-// less 14 for the upper line, 87.5 to 88.
-TEST(DrawColorValues, PositionsRoundHalvesToEvenAfterTheWholeExpression) {
-    const Cells all = Draw(0, {Item::ShowColorsDec, Item::ShowColorsCMY}, 3712.5f, 1792.5f);
-    EXPECT_EQ((Cells{all.at(2), all.at(5)}),
-              (Cells{"  0@100,102 000000/0000ff", "100@100,88 ffff00/000000"}));
-}
-
-// -1 (no pixel) holds red alone and -256 green alone: the divisions truncate toward zero.
-TEST(ColourModels, BytesSplitByDivisionsThatTruncateTowardZero) {
-    EXPECT_EQ((std::vector<int>{GetRed(-1), GetGreen(-1), GetBlue(-1), GetRed(-256), GetGreen(-256),
-                                GetBlue(-256)}),
-              (std::vector<int>{255, 0, 0, 0, 255, 0}));
-}
-
-// K = 100 (1 - 200 / 255) = 21.57 from the strongest channel, the inks from what is left; CMY
-// folds K back in: 100 (1 - channel / 255) each.
-TEST(ColourModels, RGBtoCMYKAndBackToCMY) {
-    const CMYKColor cmyk = RGBtoCMYK(10, 60, 200);
-    const CMYColor cmy = CMYKtoCMY(cmyk.C, cmyk.M, cmyk.Y, cmyk.K);
-    const std::vector<float> actual{cmyk.C, cmyk.M, cmyk.Y, cmyk.K, cmy.C, cmy.M, cmy.Y},
-        expected{95, 70, 0, 21.568627f, 100 - 10 / 2.55f, 100 - 60 / 2.55f, 100 - 200 / 2.55f};
-    for (std::size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_NEAR(actual[i], expected[i], 1e-4) << i;
-    }
 }
 
 // c = float(56/255), k = float(55/255); c - k, 1 - k, the quotient and the product with 100

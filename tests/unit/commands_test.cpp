@@ -2,83 +2,59 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <vector>
 
 #include "window/input.h"
 
 namespace {
 
-// Logs what the dispatch sets off, in order.
+// Logs what the dispatch sets off, in order, then the options changed against a new table.
 class RecordingTarget : public CommandTarget {
   public:
     OptionTable options;
-    std::vector<std::string> log;
+    std::string log;
 
     OptionTable& Options() override { return options; }
-    void SelectZoom(std::int16_t zoom) override { log.push_back("zoom " + std::to_string(zoom)); }
-    void ForceRefresh() override { log.push_back("refresh"); }
-    void ShowMeasuringLine(bool v) override { log.push_back(v ? "line on" : "line off"); }
-    void SetOnTop(bool on) override { log.push_back(on ? "ontop on" : "ontop off"); }
-    void SetAutorun(bool on) override { log.push_back(on ? "autorun on" : "autorun off"); }
-    void ShowAbout() override { log.push_back("about"); }
-    void Unload() override { log.push_back("unload"); }
+    void SelectZoom(std::int16_t zoom) override { log += "zoom " + std::to_string(zoom) + ", "; }
+    void ForceRefresh() override { log += "refresh, "; }
+    void ShowMeasuringLine(bool v) override { log += v ? "line on, " : "line off, "; }
+    void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
+    void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
+    void ShowAbout() override { log += "about, "; }
+    void Unload() override { log += "unload, "; }
+    std::string Picked(std::int16_t before, std::int16_t index) {
+        options.SetChecked(before, !options.IsOptionChecked(before));
+        log.clear();
+        Mnu_Click(*this, index);
+        const OptionTable fresh;
+        for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
+            const OptionItem& item = options.Items()[i];
+            if (item.checked != fresh.Items()[i].checked && item.index >= 7000) {
+                log += (item.checked ? "+" : "-") + std::to_string(item.index) + " ";
+            }
+        }
+        return log;
+    }
 };
 
-std::set<int> Checked(const OptionTable& table) {
-    std::set<int> checked;
-    for (const OptionItem& item : table.Items()) {
-        if (item.checked && item.index >= 7000) {
-            checked.insert(item.index);
-        }
-    }
-    return checked;
-}
-
+// Each pick on a new table, after toggling `before` (0: nothing) from its state at creation,
+// where 7010, 7020, 7030, 7035, 7040 and 8010 are checked.
 TEST(MnuClick, DecidesByTheIndexAlone) {
-    // Options checked at creation: 7010, 7020, 7030, 7035, 7040, 8010.
-    struct Case {
-        int before;  // checked first, besides the creation state (0: none)
-        int index;
-        std::set<int> after;  // checked options afterwards
-        std::vector<std::string> log;
-    } const cases[] = {
-        // clang-format off
-        {0, 400, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 400"}},
-        {0, 100, {7010, 7020, 7030, 7035, 7040, 8010}, {"zoom 100"}},  // picked again: no toggle
-        {0, 7010, {7020, 7030, 7035, 7040, 8010}, {}},
-        {0, 7020, {7010, 7030, 7035, 7040, 8010}, {}},  // the caret stays followed
-        {0, 7035, {7010, 7020, 7030, 7040, 8010}, {}},
-        {0, 7040, {7010, 7020, 7030, 7035, 8010}, {"line off", "refresh"}},
-        {0, 7050, {7010, 7020, 7030, 7035, 7040, 7050, 8010}, {"refresh"}},
-        {7060, 7065, {7010, 7020, 7030, 7035, 7040, 7060, 7065, 8010}, {"refresh"}},
-        {7075, 7070, {7010, 7020, 7030, 7035, 7040, 7070, 8010}, {"refresh"}},
-        {7070, 7070, {7010, 7020, 7030, 7035, 7040, 8010}, {"refresh"}},  // neither is left
-        {7070, 7075, {7010, 7020, 7030, 7035, 7040, 7075, 8010}, {"refresh"}},
-        {0, 8010, {7010, 7020, 7030, 7035, 7040}, {"ontop off"}},
-        {0, 8020, {7010, 7020, 7030, 7035, 7040, 8010, 8020}, {"autorun on"}},
-        {0, 9990, {7010, 7020, 7030, 7035, 7040, 8010}, {"about"}},
-        {0, 9999, {7010, 7020, 7030, 7035, 7040, 8010}, {"unload"}},
-        // clang-format on
-    };
-    for (const Case& c : cases) {
-        RecordingTarget target;
-        target.options.SetChecked(static_cast<std::int16_t>(c.before), true);
-        Mnu_Click(target, static_cast<std::int16_t>(c.index));
-        EXPECT_EQ(Checked(target.options), c.after) << c.index;
-        EXPECT_EQ(target.log, c.log) << c.index;
+    // clang-format off
+    const struct { std::int16_t before, index; const char* expected; } cases[] = {
+        {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
+        {0, 7010, "-7010 "}, {0, 7020, "-7020 "}, {0, 7035, "-7035 "},
+        {0, 7040, "line off, refresh, -7040 "}, {7040, 7040, "line on, refresh, "},
+        {0, 7050, "refresh, +7050 "}, {7060, 7065, "refresh, +7060 +7065 "},
+        {7075, 7070, "refresh, +7070 "}, {7070, 7070, "refresh, "},  // neither is left
+        {7070, 7075, "refresh, +7075 "}, {0, 8010, "ontop off, -8010 "},
+        {0, 8020, "autorun on, +8020 "}, {0, 9990, "about, "}, {0, 9999, "unload, "},
+        {0, 0, ""}, {0, -5, ""}, {0, 2000, ""}, {0, 7000, ""}, {0, 8000, ""}, {0, 9000, ""},
+        {0, 7011, ""}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(RecordingTarget().Picked(c.before, c.index), c.expected) << c.index;
     }
-    for (const int nothing : {0, -5, 2000, 7000, 8000, 9000, 7011}) {
-        RecordingTarget target;
-        Mnu_Click(target, static_cast<std::int16_t>(nothing));
-        EXPECT_EQ(Checked(target.options), Checked(OptionTable())) << nothing;
-        EXPECT_TRUE(target.log.empty()) << nothing;
-    }
-    RecordingTarget target;  // turned on, the centre lines show the measuring line first
-    target.options.SetChecked(Item::ShowLines, false);
-    Mnu_Click(target, Item::ShowLines);
-    EXPECT_EQ(target.log, (std::vector<std::string>{"line on", "refresh"}));
 }
 
 TEST(Input, ShiftStateAndCodeMustMatchWhole) {

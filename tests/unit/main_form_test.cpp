@@ -58,16 +58,6 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(screen.captures.size(), 3u);
 }
 
-TEST_F(MainFormTest, RefusesOutsideTheNtFamilyInTheUsersLanguageAndTouchesNothing) {
-    environment.winNT = false;
-    registry.values[FakeRegistry::Key(Hive::CurrentUser, "Control Panel\\International",
-                                      "LocaleName")] = "de-DE";
-    EXPECT_FALSE(app.Load());
-    EXPECT_EQ(form.log, (std::vector<std::string>{"refusal| Zezovirure Vova - ERROR!|Sorry, this "
-                                                  "program can't run in Windows 95/98/ME."}));
-    EXPECT_TRUE(registry.writes.empty());
-}
-
 TEST_F(MainFormTest, MenuFromTheMouseAndTheKeyboardThenCloseWritesEverySetting) {
     registry.SetSetting("Window.Left", "600");
     registry.SetSetting("Window.Top", "300");

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/angles.h"
 #include "core/rounding.h"
 #include "doubles/fake_input_devices.h"
@@ -121,14 +119,6 @@ TEST(Angles, BearingsFromTheAnchor) {
     // clang-format on
     for (const auto [dx, dy, degrees] : bearings) {
         EXPECT_FLOAT_EQ(AngleDeg(100, 100, 100 + dx, 100 + dy), degrees) << dx << ", " << dy;
-    }
-}
-
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndOutOfRangeSaturates) {
-    const double cases[][2] = {{-2.5, -2},        {-3.5, -4},        {2.5000001, 3},
-                               {std::nan(""), 0}, {1e12, INT32_MAX}, {-1e12, INT32_MIN}};
-    for (const auto [value, rounded] : cases) {
-        EXPECT_EQ(RoundToInt32(value), rounded) << value;
     }
 }
 

@@ -3,7 +3,7 @@
 # canonical form. The autorun item writes the quoted path under the Run key, from a folder whose
 # name is outside the ANSI code page, and removes only that value again. The About box shows the
 # laid-out text; in German the menu and the box speak German. On Windows 98 the program refuses
-# to run and stores nothing.
+# to run, with a title in the user's language, and stores nothing.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -55,13 +55,12 @@ grep -q "Aktualisiere alle 250ms" <<<"$menu_text" || fail "no German auto-refres
 menu_pick 20 20 Up Up
 expect_msgbox " Über ..." 'Korvane Zezovirure Vova     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
 close_magnifier
-unset ZEDEZ_LOCALE
 
 wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"
 wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null
-wine "$E2E_BIN/zedez.exe" &
+in_locale wine "$E2E_BIN/zedez.exe" &
 E2E_APP_PID=$!
-expect_msgbox " Ridoduvuzi Zedez - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
+expect_msgbox " Zezovirure Vova - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
 wait_exit && fail "the refusal ended with exit code 0"
 wine reg query 'HKCU\Software\Korvane-Software' >/dev/null 2>&1 && fail "the refusal created the settings key"
 true
