@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
-    imagemagick x11-utils tesseract-ocr tesseract-ocr-deu)
+    imagemagick x11-utils)
 
 missing=()
 for package in "${packages[@]}"; do

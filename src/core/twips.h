@@ -14,8 +14,8 @@ struct TwipsPerPixel {
 
 inline constexpr int TwipsPerInch = 1440;
 
-// The whole number nearest to 1440 / dpi, halves to even: 15 at 96, 10 at 144, 8 at 168 and at
-// 192 (7.5), 5 at 288. A DPI that is not above 0 counts as 96.
+// The whole number nearest to 1440 / dpi, halves to even: 15 at 96, 10 at 144, 9 at 168 (8.57),
+// 8 at 192 (7.5), 5 at 288. A DPI that is not above 0 counts as 96.
 inline std::int32_t TwipsPerPixelForDpi(int dpi) {
     if (dpi <= 0) {
         return 15;

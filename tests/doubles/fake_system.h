@@ -38,10 +38,9 @@ class FakeRegistry : public Registry {
 
 class FakeEnvironment : public Environment {
   public:
-    bool winNT = true;
     std::map<std::string, std::int32_t> files;  // path -> length
 
-    bool IsWinNT() override { return winNT; }
+    bool IsWinNT() override { return true; }
     std::string ExePath() override { return "C:\\Tools\\zedez.exe"; }
     std::int32_t FileLength(const std::string& path) override {
         return files.count(path) != 0 ? files[path] : -1;

@@ -38,16 +38,17 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# reg_import KEY NAME=VALUE...: REG_SZ values under KEY (HKCU\...), in one import, so that values
-# of any length get there. set_settings: the magnifier's settings, read by it at start-up.
+# reg_import KEY NAME=VALUE|NAME...: REG_SZ values under KEY (HKCU\...), in one import, so that
+# values of any length get there; a NAME alone is removed. set_settings: the magnifier's settings.
 reg_import() {
     local key=$1 pair value
     shift
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${key#HKCU}"
         for pair in "$@"; do
-            value=${pair#*=} value=${value//\\/\\\\} value=${value//\"/\\\"}
-            printf '"%s"="%s"\r\n' "${pair%%=*}" "$value"
+            value=${pair#*=} value=${value//\\/\\\\} value=\"${value//\"/\\\"}\"
+            [[ $pair = *=* ]] || value=-
+            printf '"%s"=%s\r\n' "${pair%%=*}" "$value"
         done
     } >"$E2E_WORK/import.reg"
     wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg" || fail "could not import into $key"
@@ -61,19 +62,15 @@ view_settings() {
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-_setting() {
-    tr -d '\r' | awk -v k="    $1    REG_" 'index($0, k) == 1 { sub(/^ *[^ ]* *[^ ]*    /, ""); print }'
-}
 # expect_settings KEY=VALUE...: the stored texts, from one registry read.
 expect_settings() {
-    local all pair
-    all=$(wine reg query "$SETTINGS_KEY")
-    for pair in "$@"; do expect_eq "$(_setting "${pair%%=*}" <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
+    local all=$(wine reg query "$SETTINGS_KEY" | tr -d '\r') pair
+    for pair in "$@"; do expect_eq "$(awk -v k="    ${pair%%=*}    REG_" 'index($0, k) == 1 {
+        sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
-# in_locale COMMAND...: runs it in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set). Every Wine
-# program that starts writes its locale as the user's language, which the magnifier reads at
-# start-up: the magnifier and the probes beside it share one.
+# in_locale COMMAND...: runs it in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set), which every
+# Wine program writes as the user's language when it starts: the magnifier and the probes share one.
 in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"; }
 probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 # start_magnifier: runs ZEDEZ_EXE (a Windows path; the built program unless set).
@@ -100,9 +97,8 @@ close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
 }
-# menu_pick X Y KEYS...: right-clicks client pixel (X, Y), waits for the popup menu and picks
-# with KEYS (from a freshly opened menu Down selects the first item, Up the last). Every other
-# call clicks 10 pixels further right: two quick clicks on one spot are a double click.
+# menu_pick X Y KEYS...: right-clicks client pixel (X, Y) and picks with KEYS (Down: the first item,
+# Up: the last), every other call 10 pixels further right: two quick clicks are a double click.
 menu_pick() {
     MENU_PICKS=$((${MENU_PICKS:-0} + 1))
     xdotool mousemove $((CLIENT_L + $1 + MENU_PICKS % 2 * 10)) $((CLIENT_T + $2)) click 3
@@ -111,9 +107,8 @@ menu_pick() {
     xdotool key "$@" Return
     wait_for 20 "the popup menu to close" eval '! probe menu'
 }
-# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r and
-# \n), as first read; then presses OK and waits for the box to go. (Under Wine the Enter that
-# picked a menu item can reach the box that item opened and close it at once.)
+# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as
+# first read (the Enter that picked a menu item may close it at once); then presses OK.
 expect_msgbox() {
     wait_for 20 "a message box" eval 'MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ]'
     expect_eq "$MSGBOX" "title $1"$'\n'"text $2" "message box"

@@ -22,47 +22,45 @@ TEST(VersionText, MinorAlwaysTwoDigitsAndTheRevisionPicksTheStage) {
     EXPECT_EQ(GetVersionText(), "1.10");
 }
 
+// The three sources in order: the user's locale, the default user's, the browser's languages.
 TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
     const std::string intl = "Control Panel\\International";
-    const std::string english =
-        std::string(AppTitleEnglish) +
-        "|Auto &refresh @ 250ms|&Zoom 200%|A&bout ...|Show CMY&K color values|-";
-    const std::string german = std::string(AppTitleGerman) +
-                               "|Ak&tualisiere alle 250ms|&Vergr\xC3\xB6\xC3\x9F"
-                               "erung 200%|&\xC3\x9C"
-                               "ber ...|CYM&K Farbwerte anzeigen|-";
+    const std::string keys[] = {
+        FakeRegistry::Key(Hive::CurrentUser, intl, "LocaleName"),
+        FakeRegistry::Key(Hive::Users, ".DEFAULT\\" + intl, "LocaleName"),
+        FakeRegistry::Key(Hive::CurrentUser,
+                          "Software\\Microsoft\\Internet Explorer\\International",
+                          "AcceptLanguage")};
     // clang-format off
-    const struct { const char *user, *defaultUser, *accept; bool german; } cases[] = {
-        {"de-AT", "en-US", "en", true}, {"", "", "en-US,de;q=0.5", false},
-        {nullptr, nullptr, "de-DE,en", true}, {" DE", nullptr, nullptr, true},
-        {"d", "de-DE", nullptr, false}, {nullptr, "de-CH", nullptr, true},
-        {nullptr, nullptr, nullptr, false}};
+    const struct { const char* sources[3]; bool german; } cases[] = {
+        {{"de-AT", "en-US", "en"}, true}, {{"", "", "en-US,de;q=0.5"}, false},
+        {{nullptr, nullptr, "de-DE,en"}, true}, {{" DE", nullptr, nullptr}, true},
+        {{"d", "de-DE", nullptr}, false}, {{nullptr, "de-CH", nullptr}, true},
+        {{nullptr, nullptr, nullptr}, false}};
     // clang-format on
     for (const auto& c : cases) {
         FakeRegistry registry;
-        const std::pair<std::string, const char*> sources[] = {
-            {FakeRegistry::Key(Hive::CurrentUser, intl, "LocaleName"), c.user},
-            {FakeRegistry::Key(Hive::Users, ".DEFAULT\\" + intl, "LocaleName"), c.defaultUser},
-            {FakeRegistry::Key(Hive::CurrentUser,
-                               "Software\\Microsoft\\Internet Explorer\\International",
-                               "AcceptLanguage"),
-             c.accept}};
-        for (const auto& [key, value] : sources) {
-            if (value != nullptr) {
-                registry.values[key] = value;
+        for (int i = 0; i < 3; ++i) {
+            if (c.sources[i] != nullptr) {
+                registry.values[keys[i]] = c.sources[i];
             }
         }
         OptionTable options;
-        std::string title = AppTitleEnglish;
+        std::string shown = AppTitleEnglish;
         for (int run = 0; run < 2; ++run) {  // a second run changes nothing
-            ApplyLanguage(Lng(registry), options, title, 250);
+            ApplyLanguage(Lng(registry), options, shown, 250);
         }
-        std::string shown = title;
         for (const std::int16_t item : {Item::AutoRefresh, std::int16_t{200}, Item::About,
                                         Item::ShowColorsCMYK, std::int16_t{7000}}) {
             shown += "|" + options.Caption(item);
         }
-        EXPECT_EQ(shown, c.german ? german : english) << c.user;
+        EXPECT_EQ(shown, std::string(c.german ? AppTitleGerman : AppTitleEnglish) +
+                             (c.german ? "|Ak&tualisiere alle 250ms|&Vergr\xC3\xB6\xC3\x9F"
+                                         "erung 200%|&\xC3\x9C"
+                                         "ber ...|CYM&K Farbwerte anzeigen|-"
+                                       : "|Auto &refresh @ 250ms|&Zoom 200%|A&bout ...|Show "
+                                         "CMY&K color values|-"))
+            << c.german;
     }
 }
 

@@ -16,23 +16,11 @@ TEST(ViewRectangle, NoRectangleForAFocusBeyondThirtyTwoBitTwips) {
     EXPECT_EQ(EffectiveZoom(std::numeric_limits<float>::quiet_NaN()), 0.001f);
 }
 
-TEST(ViewRectangle, EveryDisplayScaleCapturesTheSamePixels) {
-    // One whole twips factor per scale makes the captured pixels independent of the scale: a
-    // 300 x 200 view at 400% around (700, 250) always takes 75 x 50 pixels from (662, 225), so
-    // the focus pixel lands in the view's middle block.
-    const struct {
-        int dpi;
-        std::int32_t factor;
-    } scales[] = {{96, 15}, {120, 12}, {144, 10}, {168, 9}, {192, 8}, {288, 5}, {0, 15}};
-    for (const auto& scale : scales) {
-        const std::int32_t f = TwipsPerPixelForDpi(scale.dpi);
-        EXPECT_EQ(f, scale.factor) << scale.dpi;
-        const auto area = ComputeViewRectangle(static_cast<float>(300 * f),
-                                               static_cast<float>(200 * f), 700, 250, 4, {f, f});
-        ASSERT_TRUE(area.has_value());
-        EXPECT_EQ(TwipsToPixels(*area, static_cast<float>(f), static_cast<float>(f)),
-                  (PixelRect{662, 225, 75, 50}))
-            << scale.dpi;
+// One whole factor per display scale: 1440 / dpi rounded, halves (192 dpi) to even; none known: 15.
+TEST(Twips, WholeFactorPerDisplayScale) {
+    const int cases[][2] = {{96, 15}, {120, 12}, {144, 10}, {168, 9}, {192, 8}, {288, 5}, {0, 15}};
+    for (const auto [dpi, factor] : cases) {
+        EXPECT_EQ(TwipsPerPixelForDpi(dpi), factor) << dpi;
     }
 }
 

@@ -3,7 +3,6 @@
 //   rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
 //   close       asks the window to close, as the system does when the user closes it
 //   focus       makes it the foreground window, which gets the keys that xdotool sends
-//   foreground  "foreground CLASS" of the foreground window
 //   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
 //   menu        exit 0 while a popup menu is open
 //   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
@@ -96,12 +95,6 @@ int main(int argc, char** argv) {
     if (command == "menu") {
         const HWND menu = FindWindowW(L"#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 2;
-    }
-    if (command == "foreground") {
-        wchar_t name[256] = L"";
-        GetClassNameW(GetForegroundWindow(), name, 256);
-        Print("foreground", name);
-        return 0;
     }
     HWND window = FindWindowW(L"RidoduvuziZedezMain", nullptr);
     if (window == nullptr) {

@@ -1,30 +1,35 @@
-# The view shows the screen scaled by the zoom. At 200% and 400% every screen pixel is an exact
-# 2 x 2 or 4 x 4 block where the geometry puts it, the focus pixel's at the middle; the view
-# follows the pointer and stays pixel-identical while nothing moves; the centre cross (7040, on at
-# 400%) inverts two adjacent columns and rows at the middle and nothing else. With 7035 on, the
-# cursor is drawn with its hotspot on the pointer; with it off, none appears. At 50% and 10%
-# black and white pixels average to grey, solid cells keep their colour where the geometry puts
-# them, and what lies beyond the screen (at 10%) is black.
+# The view shows the screen scaled by the zoom, exact at every display scale. At 96, 144, 168 and
+# 192 dpi the first-run window is 128 x 128 pixels at (32, 32), and at 200% or 400% every screen
+# pixel is an exact 2 x 2 or 4 x 4 block where the geometry puts it, the focus pixel's at the
+# middle; the view follows the pointer and stays pixel-identical while nothing moves; the centre
+# cross (7040) inverts two adjacent columns and rows at the middle and nothing else. With 7035 on,
+# the cursor is drawn with its hotspot on the pointer. At 50% and 10% black and white pixels
+# average to grey, solid cells keep their colour where the geometry puts them, and beyond the
+# screen is black.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 make_view_pattern "$E2E_WORK/pattern.png"
 
-# start_view ZOOM FX FY KEY=VALUE...: the magnifier over the picture, the pointer at (FX, FY).
+# start_view ZOOM FX FY KEY[=VALUE]...: the magnifier over the picture, the pointer at (FX, FY).
 start_view() {
     view_settings Set.Zoom=$1 "${@:4}"
     show_image "$E2E_WORK/pattern.png" "$2" "$3"
     start_magnifier
     xdotool mousemove "$2" "$3"  # only now: Wine puts the pointer back where it was when it starts
 }
-for zoom in 200 400; do
-    z=$((zoom / 100)) lines=$((zoom / 400))
-    start_view $zoom 200 150 Set.ShowLines=$lines
-    wait_for 20 "the view around (200, 150) at $zoom%" view_shows $z 200 150 $lines
-    echo "  $zoom%: client ${CLIENT_W}x$CLIENT_H, captured ${VIEW_W}x$VIEW_H at ($VIEW_L, $VIEW_T)"
-    # The focus pixel's block holds the client's middle, within the rounding of a pixel fraction.
-    expect_in $((CLIENT_W / 2 - (200 - VIEW_L) * z)) -1 $((z + 1)) "focus block's x off the middle"
-    expect_in $((CLIENT_H / 2 - (150 - VIEW_T) * z)) -1 $((z + 1)) "focus block's y off the middle"
+for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0"; do
+    read -r dpi zoom lines <<<"$run"
+    z=$((zoom / 100))
+    set_dpi $dpi
+    start_view $zoom 200 150 Set.ShowLines=$lines Window.Left Window.Top Window.Width Window.Height
+    expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 32,32,128,128 "first-run window at $dpi dpi"
+    wait_for 20 "the view around (200, 150) at $zoom% and $dpi dpi" view_shows $z 200 150 $lines
+    echo "  $dpi dpi: client ${CLIENT_W}x$CLIENT_H, captured ${VIEW_W}x$VIEW_H at ($VIEW_L, $VIEW_T)"
+    # The focus pixel lies within a block of the middle: the view rectangle is whole pixels.
+    read -r x y < <(view_xy 200 150)
+    expect_in $((x - CLIENT_W / 2)) -$z $z "the focus pixel across the view at $dpi dpi"
+    expect_in $((y - CLIENT_H / 2)) -$z $z "the focus pixel down the view at $dpi dpi"
     if [ $lines = 1 ]; then
         xdotool mousemove 260 210
         wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1
@@ -32,25 +37,20 @@ for zoom in 200 400; do
     fi
     close_magnifier
 done
+set_dpi 96
 
 # Wine hands out only the image of a cursor that the program's own windows set, so the pointer
 # rests on the magnifier: at 100%, pointing at the client's middle, the view captures its own
-# client area, which keeps the picture it showed before.
-for cursor in 1 0; do
-    start_view 100 200 150 Set.ShowCursor=$cursor
-    wait_for 20 "the view of the picture at 100%" view_shows 1 200 150 0
-    x=$((CLIENT_W / 2)) y=$((CLIENT_H / 2))
-    view_geometry 1 $((CLIENT_L + x)) $((CLIENT_T + y))
-    expect_eq "$VIEW_L,$VIEW_T,$VIEW_W,$VIEW_H" "$CLIENT_L,$CLIENT_T,$CLIENT_W,$CLIENT_H" "view of the middle"
-    xdotool mousemove $((CLIENT_L + x)) $((CLIENT_T + y))
-    if [ $cursor = 1 ]; then
-        wait_for 20 "the cursor in the view" eval 'view_shows 1 200 150 0; [ "$DIFF_N" -ge 20 ]'
-        expect_eq "$DIFF_LEFT,$DIFF_TOP" "$x,$y" "top-left of the cursor image, its hotspot"
-    else
-        keeps_showing 2 1 200 150 0  # auto refresh renders four times a second
-    fi
-    close_magnifier
-done
+# client area, which keeps the picture it showed before, and the cursor at the hotspot.
+start_view 100 200 150 Set.ShowCursor=1
+wait_for 20 "the view of the picture at 100%" view_shows 1 200 150 0
+x=$((CLIENT_W / 2)) y=$((CLIENT_H / 2))
+view_geometry 1 $((CLIENT_L + x)) $((CLIENT_T + y))
+expect_eq "$VIEW_L,$VIEW_T,$VIEW_W,$VIEW_H" "$CLIENT_L,$CLIENT_T,$CLIENT_W,$CLIENT_H" "view of the middle"
+xdotool mousemove $((CLIENT_L + x)) $((CLIENT_T + y))
+wait_for 20 "the cursor in the view" eval 'view_shows 1 200 150 0; [ "$DIFF_N" -ge 20 ]'
+expect_eq "$DIFF_LEFT,$DIFF_TOP" "$x,$y" "top-left of the cursor image, its hotspot"
+close_magnifier
 
 # expect_shown SX SY WANT TOLERANCE: the view pixel showing screen pixel (SX, SY) is WANT, RRGGBB
 # or grey (808080 within 48), within TOLERANCE in every channel.

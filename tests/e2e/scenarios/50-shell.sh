@@ -2,7 +2,7 @@
 # values; odd stored values (and a 40,000-character Run entry) start safely and come back in
 # canonical form. The autorun item writes the quoted path under the Run key, from a folder whose
 # name is outside the ANSI code page, and removes only that value again. The About box shows the
-# laid-out text; in German the menu and the box speak German. On Windows 98 the program refuses
+# laid-out text, in German where the user's language is German. On Windows 98 the program refuses
 # to run, with a title in the user's language, and stores nothing.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
@@ -42,22 +42,16 @@ menu_pick 20 20 Up Up Up
     fail "unchecking autorun left $(wine reg query "$RUN_KEY" | tr -d '\r')"
 close_magnifier
 
-# German: the open menu, read from the screen, and the About box.
+# German: the About box, picked from the menu.
 unset ZEDEZ_EXE  # (Wine reaches the copy's folder only from a UTF-8 locale)
 export ZEDEZ_LOCALE=de_DE.UTF-8
 start_magnifier
-xdotool mousemove $((CLIENT_L + 20)) $((CLIENT_T + 20)) click 3
-wait_for 20 "the popup menu" probe menu
-import -window root "$E2E_WORK/menu.png"
-xdotool key Escape
-menu_text=$(convert "$E2E_WORK/menu.png" -colorspace gray -resize 400% png:- | tesseract - - -l deu --psm 6)
-grep -q "Aktualisiere alle 250ms" <<<"$menu_text" || fail "no German auto-refresh item in: $menu_text"
 menu_pick 20 20 Up Up
 expect_msgbox " Über ..." 'Korvane Zezovirure Vova     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
 close_magnifier
 
 wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"
-wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null
+wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null || fail "no win98"
 in_locale wine "$E2E_BIN/zedez.exe" &
 E2E_APP_PID=$!
 expect_msgbox " Zezovirure Vova - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
