@@ -24,7 +24,7 @@ class FakeFormWindow : public FormWindow {
     float frameWidth = 8 * 15, frameHeight = 31 * 15;  // twips
     float twipsPerPixelX = 15, twipsPerPixelY = 15;
     std::unique_ptr<ShownPicture> picture;
-    int pictureChanges = 0, resizeReports = 0;
+    int pictureChanges = 0;
     std::function<void()> onResize;
     FormEvents* events = nullptr;  // Unload reports to it, as closing the window does
     std::vector<std::string> log;  // "place L T W H topmost", "message TITLE"...
@@ -40,7 +40,6 @@ class FakeFormWindow : public FormWindow {
         left = l, top = t, width = w, height = h;
         scaleWidth = width - frameWidth;
         scaleHeight = height - frameHeight;
-        ++resizeReports;
         if (onResize) {
             onResize();
         }

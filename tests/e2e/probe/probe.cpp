@@ -78,25 +78,20 @@ int ReadMessageBox(bool pressOk) {
     Print("title", text);
     GetDlgItemTextW(box, 0xFFFF, text, 4096);  // the message is the box's static control 0xFFFF
     Print("text", text);
-    const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK));
-    return !pressOk || PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), button) ? 0 : 1;
+    return !pressOk || PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "caret") {
-        return PrintCaret();
-    }
-    if (command == "msgbox") {
-        return ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok");
-    }
-    if (command == "menu") {
-        const HWND menu = FindWindowW(L"#32768", nullptr);
-        return menu != nullptr && IsWindowVisible(menu) ? 0 : 2;
-    }
+    const HWND menu = FindWindowW(L"#32768", nullptr);
     HWND window = FindWindowW(L"RidoduvuziZedezMain", nullptr);
+    if (command == "caret" || command == "msgbox" || command == "menu") {
+        return command == "caret"    ? PrintCaret()
+               : command == "msgbox" ? ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok")
+                                     : (menu != nullptr && IsWindowVisible(menu) ? 0 : 2);
+    }
     if (window == nullptr) {
         return 2;
     }

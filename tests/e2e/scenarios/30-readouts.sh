@@ -12,7 +12,7 @@ e2e_begin
 SURROUND=104070 PATCH=C87828 TEXT=EFEFEF OUTLINE=5F5F5F
 convert -size 1024x768 "xc:#$SURROUND" -fill "#$PATCH" -draw 'rectangle 592,392 607,407' "$E2E_WORK/screen.png"
 view_settings Window.Left=40 Window.Top=40 Window.Width=260 Window.Height=200 Set.Zoom=400 \
-    Set.ShowCoordinates=1 Set.ShowColorsHex=1 Set.ShowColorsDec=1 Set.ShowColorsCMYK=1
+    Set.ShowCoordinates=1 Set.ShowColorsHex=1 Set.ShowColorsDec=1 Set.ShowColorsCMYK=1 Set.ShowLines=1
 start_magnifier
 show_image "$E2E_WORK/screen.png" 600 400
 xdotool mousemove 600 400
@@ -24,16 +24,14 @@ expect_eq "$(client_pixel 1 $((CLIENT_H - 8)))" $SURROUND "the view left of the 
 colours() { client_pixels "$@" | awk '{ n[$3]++; x[$3] += $1; y[$3] += $2 }
     END { for (c in n) print c, n[c], int(x[c] / n[c]), int(y[c] / n[c]) }'; }
 stats=$(colours $((CLIENT_W / 2)) $((CLIENT_H - 48)) $((CLIENT_W - CLIENT_W / 2)) 48)
-# The middles of the R G B C M Y K boxes at the bottom right, of 20 pixels or more.
-read -r rx ry gx gy bx by cx cy mx my yx yy kx ky < <(awk '$2 >= 20 { at[$1] = $3 " " $4 }
-    END { n = split("C80000 007800 000028 FFFFFF FF99FF FFFF33 C8C8C8", box, " ")
-          for (i = 1; i <= n; i++) printf "%s ", box[i] in at ? at[box[i]] : "- -" }' <<<"$stats")
-echo "  R ($rx,$ry) G ($gx,$gy) B ($bx,$by); C ($cx,$cy) M ($mx,$my) Y ($yx,$yy) K ($kx,$ky)"
-[[ "$rx$gx$bx$cx$mx$yx$kx" != *-* ]] || fail "a box is missing at the bottom right: $(tr '\n' ';' <<<"$stats")"
-[ "$rx" -lt "$gx" ] && [ "$gx" -lt "$bx" ] && [ "$cx" -lt "$mx" ] || fail "cells out of order"
-for dx in $((mx - rx)) $((yx - gx)) $((kx - bx)); do expect_in $dx -2 2 "M, Y, K in R's, G's, B's column"; done
-for dy in $((gy - ry)) $((by - ry)); do expect_in $dy -1 1 "G and B on R's line"; done
-for y in $cy $my $yy $ky; do expect_in $((by - y)) 12 16 "CMYK cells above the decimal ones"; done
+# The middles of the boxes of 20 pixels or more: R, G, B left to right on one line; C, M, Y, K 12 to
+# 16 pixels above it, M, Y, K in R's, G's, B's columns.
+awk '$2 >= 20 { x[$1] = $3; y[$1] = $4 } function near(a, b, d) { return a - b <= d && b - a <= d }
+    END { r = "C80000"; g = "007800"; b = "000028"; m = "FF99FF"; k = "C8C8C8"
+        ok = x[r] < x[g] && x[g] < x[b] && x["FFFFFF"] < x[m] && near(y[g], y[r], 1) && near(y[b], y[r], 1)
+        ok = ok && near(x[m], x[r], 2) && near(x["FFFF33"], x[g], 2) && near(x[k], x[b], 2)
+        for (c in x) if (c ~ /FFFFFF|FF99FF|FFFF33|C8C8C8/) { n++; ok = ok && near(y[b] - y[c], 14, 2) }
+        exit !(ok && n == 4 && x[r] > 0) }' <<<"$stats" || fail "cells at the bottom right: $(tr '\n' ';' <<<"$stats")"
 
 # count COLOUR X Y W H: how many pixels of that colour that part of the client area holds.
 count() { colours "${@:2}" | awk -v c="$1" '$1 == c { n = $2 } END { print n + 0 }'; }
@@ -56,5 +54,7 @@ two_lines() {
         [ "$(count $TEXT $((CLIENT_W / 2)) 14 $((CLIENT_W / 2)) 13)" -ge 10 ]
 }
 wait_for 20 "distance and angle at the top right while the button is held" two_lines
+# The grey measuring line runs from the view's centre toward the anchor, up and to the left.
+expect_in "$(count 808080 0 0 $((CLIENT_W / 2)) $((CLIENT_H / 2)))" 20 9999 "measuring line toward the anchor"
 xdotool mouseup 1
 close_magnifier
