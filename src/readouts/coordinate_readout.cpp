@@ -33,13 +33,9 @@ std::optional<std::int32_t> RightAlignedLeft(const DrawingSurface& surface, cons
     return RoundToInt32(room / twipsPerPixelX - RightMargin);
 }
 
-void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const std::string& text) {
-    // A line that cannot be drawn is left out; the others still are.
-    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColour, TextColour);
-}
-
-}  // namespace
-
+// `value` with exactly two decimals, the float's exact value rounded with halves to even
+// (287.456 -> "287.46", 359.996 -> "360.00", 0.125 -> "0.12"). NaN and infinities are spelled
+// out.
 std::string FormatTwoDecimals(float value, const std::string& decimalSeparator) {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
@@ -55,6 +51,13 @@ std::string FormatTwoDecimals(float value, const std::string& decimalSeparator) 
     whole.resize(whole.size() - 2);
     return (cents < 0 ? "-" : "") + whole + decimalSeparator + fraction;
 }
+
+void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const std::string& text) {
+    // A line that cannot be drawn is left out; the others still are.
+    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColour, TextColour);
+}
+
+}  // namespace
 
 void DrawCoordinates(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
                      const std::string& decimalSeparator) {

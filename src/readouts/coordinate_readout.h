@@ -11,8 +11,3 @@
 // at Tahoma 7, not bold. decimalSeparator is the user's, in UTF-8.
 void DrawCoordinates(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
                      const std::string& decimalSeparator);
-
-// `value` with exactly two decimals, the float's exact value rounded with halves to even
-// (287.456 -> "287.46", 359.996 -> "360.00", 0.125 -> "0.12"). NaN and infinities are spelled
-// out.
-std::string FormatTwoDecimals(float value, const std::string& decimalSeparator);

@@ -21,7 +21,6 @@ class FakeFormWindow : public FormWindow {
     };
     float left = 0, top = 0, width = 1920, height = 1920;
     float scaleWidth = 1920, scaleHeight = 1920;
-    float frameWidth = 8 * 15, frameHeight = 31 * 15;  // twips
     float twipsPerPixelX = 15, twipsPerPixelY = 15;
     std::unique_ptr<ShownPicture> picture;
     int pictureChanges = 0;
@@ -38,8 +37,8 @@ class FakeFormWindow : public FormWindow {
     void SetHeight(float twips) override { Move(left, top, width, twips); }
     void Move(float l, float t, float w, float h) override {
         left = l, top = t, width = w, height = h;
-        scaleWidth = width - frameWidth;
-        scaleHeight = height - frameHeight;
+        scaleWidth = width - 8 * 15;  // the frame: 8 x 31 pixels
+        scaleHeight = height - 31 * 15;
         if (onResize) {
             onResize();
         }

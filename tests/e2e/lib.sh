@@ -1,16 +1,13 @@
 # Sourced by every scenario. run.sh sets E2E_BIN (zedez.exe, probe.exe), E2E_TEMPLATE_PREFIX (the
-# Wine prefix each scenario copies) and E2E_WORK (its scratch folder); E2E_DISPLAY_FIRST is the
-# first X display number tried.
+# Wine prefix each copies) and E2E_WORK (its scratch folder); E2E_DISPLAY_FIRST: the first display.
 set -u
-E2E_SCREEN_W=1024 E2E_SCREEN_H=768
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 SHOT="$E2E_WORK/shot.ppm"
 exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
     echo "FAIL: $*" >&3
-    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" &&
-        echo "  screenshot: $E2E_WORK/failure.png" >&3
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_WORK/failure.png" && echo "  screenshot: $E2E_WORK/failure.png" >&3
     exit 1
 }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
@@ -18,8 +15,7 @@ expect_in() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 is not with
 
 # wait_for SECONDS WHAT COMMAND...: polls COMMAND; a timeout shows the end of its last output.
 wait_for() {
-    local deadline=$((SECONDS + $1)) what=$2
-    shift 2
+    local deadline=$((SECONDS + $1)) what=$2 && shift 2
     until "$@" >"$E2E_WORK/wait.out" 2>&1; do
         [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what $(tail -3 "$E2E_WORK/wait.out")"
         sleep 0.1
@@ -29,8 +25,7 @@ wait_for() {
 e2e_begin() {
     local n=${E2E_DISPLAY_FIRST:-100}
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & E2E_XVFB_PID=$!
     export DISPLAY=":$n" WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     trap 'wineserver -k; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
     cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
@@ -41,8 +36,7 @@ e2e_begin() {
 # reg_import KEY NAME=VALUE|NAME...: REG_SZ values under KEY (HKCU\...), in one import, so that
 # values of any length get there; a NAME alone is removed. set_settings: the magnifier's settings.
 reg_import() {
-    local key=$1 pair value
-    shift
+    local key=$1 pair value && shift
     {
         printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${key#HKCU}"
         for pair in "$@"; do
@@ -75,15 +69,12 @@ in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"
 probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 # start_magnifier: runs ZEDEZ_EXE (a Windows path; the built program unless set).
 start_magnifier() {
-    in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" &
-    E2E_APP_PID=$!
+    in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!
     wait_for 60 "the magnifier's window" read_window_rect
 }
-# read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels) and TOPMOST; fails while
-# the window is hidden.
+# read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels), TOPMOST; fails while hidden.
 read_window_rect() {
-    local out
-    out=$(probe rect) || return 1
+    local out && out=$(probe rect) || return 1
     set -- $out
     OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))

@@ -4,8 +4,7 @@
 #   tests/e2e/run.sh BIN_DIR [scenario.sh ...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-bin=$(cd "${1:?usage: run.sh BIN_DIR [scenario ...]}" && pwd)
-shift
+bin=$(cd "${1:?usage: run.sh BIN_DIR [scenario ...]}" && pwd) && shift
 [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
 
@@ -26,8 +25,7 @@ for scenario in "$@"; do
         timeout 600 bash "$scenario" >"$root/$name/output.txt" 2>&1; then
         passed=$((passed + 1)) && echo "PASS $name ($((SECONDS - t0))s)"
     else
-        failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)"
-        sed 's/^/    /' "$root/$name/output.txt"
+        failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)" && sed 's/^/    /' "$root/$name/output.txt"
     fi
 done
 rm -rf "$template"

@@ -1,5 +1,4 @@
-# View helpers. VIEW_TWIPS is the program's twips per pixel: the whole number nearest 1440 / dpi
-# (set_dpi sets it), which every conversion between twips and pixels uses.
+# View helpers. VIEW_TWIPS: the program's twips per pixel, 1440 / dpi rounded (set_dpi sets it).
 VIEW_TWIPS=${VIEW_TWIPS:-15}
 
 # fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
@@ -80,7 +79,6 @@ view_shows() {
 }
 # keeps_showing SECONDS ZOOM FX FY LINES: view_shows holds on every screenshot meanwhile.
 keeps_showing() {
-    local end=$((SECONDS + $1)) out
-    shift
+    local end=$((SECONDS + $1)) out && shift
     while [ "$SECONDS" -lt "$end" ]; do out=$(view_shows "$@") || fail "the view changed: $out"; done
 }

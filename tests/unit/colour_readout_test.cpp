@@ -42,7 +42,6 @@ TEST(DrawColorValues, TextsTintsAndPlaces) {
     const auto check = [](float colour, Items items, const Cells& cells) {
         EXPECT_EQ(Draw(colour, items), cells) << colour;
     };
-    // clang-format off
     // Red first in hexadecimal; an average of exactly 128 takes dark text.
     check(0xF08010, {Item::ShowColorsHex, Item::ShowColorsDec},
           {"1080F0@6,110 1080f0/1f1f1f", " 16@481,110 100000/ff1010", "128@667,110 008000/80ff80",
@@ -59,11 +58,10 @@ TEST(DrawColorValues, TextsTintsAndPlaces) {
     check(0x808080, {Item::ShowColorsHex, Item::ShowColorsCMYK},
           {"808080@6,110 808080/1f1f1f", "  0@295,110 ffffff/00c8c8", "  0@481,110 ffffff/c800c8",
            "  0@667,110 ffffff/c8c800", " 50@854,110 808080/000000"});
-    // CMY folds K back in: C = 100 (1 - 200 / 255) = 21.57, box 255 - 55, text 200 - 43.1; M = 49.8:
-    // box 255 - 127, text 200 - 99.6.
+    // CMY folds K back in: C = 100 (1 - 200 / 255) = 21.57, box 255 - 55, text 200 - 43.1;
+    // M = 49.8: box 255 - 127, text 200 - 99.6.
     check(0x0080C8, {Item::ShowColorsCMY},
           {" 22@481,110 c8ffff/009d9d", " 50@667,110 ff80ff/640064", "100@854,110 ffff00/000000"});
-    // clang-format on
 }
 
 // c = float(56/255), k = float(55/255); c - k, 1 - k, the quotient and the product with 100

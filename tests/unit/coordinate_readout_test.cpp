@@ -10,12 +10,12 @@ using Lines = std::vector<std::string>;
 
 // Each line as "text@x,y" in pixels, checked to come in the text colour after nine prints in the
 // outline colour, once the font is Tahoma 7, not bold.
-Lines Draw(float width, std::int32_t w, std::int32_t h) {
+Lines Draw(float width, std::int32_t w, std::int32_t h, float angle = 287.456f) {
     RecordingSurface surface;
     surface.width = width;
     surface.unit = 15;
     const ViewState view{
-        .MeasureX = 1024, .MeasureY = -3, .MeasureW = w, .MeasureH = h, .MeasureAngle = 287.456f};
+        .MeasureX = 1024, .MeasureY = -3, .MeasureW = w, .MeasureH = h, .MeasureAngle = angle};
     DrawCoordinates(surface, view, 15, ",");
     const Lines& log = surface.log;
     EXPECT_EQ(Lines(log.begin(), log.begin() + 3), (Lines{"Tahoma", "size 7", "bold 0"}));
@@ -44,10 +44,11 @@ TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
 // The float's exact value rounded, halves to even: 359.995f is 359.99499..., 2.675f 2.67499...
 TEST(DrawCoordinates, TheAngleHasTwoDecimals) {
     const std::pair<float, const char*> cases[] = {
-        {359.996f, "360.00"}, {359.995f, "359.99"}, {0.0f, "0.00"},   {0.125f, "0.12"},
-        {0.375f, "0.38"},     {2.675f, "2.67"},     {-1.5f, "-1.50"}, {-0.001f, "0.00"}};
+        {359.996f, "360,00"}, {359.995f, "359,99"}, {0.0f, "0,00"},   {0.125f, "0,12"},
+        {0.375f, "0,38"},     {2.675f, "2,67"},     {-1.5f, "-1,50"}, {-0.001f, "0,00"}};
     for (const auto& [angle, text] : cases) {
-        EXPECT_EQ(FormatTwoDecimals(angle, "."), text);
+        const std::string line = Draw(1920, 1, 1, angle).at(2);
+        EXPECT_EQ(line.substr(0, line.find('@')), "A " + std::string(text) + "\xC2\xB0");
     }
 }
 

@@ -39,10 +39,9 @@ TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
 }
 
 TEST(Settings, WrittenInOrderAndInCanonicalForm) {
-    EXPECT_EQ(SettingText(32), "32");
-    EXPECT_EQ(SettingText(150.5), "150.5");
-    EXPECT_EQ(SettingText(-7), "-7");
-    EXPECT_EQ(SettingText(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(SettingText(32) + " " + SettingText(150.5) + " " + SettingText(-7) + " " +
+                  SettingText(1.0 / 3),
+              "32 150.5 -7 0.333333333333333");
     EXPECT_EQ(DecodeNumber(SettingText(1.0 / 3)), 0.333333333333333);
 
     FakeRegistry store;
@@ -61,18 +60,16 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
 
 TEST(Autorun, StartUpMarkAndCheckingTheItem) {
     const std::string own = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
-    const struct {
-        const char* stored;  // the program's entry, nullptr for none
-        bool checkedAtStart, rewrittenWhenChecked;
-    } cases[] = {
-        // clang-format off
+    // The program's entry (nullptr: none), whether it checks the item at start, and whether
+    // checking the item writes the entry.
+    // clang-format off
+    const struct { const char* stored; bool checkedAtStart, rewrittenWhenChecked; } cases[] = {
         {nullptr, false, true}, {"\"C:\\Tools\\zedez.exe\"", true, false},
         {" \"c:\\tools\\ZEDEZ.exe\" ", false, false},  // the blank is part of the path
         {"C:\\Tools\\zedez.exe", true, true}, {"\"C:\\Other\\zedez.exe\"", true, true},
         {"\"C:\\Tools\\zedez.exe\" /min", false, true}, {"\"C:\\Tools\\empty.exe\"", false, true},
-        {"\"C:\\Missing.exe\"", false, true}, {"\"\"", false, true},
-        // clang-format on
-    };
+        {"\"C:\\Missing.exe\"", false, true}, {"\"\"", false, true}};
+    // clang-format on
     for (const auto& c : cases) {
         FakeRegistry registry;
         registry.values["HKCU\\" + std::string(RunKeyPath) + "\\other.exe"] = "x";

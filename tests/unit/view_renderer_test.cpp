@@ -22,7 +22,6 @@ struct Case {
 
 TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
     // The example view is 300 x 200 pixels at 15 twips per pixel.
-    // clang-format off
     const Case cases[] = {
         {"zoom 2", 4500, 3000, 15, 500, 400, 2, 0, {425, 350, 150, 100}, 300, 200, CoC},
         {"zoom 0.1", 4500, 3000, 15, 500, 400, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
@@ -42,7 +41,6 @@ TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
         // Three captured rows at 10% make no row.
         {"no row", 4500, 4, 15, 500, 400, 0.1f, 0, {-1000, 399, 3000, 3}, 0, 0, 0},
     };
-    // clang-format on
     bool cursor = false;
     for (const Case& c : cases) {
         FakeFormWindow form;

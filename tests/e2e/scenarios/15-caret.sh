@@ -11,8 +11,7 @@ start_magnifier
 wine notepad &
 # caret_point: sets FX, FY to the caret's point, the middle rounded halves to even.
 caret_point() {
-    local out
-    out=$(probe caret) || return 1
+    local out && out=$(probe caret) || return 1
     set -- $out
     FX=$2 FY=$(awk "$VIEW_AWK"'BEGIN { print rhe('"$3 + $4"' / 2) }')
 }
@@ -23,8 +22,7 @@ wait_for 10 "the caret to move along the typed text" eval 'caret_point && [ $FX 
 echo "  caret point ($FX, $FY), client ${CLIENT_W}x$CLIENT_H"
 view_geometry 1 "$FX" "$FY"
 
-# The typed text left of the caret, the blinking caret itself left out, is the same in the view
-# as on the screen.
+# The typed text left of the caret, the blinking caret left out, is the same in view and screen.
 crop() { convert "$SHOT" -crop "56x15+$(($1 + FX - 59))+$(($2 + FY - 7))" +repage "$E2E_WORK/$3.png"; }
 view_matches_screen() {
     screenshot && crop 0 0 screen && crop $((CLIENT_L - VIEW_L)) $((CLIENT_T - VIEW_T)) view &&

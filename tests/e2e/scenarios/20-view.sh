@@ -1,11 +1,8 @@
-# The view shows the screen scaled by the zoom, exact at every display scale. At 96, 144, 168 and
-# 192 dpi the first-run window is 128 x 128 pixels at (32, 32), and at 200% or 400% every screen
-# pixel is an exact 2 x 2 or 4 x 4 block where the geometry puts it, the focus pixel's at the
-# middle; the view follows the pointer and stays pixel-identical while nothing moves; the centre
-# cross (7040) inverts two adjacent columns and rows at the middle and nothing else. With 7035 on,
-# the cursor is drawn with its hotspot on the pointer. At 50% and 10% black and white pixels
-# average to grey, solid cells keep their colour where the geometry puts them, and beyond the
-# screen is black.
+# The view, exact at 96 to 192 dpi: a first-run window of 128 x 128 pixels at (32, 32); at 200% and
+# 400% every screen pixel an exact block where the geometry puts it; it follows the pointer and holds
+# still while nothing moves; the centre cross (7040) inverts two columns and rows at the middle; the
+# cursor (7035) at its hotspot. At 50% and 10% black and white average to grey, solid cells keep
+# their colour where the geometry puts them, and beyond the screen is black.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin

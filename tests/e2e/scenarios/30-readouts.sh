@@ -1,8 +1,6 @@
-# The read-outs, by their colours only, as glyph shapes depend on Wine's fonts. Coordinates (7050):
-# outlined text, light grey on dark grey, at the top left, and at the top right only while a
-# button is held. Colours (7060, 7065, 7075): the hexadecimal box at the bottom left is filled
-# with the colour under the pointer; the R, G, B cells sit on the bottom line at the right, the
-# C, M, Y, K cells 14 pixels higher, with K in B's column.
+# The read-outs by their colours, as glyph shapes depend on Wine's fonts: coordinates (7050) in
+# outlined text at the top left, and at the top right while a button is held; the hexadecimal box
+# (7060) in the pointer's colour; the R, G, B and C, M, Y, K cells (7065, 7075) at the bottom right.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 

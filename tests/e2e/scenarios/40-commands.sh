@@ -1,8 +1,7 @@
-# The popup menu, keys and the window drag. A zoom picked after a right-click shows at the next
-# rendering; an overlay picked from the keyboard (F1) shows at once, with nothing moving and no
-# auto refresh. A left-button drag on the picture moves the window by the drag's distance. The
-# window is topmost by default; Alt+F4 ends the program with exit code 0 and stores its state;
-# with "Window.OnTop" = "0" it is not topmost, and the menu's Close ends it too.
+# Menu, keys and drag: a zoom picked after a right-click shows at the next rendering; an overlay
+# picked from the keyboard (F1) at once, with nothing moving and no auto refresh. A left drag moves
+# the window by its distance. Topmost by default; Alt+F4 ends with 0 and stores the state; with
+# "Window.OnTop" = "0" it is not topmost, and the menu's Close ends it too.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -18,18 +17,16 @@ xdotool mousemove 200 150
 wait_for 20 "the view at 400% around (200, 150)" view_shows 4 200 150 0
 
 probe focus || fail "the magnifier did not take the keyboard"
-fine_under_pointer=$(awk "$VIEW_AWK"'BEGIN { print fine(200, 150) }')
 xdotool key F1
 wait_for 20 "the popup menu from F1" probe menu
 xdotool key Up Up Up Up Up Up Up Up Return  # eighth from the end: RGB values (hex)
-wait_for 10 "the hexadecimal box at once" client_pixel_is 5 $((CLIENT_H - 8)) "$fine_under_pointer"
+wait_for 10 "the hexadecimal box at once" client_pixel_is 5 $((CLIENT_H - 8)) "$(awk "$VIEW_AWK"'BEGIN { print fine(200, 150) }')"
 
-# Drag the picture by (+150, +100) in a few steps.
 x=$((CLIENT_L + 100)) y=$((CLIENT_T + 100)) left=$OUTER_L top=$OUTER_T
 xdotool mousemove $x $y mousedown 1 mousemove $((x + 50)) $((y + 30)) \
     mousemove $((x + 150)) $((y + 100)) mouseup 1
 moved_to() { read_window_rect && [ "$OUTER_L,$OUTER_T" = "$1" ]; }
-wait_for 20 "the window dragged by (150, 100)" moved_to "$((left + 150)),$((top + 100))"
+wait_for 20 "the window dragged by (150, 100) in a few steps" moved_to "$((left + 150)),$((top + 100))"
 
 probe focus || fail "the magnifier did not take the keyboard"
 xdotool key alt+F4

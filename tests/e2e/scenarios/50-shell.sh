@@ -1,9 +1,7 @@
-# What the program keeps and says. An empty store is written back at close with the first-run
-# values; odd stored values (and a 40,000-character Run entry) start safely and come back in
-# canonical form. The autorun item writes the quoted path under the Run key, from a folder whose
-# name is outside the ANSI code page, and removes only that value again. The About box shows the
-# laid-out text, in German where the user's language is German. On Windows 98 the program refuses
-# to run, with a title in the user's language, and stores nothing.
+# What the program keeps and says: first-run values written at close; odd stored values (and a
+# 40,000-character Run entry) start safely and come back canonical; autorun writes the quoted path
+# from a non-ANSI folder and removes only that value; About in English and German; on Windows 98 a
+# refusal titled in the user's language, and nothing stored.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -52,8 +50,7 @@ close_magnifier
 
 wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"
 wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null || fail "no win98"
-in_locale wine "$E2E_BIN/zedez.exe" &
-E2E_APP_PID=$!
+in_locale wine "$E2E_BIN/zedez.exe" & E2E_APP_PID=$!
 expect_msgbox " Zezovirure Vova - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
 wait_exit && fail "the refusal ended with exit code 0"
 wine reg query 'HKCU\Software\Korvane-Software' >/dev/null 2>&1 && fail "the refusal created the settings key"
