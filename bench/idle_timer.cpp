@@ -1,15 +1,33 @@
 // A bare window whose 10 ms timer only asks for the pointer's position: the idle cost of any
 // timer-driven window under this system, next to which the magnifier's idle cost is measured.
+// With the argument "queries" each tick also asks what every tick of the magnifier must: the
+// three mouse buttons and the foreground thread's caret, with its window's origin when there is
+// one.
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
+
+bool allQueries = false;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER: {
             POINT pointer{};
             GetCursorPos(&pointer);
+            if (allQueries) {
+                GetAsyncKeyState(VK_LBUTTON);
+                GetAsyncKeyState(VK_RBUTTON);
+                GetAsyncKeyState(VK_MBUTTON);
+                GUITHREADINFO info{};
+                info.cbSize = sizeof(info);
+                if (GetGUIThreadInfo(0, &info) && info.hwndCaret != nullptr) {
+                    POINT origin{};
+                    ClientToScreen(info.hwndCaret, &origin);
+                }
+            }
             return 0;
         }
         case WM_DESTROY:
@@ -22,7 +40,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    allQueries = std::strstr(commandLine, "queries") != nullptr;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;

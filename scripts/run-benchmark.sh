@@ -5,17 +5,22 @@
 #      their ratio;
 #   2. the whole rendered tick: rendering, centre cross, coordinate and colour read-outs, paint;
 #   3. the idle CPU of the magnifier and of the wineserver over 20 s, pointer still, default
-#      options, next to a bare window whose 10 ms timer only calls GetCursorPos;
+#      options, next to a bare window whose 10 ms timer only calls GetCursorPos, and next to one
+#      that also makes the queries every tick of the magnifier must make;
 #   4. on a 3840 x 2160 screen, a 1920 x 1080 view at 50% against its floor, and the live GDI
 #      objects and the working set over 10,000 renderings.
-# Figures only; speed is never a pass/fail test. Takes about four minutes. E2E_DISPLAY_FIRST is
-# the first X display number tried (200 unless set).
+# Figures only; speed is never a pass/fail test. Takes about eight minutes; with the argument "idle"
+# only part 3 runs. IDLE_ROUNDS (3 unless set) is how many times part 3 measures each process, of
+# which it prints the medians. E2E_DISPLAY_FIRST is the first X display number tried (200 unless
+# set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target zedez render_bench idle_timer >/dev/null
 bin=$PWD/build/windows/bin
+IDLE_ROUNDS=${IDLE_ROUNDS:-3}
+SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 
 work=$(mktemp -d /tmp/zedez-bench.XXXXXX)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -64,12 +69,12 @@ our_pid() {
 # cpu_ticks PID: user plus system time in clock ticks (fields 14 and 15 of /proc/PID/stat).
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
-# idle_cpu LABEL EXE: starts EXE, lets it settle, then prints its CPU and the wineserver's over
+# idle_cpu LABEL EXE [ARGUMENT]: starts EXE, lets it settle, then prints its CPU and the wineserver's over
 # 20 s, in per cent of one core, and keeps them in IDLE_APP and IDLE_SERVER.
 idle_cpu() {
     local label=$1 exe=$2 name app="" server _
     name=$(basename "$exe")
-    wine "$exe" >/dev/null 2>&1 &
+    wine "$exe" ${3:-} >/dev/null 2>&1 &
     for _ in $(seq 300); do
         app=$(our_pid "$name") && xdotool search --onlyvisible --classname "$name" >/dev/null 2>&1 &&
             break
@@ -89,32 +94,56 @@ idle_cpu() {
     hz=$(getconf CLK_TCK)
     IDLE_APP=$(awk -v t=$((app1 - app0)) -v hz="$hz" 'BEGIN { printf "%.2f", t * 100 / hz / 20 }')
     IDLE_SERVER=$(awk -v t=$((server1 - server0)) -v hz="$hz" 'BEGIN { printf "%.2f", t * 100 / hz / 20 }')
-    printf "%-26s %10s %14s\n" "$label" "$IDLE_APP" "$IDLE_SERVER"
+    printf "%-30s %10s %14s\n" "$label" "$IDLE_APP" "$IDLE_SERVER"
 }
 
 start_screen 1024x768
 wineboot -i >/dev/null 2>&1
 wineserver -w
 
-echo "== One rendering: the floor against the program (median us) =="
-wine "$bin/render_bench.exe" render
-echo
-echo "== The whole tick: rendering, centre cross, read-outs and paint (median us) =="
-wine "$bin/render_bench.exe" tick
-wineserver -w
-echo
-echo "== Idle, pointer still, 20 s (per cent of one core) =="
-printf "%-26s %10s %14s\n" "process" "program" "wineserver"
+if [ "${1:-}" != idle ]; then
+    echo "== One rendering: the floor against the program (median us) =="
+    wine "$bin/render_bench.exe" render
+    echo
+    echo "== The whole tick: rendering, centre cross, read-outs and paint (median us) =="
+    wine "$bin/render_bench.exe" tick
+    wineserver -w
+    echo
+fi
+echo "== Idle, pointer still, 20 s (per cent of one core), $IDLE_ROUNDS rounds =="
+printf "%-30s %10s %14s\n" "process" "program" "wineserver"
 xdotool mousemove 700 500
-idle_cpu "zedez.exe (defaults)" "$bin/zedez.exe"
-app=$IDLE_APP server=$IDLE_SERVER
-idle_cpu "bare 10 ms timer" "$bin/idle_timer.exe"
-awk -v a="$app" -v s="$server" -v ba="$IDLE_APP" -v bs="$IDLE_SERVER" 'BEGIN {
-    printf "%-26s %10.2f %14.2f   (both together %.2f)\n", "ratio", a / ba, s / bs, (a + s) / (ba + bs)
-}'
-# Apart: the 10 ms tick alone, without the forced rendering every 250 ms.
-wine reg add 'HKCU\Software\Korvane-Software\Magnifier' /v Set.AutoRefresh /d 0 /f >/dev/null 2>&1
-idle_cpu "zedez.exe, no auto refresh" "$bin/zedez.exe"
+runs=(defaults bare queries manual)
+declare -A app server
+for _ in $(seq "$IDLE_ROUNDS"); do
+    idle_cpu "zedez.exe (defaults)" "$bin/zedez.exe"
+    app[defaults]+=" $IDLE_APP" server[defaults]+=" $IDLE_SERVER"
+    idle_cpu "bare 10 ms timer" "$bin/idle_timer.exe"
+    app[bare]+=" $IDLE_APP" server[bare]+=" $IDLE_SERVER"
+    idle_cpu "timer with the tick's queries" "$bin/idle_timer.exe" queries
+    app[queries]+=" $IDLE_APP" server[queries]+=" $IDLE_SERVER"
+    # Apart: the 10 ms tick alone, without the forced rendering every 250 ms.
+    wine reg add "$SETTINGS_KEY" /v Set.AutoRefresh /d 0 /f >/dev/null 2>&1
+    idle_cpu "zedez.exe, no auto refresh" "$bin/zedez.exe"
+    app[manual]+=" $IDLE_APP" server[manual]+=" $IDLE_SERVER"
+    wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
+done
+wineserver -w  # the next screen's programs start a new desktop on it
+median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+echo "-- medians"
+for run in "${runs[@]}"; do
+    app[$run]=$(median "${app[$run]}") server[$run]=$(median "${server[$run]}")
+    printf "%-30s %10s %14s\n" "$run" "${app[$run]}" "${server[$run]}"
+done
+# ratio LABEL RUN REFERENCE: the medians of RUN against those of REFERENCE.
+ratio() {
+    awk -v a="${app[$2]}" -v s="${server[$2]}" -v ba="${app[$3]}" -v bs="${server[$3]}" -v label="$1" 'BEGIN {
+        printf "%-30s %10.2f %14.2f   (both together %.2f)\n", label, a / ba, s / bs, (a + s) / (ba + bs) }'
+}
+ratio "defaults / bare timer" defaults bare
+ratio "defaults / timer with queries" defaults queries
+ratio "no auto refresh / with queries" manual queries
+[ "${1:-}" != idle ] || exit 0
 
 start_screen 3840x2160
 echo
