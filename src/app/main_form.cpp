@@ -93,7 +93,7 @@ void MainForm::OnResize() {
 void MainForm::OnScaleChanged() {
     TakeTwipsPerPixel();
     Form_Resize();
-    RefreshTick(ZoomFactor_, true);
+    ForceRefresh();
 }
 
 void MainForm::OnMouseDown(int button, int shift) {

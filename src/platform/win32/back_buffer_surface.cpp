@@ -70,13 +70,7 @@ bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, 
                      columns, rows, target.stride});
             }
         } else {
-            BITMAPINFO info{};
-            info.bmiHeader.biSize = sizeof(info.bmiHeader);
-            info.bmiHeader.biWidth = source.stride;
-            info.bmiHeader.biHeight = -source.height;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
-            info.bmiHeader.biCompression = BI_RGB;
+            const BITMAPINFO info = TopDownPixelInfo(source.stride, source.height);
             if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
                 SetStretchBltMode(buffer_.Dc(), stretchMode);
             }

@@ -2,10 +2,7 @@
 
 #include <utility>
 
-GdiPicture::GdiPicture(HDC compatibleWith, std::int32_t width, std::int32_t height) {
-    if (width <= 0 || height <= 0) {
-        return;
-    }
+BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -13,6 +10,14 @@ GdiPicture::GdiPicture(HDC compatibleWith, std::int32_t width, std::int32_t heig
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+GdiPicture::GdiPicture(HDC compatibleWith, std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const BITMAPINFO info = TopDownPixelInfo(width, height);
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(compatibleWith, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     UniqueMemoryDc dc(compatibleWith);

@@ -7,6 +7,10 @@
 #include "platform/picture.h"
 #include "platform/win32/gdi_handles.h"
 
+// The header of 32-bit top-down pixels, `width` pixels a row, as GdiPicture and PixelBlock hold
+// them.
+BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height);
+
 // A 32-bit top-down DIB section selected into its own memory DC. It is kept while its size
 // stays the same, so a rendering creates no GDI object, and its pixels are open to our own code.
 class GdiPicture {

@@ -154,17 +154,13 @@ LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             // context-menu message that follows them must not open it a second time.
             return 0;
         case WM_KEYDOWN:
-            if (events_ != nullptr) {
-                events_->OnKeyDown(static_cast<int>(wParam), KeyShiftState());
-            }
-            return 0;
         case WM_SYSKEYDOWN:
             if (events_ != nullptr) {
                 events_->OnKeyDown(static_cast<int>(wParam), KeyShiftState());
             }
             // F4 with Alt closes only through the key handling above, with no other modifier;
             // the other system keys (Alt+Space) keep working.
-            if (wParam == VK_F4 || window_ == nullptr) {
+            if (message == WM_KEYDOWN || wParam == VK_F4 || window_ == nullptr) {
                 return 0;
             }
             return DefWindowProcW(window, message, wParam, lParam);
