@@ -18,19 +18,20 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "app/view_renderer.h"
+#include "base/twips.h"
 #include "core/option_table.h"
 #include "core/refresh_tick.h"
-#include "core/twips.h"
 #include "core/view_geometry.h"
-#include "core/view_renderer.h"
-#include "platform/win32/back_buffer_surface.h"
-#include "platform/win32/gdi_handles.h"
-#include "platform/win32/gdi_picture.h"
-#include "platform/win32/gdi_screen_capture.h"
-#include "platform/win32/win32_environment.h"
-#include "platform/win32/win32_form.h"
-#include "platform/win32/win32_input_devices.h"
-#include "platform/win32/win32_popup_menu.h"
+#include "win32/back_buffer_surface.h"
+#include "win32/gdi_picture.h"
+#include "win32/gdi_screen_capture.h"
+#include "win32/handles.h"
+#include "win32/placement.h"
+#include "win32/win32_environment.h"
+#include "win32/win32_form.h"
+#include "win32/win32_input_devices.h"
+#include "win32/win32_popup_menu.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ Timings TimeRounds(Step&&... steps) {
 }
 
 TwipsPerPixel Members() {
-    const WindowDc screen(nullptr);
+    const UniqueWindowDc screen = WindowDc(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
     const std::int32_t twips = (1440 + (dpi > 0 ? dpi : 96) / 2) / (dpi > 0 ? dpi : 96);
     return TwipsPerPixel{twips, twips};
@@ -153,6 +154,7 @@ class BufferWindow : public FormWindow {
         pictureHeight_ = height;
     }
     DrawingSurface& Surface() override { return surface_; }
+    void SetMeasuringLine(const LineShape&) override {}
     void SetCaption(const std::string&) override {}
     void Show() override {}
     void StopTimers() override {}
@@ -202,7 +204,7 @@ class Floor {
         cursor.cbSize = sizeof(cursor);
         ICONINFO icon{};
         if (GetCursorInfo(&cursor) && GetIconInfo(cursor.hCursor, &icon)) {
-            const UniqueBitmap colour(icon.hbmColor);
+            const UniqueBitmap color(icon.hbmColor);
             const UniqueBitmap mask(icon.hbmMask);
             hotspot_ = POINT{static_cast<LONG>(icon.xHotspot), static_cast<LONG>(icon.yHotspot)};
         }
@@ -250,7 +252,7 @@ void PrintScreen(TwipsPerPixel members, ScreenPoint focus) {
 int RenderTable(const std::vector<ViewCase>& cases) {
     const TwipsPerPixel members = Members();
     const ScreenPoint focus = Centre();
-    const WindowDc screen(GetDesktopWindow());
+    const UniqueWindowDc screen = WindowDc(GetDesktopWindow());
     GdiScreenCapture capture;
     PrintScreen(members, focus);
     std::printf("%-10s %6s %-6s %10s %10s %11s %6s\n", "window", "zoom", "cursor", "picture",
@@ -261,8 +263,8 @@ int RenderTable(const std::vector<ViewCase>& cases) {
         for (const bool withCursor : {false, true}) {
             const Timings t = TimeRounds([&] { floor.Render(withCursor); },
                                          [&] {
-                                             RenderView(window, capture, focus.x, focus.y,
-                                                        view.zoom, members, withCursor);
+                                             RenderFocusArea(window, capture, focus.x, focus.y,
+                                                             view.zoom, members, withCursor);
                                          });
             std::printf("%-10s %5.0f%% %-6s %10s %10.0f %11.0f %6.2f\n", SizeText(view).c_str(),
                         view.zoom * 100, withCursor ? "yes" : "no", window.PictureSize().c_str(),
@@ -290,7 +292,7 @@ class NoRegistry : public Registry {
 int TickTable(const std::vector<ViewCase>& cases) {
     const TwipsPerPixel members = Members();
     const ScreenPoint focus = Centre();
-    const WindowDc screen(GetDesktopWindow());
+    const UniqueWindowDc screen = WindowDc(GetDesktopWindow());
     Win32Form form(GetModuleHandleW(nullptr));
     Win32InputDevices input;
     GdiScreenCapture capture;
@@ -334,7 +336,7 @@ int TickTable(const std::vector<ViewCase>& cases) {
         for (const bool withCursor : {false, true}) {
             app.Options().SetChecked(Item::ShowMouseCursor, withCursor);
             const auto tick = [&] {
-                app.RefreshTick(app.ZoomFactor(), true);
+                app.RefreshTick(app.CurrentZoom(), true);
                 UpdateWindow(form.Handle());
             };
             const auto bareTick = [&] {
@@ -387,7 +389,7 @@ void PrintState(int renderings) {
 int MemoryRun(const ViewCase& large) {
     const TwipsPerPixel members = Members();
     const ScreenPoint centre = Centre();
-    const WindowDc screen(GetDesktopWindow());
+    const UniqueWindowDc screen = WindowDc(GetDesktopWindow());
     GdiScreenCapture capture;
     PrintScreen(members, centre);
     std::printf(
@@ -405,12 +407,12 @@ int MemoryRun(const ViewCase& large) {
         const int run = (i / 50) % 16;
         const std::int32_t x = (i * 37) % (2 * centre.x + 400) - 200;
         if (run == 0) {
-            RenderView(largeWindow, capture, centre.x, centre.y, large.zoom, members, false);
+            RenderFocusArea(largeWindow, capture, centre.x, centre.y, large.zoom, members, false);
         } else if (run == 8) {
-            RenderView(tinyWindow, capture, x, centre.y, 0.1f, members, false);
+            RenderFocusArea(tinyWindow, capture, x, centre.y, 0.1f, members, false);
         } else {
             const float zoom = run % 3 == 0 ? 1.0f : (run % 3 == 1 ? 4.0f : 16.0f);
-            RenderView(smallWindow, capture, x, centre.y, zoom, members, zoom == 1.0f);
+            RenderFocusArea(smallWindow, capture, x, centre.y, zoom, members, zoom == 1.0f);
         }
         if (i == 100 || i % 2400 == 0 || i == Renderings) {  // 2400: the large run again
             PrintState(i);

@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
+echo "== the tree: includes run one way through the layers, file names Windows can store"
+bash scripts/check-tree.sh
+
 echo "== unit tests (native, ASan + UBSan)"
 cmake --preset linux >/dev/null
 cmake --build --preset linux

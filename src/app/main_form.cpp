@@ -2,21 +2,22 @@
 
 #include <utility>
 
-#include "app/language.h"
-#include "app/settings.h"
-#include "app/version_text.h"
+#include "app/foreground.h"
+#include "app/input.h"
+#include "app/layout.h"
+#include "app/view_renderer.h"
+#include "base/rounding.h"
 #include "core/menu_entries.h"
-#include "core/rounding.h"
-#include "core/view_renderer.h"
 #include "core/zoom_selection.h"
-#include "readouts/centre_cross.h"
-#include "readouts/colour_readout.h"
+#include "readouts/center_cross.h"
+#include "readouts/color_readout.h"
 #include "readouts/coordinate_readout.h"
-#include "window/about.h"
-#include "window/autorun.h"
-#include "window/foreground.h"
-#include "window/input.h"
-#include "window/layout.h"
+#include "readouts/fonts.h"
+#include "shell/about.h"
+#include "shell/autorun.h"
+#include "shell/language.h"
+#include "shell/settings.h"
+#include "shell/version_text.h"
 
 MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
                    Environment& environment, PopupMenu& menu, std::string decimalSeparator)
@@ -30,18 +31,17 @@ MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen,
 
 bool MainForm::Load() {
     TakeTwipsPerPixel();
-    AppTitle_ = AppTitleEnglish;
-    VersionText_ = GetVersionText();
+    AppTitle = AppTitleEnglish;
+    VersionText = GetVersionText();
     ApplyLanguage();  // so that a refusal already speaks the user's language
     if (!environment_.IsWinNT()) {
-        form_.ShowMessage(RefusalText, " " + AppTitle_ + " - ERROR!", MessageStyle::Refusal);
+        form_.ShowMessage(RefusalText, " " + AppTitle + " - ERROR!", MessageStyle::Refusal);
         return false;
     }
 
     const StoredWindowRect rect = ReadWindowRect(registry_);
-    form_.Move(static_cast<float>(rect.left * Twips_.x), static_cast<float>(rect.top * Twips_.y),
-               static_cast<float>(rect.width * Twips_.x),
-               static_cast<float>(rect.height * Twips_.y));
+    form_.Move(static_cast<float>(rect.left * Twips.x), static_cast<float>(rect.top * Twips.y),
+               static_cast<float>(rect.width * Twips.x), static_cast<float>(rect.height * Twips.y));
     ReadFlags(registry_, Mnu);
     if (IsAutorunRegistered(registry_, environment_)) {
         Mnu.SetChecked(Item::Autorun, true);
@@ -52,35 +52,35 @@ bool MainForm::Load() {
     ApplyLanguage();
 
     DrawingSurface& surface = form_.Surface();
-    surface.SetFontName("Tahoma");
-    surface.SetFontSize(7);
+    surface.SetFontName(CoordinateFont.face);
+    surface.SetFontSize(CoordinateFont.points);
     surface.SetFontBold(true);
-    form_.SetCaption(AppTitle_);
+    form_.SetCaption(AppTitle);
     form_.Show();
-    ::SetOnTop(form_, Mnu.IsOptionChecked(Item::OnTop));
+    ApplyTopmost(form_, Mnu.IsOptionChecked(Item::OnTop));
     return true;
 }
 
 void MainForm::TakeTwipsPerPixel() {
-    Twips_.x = RoundToInt32(form_.ScreenTwipsPerPixelX());
-    Twips_.y = RoundToInt32(form_.ScreenTwipsPerPixelY());
-    if (Twips_.x <= 0 || Twips_.y <= 0) {
-        Twips_ = TwipsPerPixel{};  // a screen that reports nothing usable: assume 96 dpi
+    Twips.x = RoundToInt32(form_.ScreenTwipsPerPixelX());
+    Twips.y = RoundToInt32(form_.ScreenTwipsPerPixelY());
+    if (Twips.x <= 0 || Twips.y <= 0) {
+        Twips = TwipsPerPixel{};  // a screen that reports nothing usable: the standard scale
     }
     twipsKnown_ = true;
 }
 
 void MainForm::ApplyLanguage() {
-    ::ApplyLanguage(Lng(registry_), Mnu, AppTitle_, Timer2IntervalMs);
+    ApplyLanguageTexts(Lng(registry_), Mnu, AppTitle, Timer2IntervalMs);
 }
 
 void MainForm::OnTimer1() {
-    RefreshTick(ZoomFactor_, false);
+    RefreshTick(ZoomFactor, false);
 }
 
 void MainForm::OnTimer2() {
     if (Mnu.IsOptionChecked(Item::AutoRefresh)) {
-        RefreshTick(ZoomFactor_, true);
+        RefreshTick(ZoomFactor, true);
     }
 }
 
@@ -113,8 +113,8 @@ void MainForm::OnKeyDown(int key, int shift) {
     switch (KeyDownAction(key, shift)) {
         case InputAction::MenuFromKeyboard:
             // Centred on the window's outer top-left corner on the screen.
-            ShowMenu({RoundToInt32(static_cast<double>(form_.Left()) / Twips_.x),
-                      RoundToInt32(static_cast<double>(form_.Top()) / Twips_.y)},
+            ShowMenu({RoundToInt32(static_cast<double>(form_.Left()) / Twips.x),
+                      RoundToInt32(static_cast<double>(form_.Top()) / Twips.y)},
                      MenuAlignment::CentredOnPoint);
             break;
         case InputAction::Unload:
@@ -133,69 +133,80 @@ void MainForm::ShowMenu(ScreenPoint at, MenuAlignment alignment) {
 }
 
 void MainForm::Mnu_Click(std::int16_t index) {
-    ::Mnu_Click(*this, index);
+    DispatchMenuItem(*this, index);
 }
 
 void MainForm::OnUnload() {
     form_.StopTimers();
-    const StoredWindowRect rect{static_cast<double>(form_.Left()) / Twips_.x,
-                                static_cast<double>(form_.Top()) / Twips_.y,
-                                static_cast<double>(form_.Width()) / Twips_.x,
-                                static_cast<double>(form_.Height()) / Twips_.y};
-    WriteSettings(registry_, rect, FindCheckedZoom(Mnu, ZoomFactor_), Mnu);
+    const StoredWindowRect rect{static_cast<double>(form_.Left()) / Twips.x,
+                                static_cast<double>(form_.Top()) / Twips.y,
+                                static_cast<double>(form_.Width()) / Twips.x,
+                                static_cast<double>(form_.Height()) / Twips.y};
+    WriteSettings(registry_, rect, FindCheckedZoom(Mnu, ZoomFactor), Mnu);
 }
 
 void MainForm::SelectZoom(std::int16_t zoom) {
     if (const auto factor = CheckZoomItem(Mnu, zoom)) {
-        ZoomFactor_ = *factor;
+        ZoomFactor = *factor;
         Form_Resize();
     }
 }
 
 void MainForm::Form_Resize() {
-    ::Form_Resize(form_, Twips_, LA);
+    EnforceMinimumSize(form_, Twips);
+    EndMeasuringLineAtCenter(form_, LA);
+    ShowLineChanges();
 }
 
 void MainForm::RefreshTick(float zoom, bool forced) {
-    RefreshContext context{input_, Mnu, View_, Track_, LA, *this};
+    RefreshContext context{input_, Mnu, View, Track, LA, *this};
     const float lineReach = form_.ScaleWidth() * form_.ScaleHeight();
-    ::RefreshTick(context, zoom, forced, lineReach);
+    RunRefreshTick(context, zoom, forced, lineReach);
+    ShowLineChanges();
+}
+
+void MainForm::ShowLineChanges() {
+    if (!(LA == shownLine_)) {
+        shownLine_ = LA;
+        form_.SetMeasuringLine(LA);
+    }
 }
 
 void MainForm::RenderView(std::int32_t x, std::int32_t y, float zoom) {
-    ::RenderView(form_, screen_, x, y, zoom, Twips_, Mnu.IsOptionChecked(Item::ShowMouseCursor));
+    RenderFocusArea(form_, screen_, x, y, zoom, Twips, Mnu.IsOptionChecked(Item::ShowMouseCursor));
 }
 
 void MainForm::DrawCenterCross() {
-    ::DrawCenterCross(form_.Surface());
+    DrawCenterCrossOn(form_.Surface());
 }
 
 void MainForm::DrawCoordinates() {
-    ::DrawCoordinates(form_.Surface(), View_, Twips_.x, decimalSeparator_);
+    DrawCoordinatesOn(form_.Surface(), View, Twips.x, decimalSeparator_);
 }
 
 void MainForm::DrawColorValues() {
-    ::DrawColorValues(form_.Surface(), Mnu, View_.PointerColor, Twips_);
+    DrawColorValuesOn(form_.Surface(), Mnu, View.PointerColor, Twips);
 }
 
 void MainForm::ForceRefresh() {
-    RefreshTick(ZoomFactor_, true);
+    RefreshTick(ZoomFactor, true);
 }
 
 void MainForm::ShowMeasuringLine(bool visible) {
     LA.Visible = visible;
+    ShowLineChanges();
 }
 
 void MainForm::SetOnTop(bool onTop) {
-    ::SetOnTop(form_, onTop);
+    ApplyTopmost(form_, onTop);
 }
 
 void MainForm::SetAutorun(bool on) {
-    ::SetAutorun(registry_, environment_, on);
+    UpdateAutorunEntry(registry_, environment_, on);
 }
 
 void MainForm::ShowAbout() {
-    form_.ShowMessage(AboutText(AppTitle_, VersionText_, BuildDate),
+    form_.ShowMessage(AboutText(AppTitle, VersionText, BuildDate),
                       AboutTitle(Mnu.Caption(Item::About)), MessageStyle::About);
 }
 

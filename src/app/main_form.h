@@ -3,25 +3,27 @@
 #include <cstdint>
 #include <string>
 
+#include "app/commands.h"
+#include "base/twips.h"
 #include "core/option_table.h"
 #include "core/refresh_tick.h"
-#include "core/twips.h"
 #include "core/view_state.h"
-#include "platform/environment.h"
-#include "platform/form_events.h"
-#include "platform/form_window.h"
-#include "platform/input_devices.h"
-#include "platform/line_shape.h"
-#include "platform/popup_menu.h"
-#include "platform/registry.h"
-#include "platform/screen_capture.h"
-#include "window/commands.h"
+#include "ports/environment.h"
+#include "ports/form_events.h"
+#include "ports/form_window.h"
+#include "ports/input_devices.h"
+#include "ports/line_shape.h"
+#include "ports/popup_menu.h"
+#include "ports/registry.h"
+#include "ports/screen_capture.h"
 
 inline constexpr const char* BuildDate = "2026.09.13";
 inline constexpr const char* RefusalText = "Sorry, this program can't run in Windows 95/98/ME.";
 
 // The main window's logic: it owns the option table, the tracking and measuring state and the
 // measuring line, and answers the toolkit window's events. Everything runs on the UI thread.
+// Members that hold the window's own state keep the names the program has always given them
+// (Mnu, LA, ZoomFactor...); the system it is given ends in an underscore.
 class MainForm : public FormEvents, private RefreshHooks, private CommandTarget {
   public:
     MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
@@ -40,24 +42,22 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnKeyDown(int key, int shift) override;
     // Stops the timers and writes every setting.
     void OnUnload() override;
-    const LineShape& MeasuringLine() const override { return LA; }
 
     void Mnu_Click(std::int16_t index);
     void SelectZoom(std::int16_t zoom) override;
     void Form_Resize();
     void RefreshTick(float zoom, bool forced);
 
-    const OptionTable& Options() const { return Mnu; }
     OptionTable& Options() override { return Mnu; }
-    float ZoomFactor() const { return ZoomFactor_; }
-    const ViewState& View() const { return View_; }
-    TwipsPerPixel Twips() const { return Twips_; }
-    const std::string& AppTitle() const { return AppTitle_; }
+    float CurrentZoom() const { return ZoomFactor; }
+    TwipsPerPixel CurrentTwips() const { return Twips; }
 
   private:
     void ApplyLanguage();
     void ShowMenu(ScreenPoint at, MenuAlignment alignment);
     void TakeTwipsPerPixel();
+    // Hands the measuring line to the window when it changed.
+    void ShowLineChanges();
 
     void RenderView(std::int32_t x, std::int32_t y, float zoom) override;
     void DrawCenterCross() override;
@@ -78,14 +78,15 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     Environment& environment_;
     PopupMenu& menu_;
     std::string decimalSeparator_;
+    bool twipsKnown_ = false;  // until start-up has read the factor, sizes mean nothing yet
+    LineShape shownLine_;      // as the window last had it
 
     OptionTable Mnu;
-    float ZoomFactor_ = 0;
-    TwipsPerPixel Twips_;
-    bool twipsKnown_ = false;  // until start-up has read the factor, sizes mean nothing yet
-    ViewState View_;
-    TrackState Track_;
+    float ZoomFactor = 0;
+    TwipsPerPixel Twips;
+    ViewState View;
+    TrackState Track;
     LineShape LA;
-    std::string AppTitle_;
-    std::string VersionText_;
+    std::string AppTitle;
+    std::string VersionText;
 };

@@ -16,6 +16,9 @@ inline constexpr std::int16_t ShowColorsHex = 7060;
 inline constexpr std::int16_t ShowColorsDec = 7065;
 inline constexpr std::int16_t ShowColorsCMY = 7070;
 inline constexpr std::int16_t ShowColorsCMYK = 7075;
+inline constexpr std::int16_t OptionsSeparator = 7000;
+inline constexpr std::int16_t WindowSeparator = 8000;
+inline constexpr std::int16_t CommandsSeparator = 9000;
 inline constexpr std::int16_t OnTop = 8010;
 inline constexpr std::int16_t Autorun = 8020;
 inline constexpr std::int16_t About = 9990;
@@ -40,7 +43,6 @@ class OptionTable {
     OptionTable();  // every item with its caption and its state at creation
 
     const std::vector<OptionItem>& Items() const { return items_; }
-    bool Contains(std::int16_t index) const { return Find(index) != nullptr; }
 
     // False for an index that addresses no item.
     bool IsOptionChecked(std::int16_t index) const;
@@ -57,5 +59,3 @@ class OptionTable {
 
     std::vector<OptionItem> items_;
 };
-
-inline constexpr const char* PopupMenuCaption = "Ridoduvuzi Zedez";

@@ -1,20 +1,16 @@
 #include "core/refresh_tick.h"
 
-#include <limits>
 #include <optional>
 
+#include "base/checked_int.h"
+#include "base/rounding.h"
 #include "core/angles.h"
-#include "core/rounding.h"
 
 namespace {
 
+// A difference beyond 32 bits skips its statement: the old value stays.
 std::optional<std::int32_t> Difference(std::int32_t a, std::int32_t b) {
-    const std::int64_t d = static_cast<std::int64_t>(a) - b;
-    if (d < std::numeric_limits<std::int32_t>::min() ||
-        d > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;  // the statement is skipped; the old value stays
-    }
-    return static_cast<std::int32_t>(d);
+    return ToInt32(std::int64_t{a} - b);
 }
 
 void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReach) {
@@ -97,7 +93,7 @@ void FollowCaret(RefreshContext& c) {
     v.MeasureH = NoMeasure;
 }
 
-bool ColourReadoutShown(const OptionTable& options) {
+bool ColorReadoutShown(const OptionTable& options) {
     return options.IsOptionChecked(Item::ShowColorsHex) ||
            options.IsOptionChecked(Item::ShowColorsDec) ||
            options.IsOptionChecked(Item::ShowColorsCMY) ||
@@ -106,7 +102,7 @@ bool ColourReadoutShown(const OptionTable& options) {
 
 }  // namespace
 
-bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
+bool RunRefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     std::int16_t buttons = 0;
     std::optional<ScreenPoint> pointer;
     if (c.options.IsOptionChecked(Item::FollowMouse)) {
@@ -125,10 +121,10 @@ bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     t.ShownX = c.view.FocusX;
     t.ShownY = c.view.FocusY;
 
-    const bool coloursShown = ColourReadoutShown(c.options);
+    const bool colorsShown = ColorReadoutShown(c.options);
     // The colour is only ever seen on a rendering, so the screen is read only then: a screen
     // pixel read costs a third of the idle load, and milliseconds on a composited desktop.
-    if (pointer && coloursShown) {
+    if (pointer && colorsShown) {
         c.view.PointerColor = static_cast<float>(c.input.GetScreenPixel(pointer->x, pointer->y));
     }
     c.hooks.RenderView(c.view.FocusX, c.view.FocusY, zoom);
@@ -138,7 +134,7 @@ bool RefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
     if (c.options.IsOptionChecked(Item::ShowCoordinates)) {
         c.hooks.DrawCoordinates();
     }
-    if (coloursShown) {
+    if (colorsShown) {
         c.hooks.DrawColorValues();
     }
     return true;

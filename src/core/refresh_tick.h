@@ -4,8 +4,8 @@
 
 #include "core/option_table.h"
 #include "core/view_state.h"
-#include "platform/input_devices.h"
-#include "platform/line_shape.h"
+#include "ports/input_devices.h"
+#include "ports/line_shape.h"
 
 inline constexpr int Timer1IntervalMs = 10;   // tracking
 inline constexpr int Timer2IntervalMs = 250;  // auto refresh
@@ -34,4 +34,4 @@ struct RefreshContext {
 // shown reads the screen pixel under the pointer into PointerColor. `lineReach` is the inner
 // width times the inner height in twips: a length far beyond the view, so the measuring line
 // runs from the view centre out of the view towards the anchor. Returns true when it rendered.
-bool RefreshTick(RefreshContext& context, float zoom, bool forced, float lineReach);
+bool RunRefreshTick(RefreshContext& context, float zoom, bool forced, float lineReach);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/twips.h"
-#include "platform/screen_capture.h"
+#include "base/twips.h"
+#include "ports/screen_capture.h"
 
 // The screen area a rendering shows, in twips. `left` keeps its fraction; `top`, `width` and
 // `height` are whole twips.
@@ -37,12 +37,3 @@ std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, float twipsPer
 
 // One side of a picture scaled to `percent` per cent.
 std::int32_t ScaledLength(float percent, std::int32_t length);
-
-// The common part of two rectangles; empty when they do not overlap.
-std::optional<PixelRect> Intersect(const PixelRect& a, const PixelRect& b);
-
-// Where `part` of a picture of width x height (both above 0) lands once the picture is scaled to
-// scaledWidth x scaledHeight: each edge is scaled and rounded on its own, so neighbouring parts
-// meet without a gap.
-PixelRect ScalePlacement(const PixelRect& part, std::int32_t width, std::int32_t height,
-                         std::int32_t scaledWidth, std::int32_t scaledHeight);

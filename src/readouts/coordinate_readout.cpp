@@ -5,13 +5,14 @@
 #include <iterator>
 #include <optional>
 
-#include "core/rounding.h"
+#include "base/rounding.h"
+#include "readouts/fonts.h"
 #include "readouts/outlined_text.h"
 
 namespace {
 
-constexpr ColorValue OutlineColour = Rgb(95, 95, 95);
-constexpr ColorValue TextColour = Rgb(239, 239, 239);
+constexpr ColorValue OutlineColor = Rgb(95, 95, 95);
+constexpr ColorValue TextColor = Rgb(239, 239, 239);
 constexpr std::int16_t OutlineThickness = 1;
 constexpr std::int32_t LeftMargin = 5;
 constexpr std::int32_t RightMargin = 4;
@@ -54,15 +55,15 @@ std::string FormatTwoDecimals(float value, const std::string& decimalSeparator) 
 
 void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const std::string& text) {
     // A line that cannot be drawn is left out; the others still are.
-    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColour, TextColour);
+    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColor, TextColor);
 }
 
 }  // namespace
 
-void DrawCoordinates(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
-                     const std::string& decimalSeparator) {
-    surface.SetFontName("Tahoma");
-    surface.SetFontSize(7);
+void DrawCoordinatesOn(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
+                       const std::string& decimalSeparator) {
+    surface.SetFontName(CoordinateFont.face);
+    surface.SetFontSize(CoordinateFont.points);
     surface.SetFontBold(false);
 
     PrintLine(surface, LeftMargin, FirstLineTop,

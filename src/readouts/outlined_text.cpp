@@ -1,18 +1,9 @@
 #include "readouts/outlined_text.h"
 
-#include <limits>
-
-#include "core/rounding.h"
+#include "base/checked_int.h"
+#include "base/rounding.h"
 
 namespace {
-
-std::optional<std::int32_t> ToInt32(std::int64_t value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
-}
 
 // (pixel + offset) * unit, where both the sum and the product must fit in 32 bits.
 std::optional<std::int32_t> Scaled(std::int32_t pixel, std::int32_t offset, std::int32_t unit) {
@@ -82,7 +73,7 @@ bool DrawBox(DrawingSurface& target, std::int32_t x, std::int32_t y, std::int32_
 bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
                    std::int16_t outline, ColorValue outlineColor, ColorValue textColor,
                    std::optional<ColorValue> frameColor) {
-    const ColorValue savedColour = target.ForeColor();
+    const ColorValue savedColor = target.ForeColor();
     const std::int32_t px = RoundToInt32(target.PixelWidth());
     const std::int32_t py = RoundToInt32(target.PixelHeight());
     target.SetForeColor(outlineColor);
@@ -97,6 +88,6 @@ bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const
     if (!PrintAt(target, x, y, 0, 0, px, py, text)) {
         return false;
     }
-    target.SetForeColor(savedColour);
+    target.SetForeColor(savedColor);
     return true;
 }

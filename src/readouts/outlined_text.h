@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/colour.h"
-#include "platform/drawing_surface.h"
+#include "base/color.h"
+#include "ports/drawing_surface.h"
 
 // Prints `text` with its left edge at pixel x and the top of its cell at pixel y, in a style that
 // stays legible on any picture:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "doubles/recording_surface.h"
-#include "platform/form_events.h"
-#include "platform/form_window.h"
+#include "ports/form_events.h"
+#include "ports/form_window.h"
 
 // A main window without a screen, with a frame around its inner area. Like the toolkit, it
 // reports every size change at once, so a resize handler can run nested inside its own change.
@@ -24,6 +24,7 @@ class FakeFormWindow : public FormWindow {
     float twipsPerPixelX = 15, twipsPerPixelY = 15;
     std::unique_ptr<ShownPicture> picture;
     int pictureChanges = 0;
+    LineShape measuringLine;  // as the program last handed it over
     std::function<void()> onResize;
     FormEvents* events = nullptr;  // Unload reports to it, as closing the window does
     std::vector<std::string> log;  // "place L T W H topmost", "message TITLE"...
@@ -52,6 +53,7 @@ class FakeFormWindow : public FormWindow {
         ++pictureChanges;
     }
     DrawingSurface& Surface() override { return surface; }
+    void SetMeasuringLine(const LineShape& line) override { measuringLine = line; }
     void SetCaption(const std::string& text) override { log.push_back("caption " + text); }
     void Show() override { log.push_back("show"); }
     void PlaceWindow(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h,

@@ -2,21 +2,21 @@
 
 #include <string>
 
-#include "platform/input_devices.h"
+#include "ports/input_devices.h"
 
 // Pointer, buttons, pixel colour and caret as a test sets them; `reads` logs each query.
 class FakeInputDevices : public InputDevices {
   public:
     ScreenPoint pointer;
     std::int16_t buttons = 0;
-    ColorValue colour = 0;
+    ColorValue color = 0;
     CaretInfo caret;
     std::string reads;  // "pointer buttons caret pixel 20,30 "
 
     ScreenPoint GetCursorPos() override { return Read("pointer", pointer); }
     std::int16_t GetMouseButtons() override { return Read("buttons", buttons); }
     ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override {
-        return Read("pixel " + std::to_string(x) + "," + std::to_string(y), colour);
+        return Read("pixel " + std::to_string(x) + "," + std::to_string(y), color);
     }
     CaretInfo GetCaretInfo() override { return Read("caret", caret); }
 

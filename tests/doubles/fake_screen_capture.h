@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/screen_capture.h"
+#include "ports/screen_capture.h"
 
 // Records what it is asked to capture; hands out pictures of the asked size with no pixels.
 class FakeScreenCapture : public ScreenCapture {
@@ -15,7 +15,6 @@ class FakeScreenCapture : public ScreenCapture {
     bool failCapture = false;
     std::vector<CaptureCall> captures;
 
-    PixelRect VirtualScreen() override { return {0, 0, 1024, 768}; }
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override {
         captures.push_back({area, withCursor});
         if (failCapture) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/environment.h"
-#include "platform/popup_menu.h"
-#include "platform/registry.h"
+#include "ports/environment.h"
+#include "ports/popup_menu.h"
+#include "ports/registry.h"
 
 // Registry values in a map keyed by "HKCU\subkey\name" (or "HKU\..."); writes also logged.
 class FakeRegistry : public Registry {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/drawing_surface.h"
+#include "ports/drawing_surface.h"
 
 // A surface that draws nothing and logs each setting and drawing operation as one string:
-// "fore RRGGBB", "mode 7", "width 2", "Tahoma", "size 7", "bold 0", "TEXT@x,y" for a print,
+// "fore RRGGBB", "mode 7", "width 2", "Tahoma", "size 7", "bold 0", "TEXT@x,y RRGGBB" for a print,
 // "line x1,y1 x2,y2 RRGGBB", "fill ..." and "frame ..."; positions in twips divided by `unit`.
 // Text is charWidth twips a byte.
 class RecordingSurface : public DrawingSurface {
@@ -35,13 +35,10 @@ class RecordingSurface : public DrawingSurface {
     void SetFontName(const std::string& face) override { Log(fontName = face); }
     void SetFontSize(float points) override { Log("size ", fontSize = points); }
     void SetFontBold(bool bold) override { Log("bold ", fontBold = bold); }
-    std::string FontName() const override { return fontName; }
-    float FontSize() const override { return fontSize; }
-    bool FontBold() const override { return fontBold; }
     void SetCurrentX(float twips) override { currentX = twips; }
     void SetCurrentY(float twips) override { currentY = twips; }
     void Print(const std::string& text) override {
-        Log(text, '@', currentX / unit, ',', currentY / unit);
+        Log(text, '@', currentX / unit, ',', currentY / unit, ' ', Hex(foreColor));
     }
     float TextWidth(const std::string& text) const override { return charWidth * text.size(); }
     float TextHeight(const std::string&) const override { return lineHeight; }

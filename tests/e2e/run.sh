@@ -7,6 +7,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:?usage: run.sh BIN_DIR [scenario ...]}" && pwd) && shift
 [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
+# The version text the program shows, from the version the build was configured with: major, then
+# the minor as two digits.
+cache="$bin/../CMakeCache.txt"
+major=$(sed -n 's/^CMAKE_PROJECT_VERSION_MAJOR:STATIC=//p' "$cache") &&
+    minor=$(sed -n 's/^CMAKE_PROJECT_VERSION_MINOR:STATIC=//p' "$cache") &&
+    [ -n "$major" ] && [ -n "$minor" ] || { echo "no project version in $cache" >&2; exit 2; }
+export E2E_VERSION_TEXT="$major.$(printf '%02d' $((10#$minor % 100)))"
 
 root=$(mktemp -d /tmp/zedez-e2e.XXXXXX)
 template="$root/template-prefix"

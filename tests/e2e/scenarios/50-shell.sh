@@ -5,6 +5,7 @@
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+about_text() { printf '%s' "Korvane $1     \r\nVersion $E2E_VERSION_TEXT  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n"; }
 
 start_magnifier
 close_magnifier
@@ -27,7 +28,7 @@ menu_pick 20 20 Up Up Up  # Autorun, unchecked: the long entry named no file
 run_entry() { wine reg query "$RUN_KEY" /v "$1" | tr -d '\r' | sed -n "s/^    $1    REG_SZ    //p"; }
 case "$(run_entry zedez.exe)" in '"C:\Lupe-'*'\zedez.exe"') ;; *) fail "Run entry $(run_entry zedez.exe)" ;; esac
 menu_pick 20 20 Up Up  # About
-expect_msgbox " About ..." 'Korvane Ridoduvuzi Zedez     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
+expect_msgbox " About ..." "$(about_text "Ridoduvuzi Zedez")"
 close_magnifier
 expect_settings Window.Left=7 Window.Top=200 Window.Width=128 Window.Height=64 Set.Zoom=0 \
     Set.AutoRefresh=1 Set.FollowMouse=1 Set.FollowText=0 Set.ShowCursor=0 Set.ShowLines=0 \
@@ -45,7 +46,7 @@ unset ZEDEZ_EXE  # (Wine reaches the copy's folder only from a UTF-8 locale)
 export ZEDEZ_LOCALE=de_DE.UTF-8
 start_magnifier
 menu_pick 20 20 Up Up
-expect_msgbox " Über ..." 'Korvane Zezovirure Vova     \r\nVersion 1.10  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n'
+expect_msgbox " Über ..." "$(about_text "Zezovirure Vova")"
 close_magnifier
 
 wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"

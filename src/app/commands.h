@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/option_table.h"
+
+// What a picked menu item can set off in the main window.
+class CommandTarget {
+  public:
+    virtual ~CommandTarget() = default;
+    virtual OptionTable& Options() = 0;
+    // Checks the zoom item and lays the window out; the next rendering shows the zoom.
+    virtual void SelectZoom(std::int16_t zoom) = 0;
+    // Renders the view and its overlays at once, whether or not the focus point moved.
+    virtual void ForceRefresh() = 0;
+    virtual void ShowMeasuringLine(bool visible) = 0;
+    virtual void SetOnTop(bool onTop) = 0;
+    virtual void SetAutorun(bool on) = 0;
+    // Returns when the user has closed the box.
+    virtual void ShowAbout() = 0;
+    // Closes the program through its normal shutdown.
+    virtual void Unload() = 0;
+};
+
+// Carries out the popup menu item `index`, decided by the index alone: a zoom item selects its
+// zoom; an option item toggles (CMY and CMYK exclude each other) and, where its effect is drawn
+// over the picture, refreshes the view at once; the foreground and autorun items apply their new
+// state; About and Close do what they say. Any other index does nothing.
+void DispatchMenuItem(CommandTarget& target, std::int16_t index);

@@ -1,0 +1,36 @@
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "core/refresh_tick.h"
+#include "win32/gdi_screen_capture.h"
+#include "win32/user_locale.h"
+#include "win32/win32_environment.h"
+#include "win32/win32_form.h"
+#include "win32/win32_input_devices.h"
+#include "win32/win32_popup_menu.h"
+#include "win32/win32_registry.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    Win32Form form(instance);
+    Win32InputDevices input;
+    GdiScreenCapture screen;
+    Win32Registry registry;
+    Win32Environment environment;
+    Win32PopupMenu menu(form);
+    MainForm app(form, input, screen, registry, environment, menu, UserDecimalSeparator());
+    if (!form.Create(app)) {
+        return 1;
+    }
+    if (!app.Load()) {
+        return 1;  // refused to run here: nothing was shown or stored
+    }
+    // Ticks start once start-up is complete.
+    form.StartTimers(Timer1IntervalMs, Timer2IntervalMs);
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Shift state bits of mouse and key events.
+namespace ShiftKey {
+inline constexpr int Shift = 1;
+inline constexpr int Ctrl = 2;
+inline constexpr int Alt = 4;
+}  // namespace ShiftKey
+
+// What the toolkit window reports to the program's logic, on the UI thread, one at a time.
+class FormEvents {
+  public:
+    virtual ~FormEvents() = default;
+    virtual void OnTimer1() = 0;
+    virtual void OnTimer2() = 0;
+    // After every change of the window's size.
+    virtual void OnResize() = 0;
+    // The window moved to a monitor of another scale; its twips per pixel changed.
+    virtual void OnScaleChanged() = 0;
+    // A button (MouseButton bits, exactly one) pressed over the window's picture.
+    virtual void OnMouseDown(int button, int shift) = 0;
+    // A key (virtual-key code) pressed while the window has the keyboard.
+    virtual void OnKeyDown(int key, int shift) = 0;
+    // The window is about to close; it is destroyed when this returns. Called once at most.
+    virtual void OnUnload() = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "base/color.h"
+
+struct ScreenPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+// The text caret of the foreground thread in screen pixels; height 0 means there is none.
+struct CaretInfo {
+    std::int32_t x = 0;
+    std::int32_t top = 0;
+    std::int32_t height = 0;
+};
+
+// Mouse button mask bits, as the refresh tick compares them.
+namespace MouseButton {
+inline constexpr std::int16_t Left = 1;
+inline constexpr std::int16_t Right = 2;
+inline constexpr std::int16_t Middle = 4;
+}  // namespace MouseButton
+
+// What the refresh tick reads from the system on every tick. Each query is cheap and never fails:
+// a failing system call gives a neutral answer (the origin, no buttons, NoPixel, no caret).
+class InputDevices {
+  public:
+    virtual ~InputDevices() = default;
+    virtual ScreenPoint GetCursorPos() = 0;
+    // Mask of MouseButton bits; a press since the previous query counts as held.
+    virtual std::int16_t GetMouseButtons() = 0;
+    virtual ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) = 0;
+    virtual CaretInfo GetCaretInfo() = 0;
+};

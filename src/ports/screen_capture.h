@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+
+#include "ports/picture.h"
+
+// Stretch modes of a scaled copy.
+namespace StretchMode {
+inline constexpr int ColorOnColor = 3;  // drop eliminated pixels: exact blocks when enlarging
+inline constexpr int Halftone = 4;      // average the source pixels when reducing
+}  // namespace StretchMode
+
+class ScreenCapture {
+  public:
+    virtual ~ScreenCapture() = default;
+
+    // Copies a screen rectangle one pixel to one into the capture's own buffer, reading only the
+    // part that lies on the virtual screen, so the cost is bounded by the screen whatever the
+    // rectangle. With the cursor, the visible mouse cursor is drawn in with its hotspot on the
+    // pointer. Empty when the capture fails.
+    virtual std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
+};

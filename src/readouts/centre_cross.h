@@ -1,7 +1,0 @@
-#pragma once
-
-#include "platform/drawing_surface.h"
-
-// Two inverting white lines through the middle of the view, so the magnified pixel under them
-// is easy to find. Leaves the surface's fore colour, draw mode and draw width as it found them.
-void DrawCenterCross(DrawingSurface& surface);

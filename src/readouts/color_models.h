@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "base/color.h"
+
+// The bytes of a colour value 0x00BBGGRR. The divisions truncate toward zero, so the colour
+// value -1 (no pixel) splits into red 255, green 0, blue 0.
+std::int16_t GetRed(ColorValue color);
+std::int16_t GetGreen(ColorValue color);
+std::int16_t GetBlue(ColorValue color);
+
+// Percentages 0..100.
+struct CMYKColor {
+    float C = 0;
+    float M = 0;
+    float Y = 0;
+    float K = 0;
+};
+
+struct CMYColor {
+    float C = 0;
+    float M = 0;
+    float Y = 0;
+};
+
+// Intermediate values are stored in single precision, which decides the whole-number read-out
+// of values that sit right at a half percent.
+CMYKColor RGBtoCMYK(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+// Folds the black back into the three inks: the plain CMY model.
+CMYColor CMYKtoCMY(float c, float m, float y, float k);

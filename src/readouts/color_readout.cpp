@@ -1,0 +1,191 @@
+#include "readouts/color_readout.h"
+
+#include <charconv>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "base/rounding.h"
+#include "readouts/color_models.h"
+#include "readouts/fonts.h"
+#include "readouts/outlined_text.h"
+
+namespace {
+
+constexpr std::int16_t BoxMargin = -2;  // PrintOutlined's box style
+constexpr std::int32_t HexLeft = 6;
+constexpr std::int32_t BottomMargin = 6;
+constexpr std::int32_t RightMargin = 7;
+constexpr std::int32_t UpperLineOffset = 14;
+constexpr double LeftColumn = 3.66;
+constexpr double MiddleColumn = 2.33;
+constexpr double RightColumn = 1.0;
+constexpr double CmykShift = 1.33;  // C, M and Y move one column left to make room for K
+
+// Fill of the hexadecimal box when the colour value is no RGB colour (-1: no pixel under the
+// pointer). Black, like the picture beyond the screen's edge.
+constexpr ColorValue NoPixelBoxColor = Rgb(0, 0, 0);
+
+// Text on the box filled with the colour itself: white on dark colours, near-black otherwise.
+ColorValue HexTextColor(int red, int green, int blue) {
+    return (red + green + blue) / 3.0 < 128 ? Rgb(255, 255, 255) : Rgb(31, 31, 31);
+}
+
+// Text on the grey box of the K figure.
+ColorValue KTextColor(float k) {
+    return k < 50 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
+}
+
+struct CellStyle {
+    ColorValue box;
+    ColorValue text;
+};
+
+// Top of a text on the bottom line, lineOffset pixels higher; rounded once, at the end.
+std::optional<std::int32_t> BottomLineTop(const DrawingSurface& surface, const std::string& text,
+                                          std::int32_t twipsPerPixelY, std::int32_t lineOffset) {
+    if (twipsPerPixelY == 0) {
+        return std::nullopt;
+    }
+    const double room = static_cast<double>(surface.ScaleHeight()) - surface.TextHeight(text);
+    return RoundToInt32(room / twipsPerPixelY - BottomMargin - lineOffset);
+}
+
+// Left edge of a right-hand cell; the column factor counts text widths from the right edge.
+std::optional<std::int32_t> ColumnLeft(const DrawingSurface& surface, const std::string& text,
+                                       std::int32_t twipsPerPixelX, double columnFactor) {
+    if (twipsPerPixelX == 0) {
+        return std::nullopt;
+    }
+    const double room = static_cast<double>(surface.ScaleWidth()) -
+                        columnFactor * static_cast<double>(surface.TextWidth(text));
+    return RoundToInt32(room / twipsPerPixelX - RightMargin);
+}
+
+void DrawBox(DrawingSurface& surface, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
+             const std::string& text, CellStyle style) {
+    if (x && y) {
+        // A cell that cannot be drawn is missing for this tick; the others still are.
+        (void)PrintOutlined(surface, *x, *y, text, BoxMargin, style.box, style.text);
+    }
+}
+
+void DrawCell(DrawingSurface& surface, TwipsPerPixel twips, const std::string& text,
+              double columnFactor, std::int32_t lineOffset, CellStyle style) {
+    DrawBox(surface, ColumnLeft(surface, text, twips.x, columnFactor),
+            BottomLineTop(surface, text, twips.y, lineOffset), text, style);
+}
+
+std::string RightAligned(std::int32_t value) {
+    const std::string padded = "   " + std::to_string(value);
+    return padded.substr(padded.size() - 3);
+}
+
+// The colour value holds blue, green, red from the high digits down; people read RGB.
+std::string HexText(ColorValue color) {
+    char digits[8];
+    const auto written =
+        std::to_chars(std::begin(digits), std::end(digits), static_cast<std::uint32_t>(color), 16);
+    std::string bgr = "00000" + std::string(digits, written.ptr);
+    bgr = bgr.substr(bgr.size() - 6);
+    for (char& digit : bgr) {
+        if (digit >= 'a' && digit <= 'f') {
+            digit = static_cast<char>(digit - 'a' + 'A');
+        }
+    }
+    return bgr.substr(4, 2) + bgr.substr(2, 2) + bgr.substr(0, 2);
+}
+
+bool IsRgbColor(ColorValue color) {
+    return (color & ~0xFFFFFF) == 0;
+}
+
+// The channels that tint an ink's cell: the box from 255 (no ink) down to 0 (full ink), the
+// text from 200 down to 0.
+std::int32_t InkBoxLevel(float percent) {
+    return 255 - RoundToInt32(255.0f * percent / 100.0f);
+}
+
+std::int32_t InkTextShade(float percent) {
+    return RoundToInt32(200.0f - 2.0f * percent);
+}
+
+void DrawHex(DrawingSurface& surface, TwipsPerPixel twips, ColorValue color, int red, int green,
+             int blue) {
+    const std::string text = HexText(color);
+    const CellStyle style{IsRgbColor(color) ? color : NoPixelBoxColor,
+                          HexTextColor(red, green, blue)};
+    DrawBox(surface, HexLeft, BottomLineTop(surface, text, twips.y, 0), text, style);
+}
+
+void DrawDecimal(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, int blue) {
+    DrawCell(surface, twips, RightAligned(red), LeftColumn, 0,
+             {Rgb(red, 0, 0), Rgb(255, red, red)});
+    DrawCell(surface, twips, RightAligned(green), MiddleColumn, 0,
+             {Rgb(0, green, 0), Rgb(green, 255, green)});
+    DrawCell(surface, twips, RightAligned(blue), RightColumn, 0,
+             {Rgb(0, 0, blue), Rgb(blue, blue, 255)});
+}
+
+void DrawInks(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, int blue,
+              bool withBlack, std::int32_t lineOffset) {
+    const CMYKColor cmyk =
+        RGBtoCMYK(static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                  static_cast<std::uint8_t>(blue));
+    float c = cmyk.C;
+    float m = cmyk.M;
+    float y = cmyk.Y;
+    double shift = CmykShift;
+    if (!withBlack) {
+        const CMYColor cmy = CMYKtoCMY(cmyk.C, cmyk.M, cmyk.Y, cmyk.K);
+        c = cmy.C;
+        m = cmy.M;
+        y = cmy.Y;
+        shift = 0;
+    }
+    const auto text = [](float percent) { return RightAligned(RoundToInt32(percent)); };
+
+    const std::int32_t cyanBox = InkBoxLevel(c);
+    const std::int32_t cyanText = InkTextShade(c);
+    DrawCell(surface, twips, text(c), LeftColumn + shift, lineOffset,
+             {Rgb(cyanBox, 255, 255), Rgb(0, cyanText, cyanText)});
+    const std::int32_t magentaBox = InkBoxLevel(m);
+    const std::int32_t magentaText = InkTextShade(m);
+    DrawCell(surface, twips, text(m), MiddleColumn + shift, lineOffset,
+             {Rgb(255, magentaBox, 255), Rgb(magentaText, 0, magentaText)});
+    const std::int32_t yellowBox = InkBoxLevel(y);
+    const std::int32_t yellowText = InkTextShade(y);
+    DrawCell(surface, twips, text(y), RightColumn + shift, lineOffset,
+             {Rgb(255, 255, yellowBox), Rgb(yellowText, yellowText, 0)});
+    if (withBlack) {
+        const std::int32_t grey = InkBoxLevel(cmyk.K);
+        DrawCell(surface, twips, text(cmyk.K), RightColumn, lineOffset,
+                 {Rgb(grey, grey, grey), KTextColor(cmyk.K)});
+    }
+}
+
+}  // namespace
+
+void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, float pointerColor,
+                       TwipsPerPixel twipsPerPixel) {
+    surface.SetFontName(ColorReadoutFont.face);
+    surface.SetFontSize(ColorReadoutFont.points);
+    const ColorValue color = RoundToInt32(pointerColor);
+    const int red = GetRed(color);
+    const int green = GetGreen(color);
+    const int blue = GetBlue(color);
+
+    if (options.IsOptionChecked(Item::ShowColorsHex)) {
+        DrawHex(surface, twipsPerPixel, color, red, green, blue);
+    }
+    std::int32_t lineOffset = 0;
+    if (options.IsOptionChecked(Item::ShowColorsDec)) {
+        DrawDecimal(surface, twipsPerPixel, red, green, blue);
+        lineOffset = UpperLineOffset;
+    }
+    const bool withBlack = options.IsOptionChecked(Item::ShowColorsCMYK);
+    if (withBlack || options.IsOptionChecked(Item::ShowColorsCMY)) {
+        DrawInks(surface, twipsPerPixel, red, green, blue, withBlack, lineOffset);
+    }
+}

@@ -1,0 +1,50 @@
+#include "shell/autorun.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+
+namespace {
+
+// Paths compare without regard to case. Only ASCII letters are folded: an entry that differs
+// in another letter's case is merely written again, with the same path.
+std::string Folded(const std::string& text) {
+    return AsciiLower(Trimmed(text));
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+}  // namespace
+
+std::string GetExeFileName(const std::string& exePath) {
+    const auto slash = exePath.rfind('\\');
+    return slash == std::string::npos ? exePath : exePath.substr(slash + 1);
+}
+
+void UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
+    const std::string path = environment.ExePath();
+    const std::string name = GetExeFileName(path);
+    if (name.empty()) {
+        return;  // an empty name would address the Run key's default value, which is not ours
+    }
+    if (!on) {
+        registry.DeleteValue(Hive::CurrentUser, RunKeyPath, name);
+        return;
+    }
+    const std::string current = RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, "");
+    if (Folded(current) != Folded(Quoted(Trimmed(path)))) {
+        registry.WriteString(Hive::CurrentUser, RunKeyPath, name, Quoted(path));
+    }
+}
+
+bool IsAutorunRegistered(Registry& registry, Environment& environment) {
+    const std::string name = GetExeFileName(environment.ExePath());
+    if (name.empty()) {
+        return false;
+    }
+    std::string path = RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, "");
+    path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
+    return !path.empty() && environment.FileLength(path) > 0;
+}

@@ -1,0 +1,265 @@
+#include "win32/back_buffer_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/rounding.h"
+#include "ports/screen_capture.h"
+#include "win32/area_average.h"
+#include "win32/placement.h"
+#include "win32/text_conversion.h"
+
+namespace {
+
+int CALLBACK NoteFaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(HDC dc, const std::wstring& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    face.copy(query.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+}  // namespace
+
+void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (buffer_ && width == buffer_.Width() && height == buffer_.Height()) {
+        return;
+    }
+    GdiPicture resized(compatibleWith, width, height);
+    if (!resized) {
+        return;  // keep the old buffer; painting shows what it holds
+    }
+    PatBlt(resized.Dc(), 0, 0, width, height, BLACKNESS);
+    if (buffer_) {
+        BitBlt(resized.Dc(), 0, 0, std::min(width, buffer_.Width()),
+               std::min(height, buffer_.Height()), buffer_.Dc(), 0, 0, SRCCOPY);
+    }
+    buffer_.Swap(resized);
+}
+
+bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
+                                    int stretchMode) {
+    if (!buffer_ || width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0) {
+        return false;
+    }
+    const ConstPixelBlock& source = picture.pixels;
+    PixelRect drawn{};  // where the pixels that exist land; the rest is black
+    if (source.pixels != nullptr && source.width > 0 && source.height > 0) {
+        drawn = ScalePlacement(picture.onScreen, picture.width, picture.height, width, height);
+    }
+    if (drawn.width > 0 && drawn.height > 0) {
+        if (stretchMode == StretchMode::Halftone) {
+            // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel).
+            const PixelBlock target = buffer_.Pixels();
+            const std::int32_t columns = std::min(drawn.width, target.width - drawn.left);
+            const std::int32_t rows = std::min(drawn.height, target.height - drawn.top);
+            if (columns > 0 && rows > 0) {
+                GdiFlush();  // what GDI drew must be in the pixels before they are written
+                AverageScale(
+                    source, drawn.width, drawn.height,
+                    {target.pixels + static_cast<std::ptrdiff_t>(drawn.top) * target.stride +
+                         drawn.left,
+                     columns, rows, target.stride});
+            }
+        } else {
+            const BITMAPINFO info = TopDownPixelInfo(source.stride, source.height);
+            if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
+                SetStretchBltMode(buffer_.Dc(), stretchMode);
+            }
+            if (StretchDIBits(buffer_.Dc(), drawn.left, drawn.top, drawn.width, drawn.height, 0, 0,
+                              source.width, source.height, source.pixels, &info, DIB_RGB_COLORS,
+                              SRCCOPY) <= 0) {
+                return false;
+            }
+        }
+    }
+    BlackenAround(drawn);
+    return true;
+}
+
+void BackBufferSurface::BlackenAround(const PixelRect& drawn) {
+    const int width = buffer_.Width();
+    const int height = buffer_.Height();
+    const auto blacken = [this](int left, int top, int right, int bottom) {
+        if (right > left && bottom > top) {
+            PatBlt(buffer_.Dc(), left, top, right - left, bottom - top, BLACKNESS);
+        }
+    };
+    if (drawn.width <= 0 || drawn.height <= 0) {
+        blacken(0, 0, width, height);
+        return;
+    }
+    const int right = drawn.left + drawn.width;
+    const int bottom = drawn.top + drawn.height;
+    blacken(0, 0, width, drawn.top);
+    blacken(0, bottom, width, height);
+    blacken(0, drawn.top, drawn.left, bottom);
+    blacken(right, drawn.top, width, bottom);
+}
+
+void BackBufferSurface::SetTwipsPerPixel(float x, float y) {
+    twipsX_ = x;
+    twipsY_ = y;
+}
+
+void BackBufferSurface::SetDpi(int dpi) {
+    if (dpi > 0) {
+        dpi_ = dpi;
+    }
+}
+
+float BackBufferSurface::ScaleWidth() const {
+    return static_cast<float>(buffer_.Width()) * twipsX_;
+}
+float BackBufferSurface::ScaleHeight() const {
+    return static_cast<float>(buffer_.Height()) * twipsY_;
+}
+
+void BackBufferSurface::SetFontName(const std::string& face) {
+    fontName_ = face;
+}
+void BackBufferSurface::SetFontSize(float points) {
+    fontSize_ = points;
+}
+void BackBufferSurface::SetFontBold(bool bold) {
+    fontBold_ = bold;
+}
+
+HFONT BackBufferSurface::Font() const {
+    // Every rendering switches between the read-outs' fonts, so each is made once and kept.
+    const FontKey key{fontName_, fontSize_, fontBold_, dpi_};
+    if (const auto found = fonts_.find(key); found != fonts_.end()) {
+        return found->second.get();
+    }
+    if (!buffer_) {
+        return nullptr;
+    }
+    if (fonts_.size() >= MaxCachedFonts) {
+        fonts_.clear();  // none is selected outside a drawing call
+    }
+    LOGFONTW spec{};
+    spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
+    spec.lfWeight = fontBold_ ? FW_BOLD : FW_NORMAL;
+    spec.lfCharSet = DEFAULT_CHARSET;
+    spec.lfQuality = NONANTIALIASED_QUALITY;
+    const std::wstring face = Widen(fontName_);
+    if (FaceInstalled(Dc(), face)) {
+        face.copy(spec.lfFaceName, LF_FACESIZE - 1);
+    } else {
+        // A face this system lacks (Wine has no "Terminal"): let the mapper pick a
+        // fixed-pitch face of the same size, which keeps columns of figures aligned.
+        spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    }
+    return fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&spec))).first->second.get();
+}
+
+int BackBufferSurface::ToPixelsX(float twips) const {
+    return RoundToInt32(static_cast<double>(twips) / twipsX_);
+}
+
+int BackBufferSurface::ToPixelsY(float twips) const {
+    return RoundToInt32(static_cast<double>(twips) / twipsY_);
+}
+
+SIZE BackBufferSurface::MeasureText(const std::string& text) const {
+    SIZE size{0, 0};
+    if (!buffer_) {
+        return size;
+    }
+    const std::wstring wide = Widen(text);
+    SelectGuard select(Dc(), Font());
+    GetTextExtentPoint32W(Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    if (wide.empty()) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(Dc(), &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    return size;
+}
+
+void BackBufferSurface::Print(const std::string& text) {
+    if (!buffer_) {
+        return;
+    }
+    const std::wstring wide = Widen(text);
+    SelectGuard select(Dc(), Font());
+    SetBkMode(Dc(), TRANSPARENT);
+    SetTextColor(Dc(), static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
+    TextOutW(Dc(), ToPixelsX(currentX_), ToPixelsY(currentY_), wide.c_str(),
+             static_cast<int>(wide.size()));
+}
+
+float BackBufferSurface::TextWidth(const std::string& text) const {
+    return static_cast<float>(MeasureText(text).cx) * twipsX_;
+}
+
+float BackBufferSurface::TextHeight(const std::string& text) const {
+    return static_cast<float>(MeasureText(text).cy) * twipsY_;
+}
+
+void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorValue color) {
+    if (!buffer_) {
+        return;
+    }
+    const auto rgb = static_cast<COLORREF>(color) & 0x00FFFFFF;
+    SelectGuard select(Dc(), Pen(rgb));
+    SetDCPenColor(Dc(), rgb);
+    const int previousMode = SetROP2(Dc(), drawMode_);
+    MoveToEx(Dc(), ToPixelsX(x1), ToPixelsY(y1), nullptr);
+    LineTo(Dc(), ToPixelsX(x2), ToPixelsY(y2));
+    if (previousMode != 0) {
+        SetROP2(Dc(), previousMode);
+    }
+}
+
+HPEN BackBufferSurface::Pen(COLORREF color) {
+    if (drawWidth_ <= 1) {
+        return static_cast<HPEN>(GetStockObject(DC_PEN));
+    }
+    if (!widePen_ || widePenWidth_ != drawWidth_ || widePenColor_ != color) {
+        widePen_.reset(CreatePen(PS_SOLID, drawWidth_, color));  // not selected anywhere now
+        widePenWidth_ = drawWidth_;
+        widePenColor_ = color;
+    }
+    return widePen_.get();
+}
+
+RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
+    // Both corners belong to the box, as with a toolkit's "line, box" between two points.
+    const int left = ToPixelsX(std::min(x1, x2));
+    const int top = ToPixelsY(std::min(y1, y2));
+    const int right = ToPixelsX(std::max(x1, x2)) + 1;
+    const int bottom = ToPixelsY(std::max(y1, y2)) + 1;
+    return RECT{left, top, right, bottom};
+}
+
+void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorValue color,
+                                 bool filled) {
+    if (!buffer_) {
+        return;
+    }
+    SetDCBrushColor(Dc(), static_cast<COLORREF>(color) & 0x00FFFFFF);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const RECT box = BoxRect(x1, y1, x2, y2);
+    if (filled) {
+        FillRect(Dc(), &box, brush);
+    } else {
+        FrameRect(Dc(), &box, brush);
+    }
+}
+
+void BackBufferSurface::FillBox(float x1, float y1, float x2, float y2, ColorValue color) {
+    PaintBox(x1, y1, x2, y2, color, true);
+}
+
+void BackBufferSurface::FrameBox(float x1, float y1, float x2, float y2, ColorValue color) {
+    PaintBox(x1, y1, x2, y2, color, false);
+}

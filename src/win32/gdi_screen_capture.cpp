@@ -1,0 +1,89 @@
+#include "win32/gdi_screen_capture.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "win32/handles.h"
+#include "win32/placement.h"
+
+namespace {
+
+// How old the virtual screen's rectangle may be. Some systems take tens of microseconds for each
+// of its four metrics, more than a small view's whole capture; a change of the display layout
+// shows within this time.
+constexpr ULONGLONG VirtualScreenLifeMs = 1000;
+
+// Some systems read the screen into a buffer of their own the size of the BitBlt before copying
+// it into ours (Wine: an X image), so a large capture is read in bands of at most this size, which
+// keeps a whole-screen capture from holding the screen twice.
+constexpr std::int64_t BandBytes = 4 << 20;
+
+}  // namespace
+
+GdiScreenCapture::GdiScreenCapture() : screen_(WindowDc(nullptr)) {}
+
+const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
+    const ULONGLONG now = GetTickCount64();
+    if (virtualScreenAt_ == 0 || now - virtualScreenAt_ >= VirtualScreenLifeMs) {
+        virtualScreen_ =
+            PixelRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        virtualScreenAt_ = now;
+    }
+    return virtualScreen_;
+}
+
+std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area, bool withCursor) {
+    if (area.width <= 0 || area.height <= 0) {
+        return std::nullopt;
+    }
+    const std::optional<PixelRect> part = Intersect(area, RecentVirtualScreen());
+    if (!part) {
+        return Picture{area.width, area.height, {}, {}};
+    }
+    if (!screen_ || !capture_.Fit(screen_.get(), part->width, part->height)) {
+        return std::nullopt;
+    }
+    const auto bandRows = static_cast<std::int32_t>(
+        std::max<std::int64_t>(1, BandBytes / (std::int64_t{part->width} * 4)));
+    for (std::int32_t top = 0; top < part->height; top += bandRows) {
+        if (!BitBlt(capture_.Dc(), 0, top, part->width, std::min(bandRows, part->height - top),
+                    screen_.get(), part->left, part->top + top, SRCCOPY)) {
+            return std::nullopt;
+        }
+    }
+    if (withCursor) {
+        DrawCursor(POINT{part->left, part->top});
+    }
+    GdiFlush();  // the pixels must hold what GDI drew before anyone reads them
+    const PixelBlock pixels = capture_.Pixels();
+    return Picture{
+        area.width, area.height,
+        PixelRect{part->left - area.left, part->top - area.top, part->width, part->height},
+        ConstPixelBlock{pixels.pixels, pixels.width, pixels.height, pixels.stride}};
+}
+
+// Draws the visible mouse cursor into the capture, whose top-left shows the screen point
+// `origin`, with the cursor's hotspot on the pointer.
+void GdiScreenCapture::DrawCursor(POINT origin) {
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof(cursor);
+    if (!GetCursorInfo(&cursor) || (cursor.flags & CURSOR_SHOWING) == 0) {
+        return;
+    }
+    if (cursor.hCursor != cursor_) {
+        // GetIconInfo copies the cursor's bitmaps for every call, so the hotspot is asked once
+        // per cursor; the copies are ours to delete.
+        ICONINFO icon{};
+        if (!GetIconInfo(cursor.hCursor, &icon)) {
+            return;
+        }
+        const UniqueBitmap color(icon.hbmColor);
+        const UniqueBitmap mask(icon.hbmMask);
+        cursor_ = cursor.hCursor;
+        hotspot_ = POINT{static_cast<LONG>(icon.xHotspot), static_cast<LONG>(icon.yHotspot)};
+    }
+    DrawIconEx(capture_.Dc(), cursor.ptScreenPos.x - hotspot_.x - origin.x,
+               cursor.ptScreenPos.y - hotspot_.y - origin.y, cursor.hCursor, 0, 0, 0, nullptr,
+               DI_NORMAL);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ports/screen_capture.h"
+#include "win32/gdi_picture.h"
+#include "win32/handles.h"
+
+// Screen capture with GDI into a DIB that is kept from one capture to the next while its size
+// stays, read through a screen DC kept for the capture's life. A capture reads only the part of
+// its area that lies on the virtual screen, so its cost stays bounded by the screen's size
+// whatever the zoom.
+class GdiScreenCapture : public ScreenCapture {
+  public:
+    GdiScreenCapture();
+    std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
+
+  private:
+    // The virtual screen (all monitors) in pixels, read at most once a second; left and top may
+    // be negative.
+    const PixelRect& RecentVirtualScreen();
+    void DrawCursor(POINT origin);
+
+    UniqueWindowDc screen_;
+    PixelRect virtualScreen_;
+    ULONGLONG virtualScreenAt_ = 0;  // GetTickCount64 when it was read
+    GdiPicture capture_;
+    HCURSOR cursor_ = nullptr;  // the cursor whose hotspot is known
+    POINT hotspot_{};
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+#include "ports/input_devices.h"
+
+// Pointer, buttons, screen pixel and caret, read straight from the system on every call.
+class Win32InputDevices : public InputDevices {
+  public:
+    ScreenPoint GetCursorPos() override;
+    std::int16_t GetMouseButtons() override;
+    ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override;
+    CaretInfo GetCaretInfo() override;
+
+  private:
+    // The last caret window seen, where its client area was, and its window and monitor DPI.
+    HWND caretWindow_ = nullptr;
+    ScreenPoint caretClientOrigin_;
+    std::pair<int, int> caretDpis_{0, 0};
+};

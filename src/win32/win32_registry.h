@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ports/registry.h"
+
+// The registry through the Unicode entry points, so that any path and any text round-trips.
+class Win32Registry : public Registry {
+  public:
+    std::optional<std::string> ReadString(Hive hive, const std::string& subkey,
+                                          const std::string& name) override;
+    bool WriteString(Hive hive, const std::string& subkey, const std::string& name,
+                     const std::string& data) override;
+    bool DeleteValue(Hive hive, const std::string& subkey, const std::string& name) override;
+};

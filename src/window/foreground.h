@@ -1,7 +1,0 @@
-#pragma once
-
-#include "platform/form_window.h"
-
-// Puts the window in or out of the topmost band and re-applies its own rectangle in whole pixels,
-// which also shows and activates it. The rectangle is not moved onto the screen.
-void SetOnTop(FormWindow& form, bool onTop);

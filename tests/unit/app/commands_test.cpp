@@ -1,0 +1,58 @@
+#include "app/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Logs what the dispatch sets off, in order, then the options changed against a new table.
+class RecordingTarget : public CommandTarget {
+  public:
+    OptionTable options;
+    std::string log;
+
+    OptionTable& Options() override { return options; }
+    void SelectZoom(std::int16_t zoom) override { log += "zoom " + std::to_string(zoom) + ", "; }
+    void ForceRefresh() override { log += "refresh, "; }
+    void ShowMeasuringLine(bool v) override { log += v ? "line on, " : "line off, "; }
+    void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
+    void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
+    void ShowAbout() override { log += "about, "; }
+    void Unload() override { log += "unload, "; }
+    std::string Picked(std::int16_t before, std::int16_t index) {
+        options.SetChecked(before, !options.IsOptionChecked(before));
+        log.clear();
+        DispatchMenuItem(*this, index);
+        const OptionTable fresh;
+        for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
+            const OptionItem& item = options.Items()[i];
+            if (item.checked != fresh.Items()[i].checked && item.index >= 7000) {
+                log += (item.checked ? "+" : "-") + std::to_string(item.index) + " ";
+            }
+        }
+        return log;
+    }
+};
+
+// Each pick on a new table, after toggling `before` (0: nothing) from its state at creation,
+// where 7010, 7020, 7030, 7035, 7040 and 8010 are checked.
+TEST(MnuClick, DecidesByTheIndexAlone) {
+    // clang-format off
+    const struct { std::int16_t before, index; const char* expected; } cases[] = {
+        {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
+        {0, 7010, "-7010 "}, {0, 7020, "-7020 "}, {0, 7035, "-7035 "},
+        {0, 7040, "line off, refresh, -7040 "}, {7040, 7040, "line on, refresh, "},
+        {0, 7050, "refresh, +7050 "}, {7060, 7065, "refresh, +7060 +7065 "},
+        {7075, 7070, "refresh, +7070 "}, {7070, 7070, "refresh, "},  // neither is left
+        {7070, 7075, "refresh, +7075 "}, {0, 8010, "ontop off, -8010 "},
+        {0, 8020, "autorun on, +8020 "}, {0, 9990, "about, "}, {0, 9999, "unload, "},
+        {0, 0, ""}, {0, -5, ""}, {0, 2000, ""}, {0, 7000, ""}, {0, 8000, ""}, {0, 9000, ""},
+        {0, 7011, ""}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(RecordingTarget().Picked(c.before, c.index), c.expected) << c.index;
+    }
+}
+
+}  // namespace

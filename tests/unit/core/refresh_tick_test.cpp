@@ -1,0 +1,110 @@
+#include "core/refresh_tick.h"
+
+#include <gtest/gtest.h>
+
+#include "base/rounding.h"
+#include "core/angles.h"
+#include "doubles/fake_input_devices.h"
+
+namespace {
+
+std::string Pair(std::int32_t x, std::int32_t y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
+class RefreshTickTest : public ::testing::Test, public RefreshHooks {
+  protected:
+    FakeInputDevices input;
+    OptionTable options;
+    ViewState view;
+    TrackState track;
+    LineShape LA;
+    RefreshContext context{input, options, view, track, LA, *this};
+
+    // What one tick read and then rendered and drew, in order.
+    void RenderView(std::int32_t x, std::int32_t y, float zoom) override {
+        input.reads +=
+            "view " + Pair(x, y) + " at " + std::to_string(static_cast<int>(zoom * 100)) + "% ";
+    }
+    void DrawCenterCross() override { input.reads += "cross "; }
+    void DrawCoordinates() override { input.reads += "coordinates "; }
+    void DrawColorValues() override { input.reads += "colours "; }
+    std::string Tick(bool forced = false) {
+        input.reads.clear();
+        RunRefreshTick(context, 2.0f, forced, 4500.0f * 3000.0f);
+        return input.reads;
+    }
+};
+
+TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsThePixel) {
+    EXPECT_EQ(Tick(), "pointer buttons caret ");  // the remembered state starts at the origin
+    input.pointer = {300, 200};
+    EXPECT_EQ(Tick(), "pointer buttons caret view 300,200 at 200% cross ");
+    options.SetChecked(Item::ShowCoordinates, true);
+    input.color = 0x123456;
+    for (const std::int16_t item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
+                                    Item::ShowColorsCMYK}) {  // each colour read-out on its own
+        options.SetChecked(item, true);
+        EXPECT_EQ(Tick(), "pointer buttons caret ");
+        EXPECT_EQ(Tick(true),
+                  "pointer buttons caret pixel 300,200 view 300,200 at 200% cross "
+                  "coordinates colours ");
+        options.SetChecked(item, false);
+    }
+    EXPECT_EQ(view.PointerColor, static_cast<float>(0x123456));
+    options.SetChecked(Item::ShowColorsHex, true);
+    options.SetChecked(Item::ShowCoordinates, false);
+    input.pointer = {20, 30};  // both move: the caret wins the view, the colour is the pointer's
+    input.caret = {400, 100, 16};
+    EXPECT_EQ(Tick(), "pointer buttons caret pixel 20,30 view 400,108 at 200% cross colours ");
+    input.color = 0x654321;  // a keystroke lands under the resting pointer: the view stays
+    EXPECT_EQ(Tick(), "pointer buttons caret ");
+    options.SetChecked(Item::FollowMouse, false);
+    options.SetChecked(Item::ShowLines, false);
+    EXPECT_EQ(Tick(true), "caret view 400,108 at 200% colours ");
+}
+
+// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height)
+// and ticks. Then: the focus point, the measured point where it is not the focus, while
+// measuring the distance and bearing from the anchor, and while it is shown the measuring line's
+// bearing from the view centre.
+TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
+    // clang-format off
+    const struct { std::int16_t off; ScreenPoint pointer; std::int16_t buttons; CaretInfo caret;
+                   const char* expected; } steps[] = {
+        {0, {50, 60}, 0, {400, 100, 15}, "400,108"},    // both move: the caret wins
+        {0, {100, 100}, 0, {400, 100, 15}, "100,100"},  // the mouse moves: it takes the view
+        {0, {100, 100}, 0, {20, 100, 13}, "20,106"},    // 106.5 to even
+        {0, {100, 100}, 0, {0, 0, 0}, "20,106"},        // the caret vanishes: the view stays
+        {0, {100, 100}, 0, {20, 100, 13}, "20,106"},    // and comes back in place
+        {0, {100, 100}, 1, {20, 100, 13}, "100,100 0,0 90.000000 line 90"},  // a press alone
+        // The measuring example; the caret is not followed while a button is held.
+        {0, {130, 60}, 1, {5, 5, 10}, "130,60 30,-40 36.869896 line 217"},
+        {0, {200, 60}, 4, {5, 5, 10}, "200,60 from 130,60 30,-40 36.869896 line 217"},
+        {0, {270, 60}, 3, {5, 5, 10}, "270,60 from 130,60 30,-40 36.869896 line 217"},
+        {0, {125, 100}, 0, {20, 100, 13}, "125,100"},  // released: a new anchor
+        {Item::ShowLines, {126, 100}, 2, {20, 100, 13}, "126,100 1,0 90.000000"},
+        // Not following the mouse, a caret move ends the measurement's display.
+        {Item::FollowMouse, {126, 100}, 2, {300, 40, 10}, "300,45"},
+        {Item::FollowText, {126, 100}, 0, {9, 9, 10}, "300,45"}};  // following nothing
+    // clang-format on
+    for (const auto& [off, pointer, buttons, caret, expected] : steps) {
+        options.SetChecked(off, false);
+        input.pointer = pointer;
+        input.buttons = buttons;
+        input.caret = caret;
+        Tick();
+        std::string state = Pair(view.FocusX, view.FocusY);
+        const bool moved = view.MeasureX != view.FocusX || view.MeasureY != view.FocusY;
+        state += moved ? " from " + Pair(view.MeasureX, view.MeasureY) : "";
+        state += view.MeasureW == NoMeasure && view.MeasureH == NoMeasure
+                     ? ""
+                     : " " + Pair(view.MeasureW, view.MeasureH) + " " +
+                           std::to_string(view.MeasureAngle);
+        state +=
+            LA.Visible ? " line " + std::to_string(RoundToInt32(AngleDeg(0, 0, LA.X1, LA.Y1))) : "";
+        EXPECT_EQ(state, expected);
+    }
+}
+
+}  // namespace
