@@ -1,5 +1,5 @@
 # Sourced by every scenario. run.sh sets E2E_BIN (zedez.exe, probe.exe), E2E_TEMPLATE_PREFIX (the
-# Wine prefix each copies) and E2E_WORK (its scratch folder); E2E_DISPLAY_FIRST: the first display.
+# Wine prefix each copies), E2E_WORK (its scratch folder) and E2E_VERSION_TEXT.
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 SHOT="$E2E_WORK/shot.ppm"
@@ -22,14 +22,17 @@ wait_for() {
     done
 }
 
+# e2e_begin: a display of its own (Xvfb picks a free number and says which), a copy of the prefix
+# and one wineserver that stays up for the whole scenario.
 e2e_begin() {
-    local n=${E2E_DISPLAY_FIRST:-100}
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & E2E_XVFB_PID=$!
-    export DISPLAY=":$n" WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$E2E_WORK/display" 2>/dev/null &
+    E2E_XVFB_PID=$!
+    export WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     trap 'wineserver -k; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
     cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
-    wait_for 20 "Xvfb on $DISPLAY" xdpyinfo
+    wait_for 20 "Xvfb to name its display" grep -q '^[0-9]' "$E2E_WORK/display"
+    export DISPLAY=":$(head -1 "$E2E_WORK/display")"
+    wineserver -p
     xdotool mousemove 0 0
 }
 
@@ -108,12 +111,24 @@ expect_msgbox() {
 }
 
 # show_image FILE [X Y]: makes FILE the screen's background and waits until pixel (X, Y) shows
-# it. Wine clears the background when its desktop process starts: call it after a Wine command.
+# it. Wine clears the background whenever its desktop process starts anew: from then on every
+# screenshot checks that pixel, and puts the picture back (and fails, so a wait tries again) when
+# it is gone.
 show_image() {
+    BACKGROUND=
     display -window root "$1"  # exits with 1 even when it worked
     wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
+    BACKGROUND="$1 ${2:-0} ${3:-0} $(pixel "$1" "${2:-0}" "${3:-0}")"
 }
-screenshot() { import -window root -depth 8 "$SHOT" || fail "screenshot failed"; }
+screenshot() {
+    import -window root -depth 8 "$SHOT" || fail "screenshot failed"
+    [ -n "${BACKGROUND:-}" ] || return 0
+    set -- $BACKGROUND
+    [ "$(pixel "$SHOT" "$2" "$3")" = "$4" ] && return 0
+    echo "background lost: putting $1 back"
+    display -window root "$1"
+    return 1
+}
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X Y: RRGGBB
 client_pixel() { pixel "$SHOT" $((CLIENT_L + $1)) $((CLIENT_T + $2)); }
 screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }

@@ -17,7 +17,8 @@ caret_point() {
 }
 wait_for 30 "Notepad's caret in front" caret_point
 START_X=$FX
-xdotool type --delay 20 "Hello caret "
+# Keys sent before Notepad has the keyboard are lost: the text is long enough to spare a few.
+xdotool type --delay 20 "Hello caret, here "
 wait_for 10 "the caret to move along the typed text" eval 'caret_point && [ $FX -ge $((START_X + 80)) ]'
 echo "  caret point ($FX, $FY), client ${CLIENT_W}x$CLIENT_H"
 view_geometry 1 "$FX" "$FY"
