@@ -143,6 +143,7 @@ class BufferWindow : public FormWindow {
     void SetWidth(float) override {}
     void SetHeight(float) override {}
     void Move(float, float, float, float) override {}
+    void MoveOntoWorkArea() override {}
     float ScaleWidth() const override { return surface_.ScaleWidth(); }
     float ScaleHeight() const override { return surface_.ScaleHeight(); }
     float ScreenTwipsPerPixelX() const override { return surface_.PixelWidth(); }

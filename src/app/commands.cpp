@@ -60,6 +60,8 @@ void DispatchMenuItem(CommandTarget& target, std::int16_t index) {
     const bool checked = options.IsOptionChecked(index);
     if (index == Item::ShowLines) {
         target.ShowMeasuringLine(checked);
+    } else if (index == Item::FollowMouse && !checked) {
+        target.KeepPointerColor();
     } else if (index == Item::OnTop) {
         target.SetOnTop(checked);
     } else if (index == Item::Autorun) {

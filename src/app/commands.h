@@ -14,7 +14,10 @@ class CommandTarget {
     // Renders the view and its overlays at once, whether or not the focus point moved.
     virtual void ForceRefresh() = 0;
     virtual void ShowMeasuringLine(bool visible) = 0;
+    // Following the mouse stopped: the colour under the pointer where it stopped is kept.
+    virtual void KeepPointerColor() = 0;
     virtual void SetOnTop(bool onTop) = 0;
+    // Writes or deletes the Run entry, then checks the item by what the Run key holds.
     virtual void SetAutorun(bool on) = 0;
     // Returns when the user has closed the box.
     virtual void ShowAbout() = 0;

@@ -10,8 +10,6 @@ void EnforceMinimumSize(FormWindow& form, TwipsPerPixel twips) {
 }
 
 void EndMeasuringLineAtCenter(const FormWindow& form, LineShape& LA) {
-    LA.X1 = 0;
-    LA.Y1 = 0;
     LA.X2 = form.ScaleWidth() / 2;
     LA.Y2 = form.ScaleHeight() / 2;
 }

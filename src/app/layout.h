@@ -9,6 +9,6 @@
 // order.
 void EnforceMinimumSize(FormWindow& form, TwipsPerPixel twips);
 
-// Puts the measuring line's start in the top-left corner and its end at the centre of the inner
-// area, where the view shows the focus point.
+// Ends the measuring line at the centre of the inner area, where the view shows the focus point.
+// Its start belongs to the measurement, which points it at the anchor.
 void EndMeasuringLineAtCenter(const FormWindow& form, LineShape& LA);

@@ -42,6 +42,7 @@ bool MainForm::Load() {
     const StoredWindowRect rect = ReadWindowRect(registry_);
     form_.Move(static_cast<float>(rect.left * Twips.x), static_cast<float>(rect.top * Twips.y),
                static_cast<float>(rect.width * Twips.x), static_cast<float>(rect.height * Twips.y));
+    form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
     ReadFlags(registry_, Mnu);
     if (IsAutorunRegistered(registry_, environment_)) {
         Mnu.SetChecked(Item::Autorun, true);
@@ -58,6 +59,7 @@ bool MainForm::Load() {
     form_.SetCaption(AppTitle);
     form_.Show();
     ApplyTopmost(form_, Mnu.IsOptionChecked(Item::OnTop));
+    loaded_ = true;
     return true;
 }
 
@@ -85,15 +87,25 @@ void MainForm::OnTimer2() {
 }
 
 void MainForm::OnResize() {
-    if (twipsKnown_) {
+    if (twipsKnown_ && !scaleMoving_) {
         Form_Resize();
     }
 }
 
-void MainForm::OnScaleChanged() {
+void MainForm::OnScaleChanged(const PixelRect& suggested) {
+    // The new factor first: the move below reports a resize, which must not judge the window's
+    // size in pixels of the old scale.
     TakeTwipsPerPixel();
+    scaleMoving_ = true;
+    form_.Move(static_cast<float>(suggested.left * Twips.x),
+               static_cast<float>(suggested.top * Twips.y),
+               static_cast<float>(suggested.width * Twips.x),
+               static_cast<float>(suggested.height * Twips.y));
+    scaleMoving_ = false;
     Form_Resize();
-    ForceRefresh();
+    if (loaded_) {
+        ForceRefresh();  // with the fonts of the new scale
+    }
 }
 
 void MainForm::OnMouseDown(int button, int shift) {
@@ -193,8 +205,15 @@ void MainForm::ForceRefresh() {
 }
 
 void MainForm::ShowMeasuringLine(bool visible) {
-    LA.Visible = visible;
+    // Only a measurement, a button held with its distances shown, has a line to show; the
+    // refresh tick shows it when one starts.
+    LA.Visible = visible && Track.LastButtons != 0 && View.Measuring();
     ShowLineChanges();
+}
+
+void MainForm::KeepPointerColor() {
+    View.PointerColor =
+        static_cast<float>(input_.GetScreenPixel(Track.LastMouseX, Track.LastMouseY));
 }
 
 void MainForm::SetOnTop(bool onTop) {
@@ -202,7 +221,7 @@ void MainForm::SetOnTop(bool onTop) {
 }
 
 void MainForm::SetAutorun(bool on) {
-    UpdateAutorunEntry(registry_, environment_, on);
+    Mnu.SetChecked(Item::Autorun, UpdateAutorunEntry(registry_, environment_, on));
 }
 
 void MainForm::ShowAbout() {

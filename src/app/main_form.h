@@ -37,7 +37,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnTimer1() override;
     void OnTimer2() override;
     void OnResize() override;
-    void OnScaleChanged() override;
+    void OnScaleChanged(const PixelRect& suggested) override;
     void OnMouseDown(int button, int shift) override;
     void OnKeyDown(int key, int shift) override;
     // Stops the timers and writes every setting.
@@ -66,6 +66,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
 
     void ForceRefresh() override;
     void ShowMeasuringLine(bool visible) override;
+    void KeepPointerColor() override;
     void SetOnTop(bool onTop) override;
     void SetAutorun(bool on) override;
     void ShowAbout() override;
@@ -78,8 +79,10 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     Environment& environment_;
     PopupMenu& menu_;
     std::string decimalSeparator_;
-    bool twipsKnown_ = false;  // until start-up has read the factor, sizes mean nothing yet
-    LineShape shownLine_;      // as the window last had it
+    bool twipsKnown_ = false;   // until start-up has read the factor, sizes mean nothing yet
+    bool loaded_ = false;       // start-up is complete
+    bool scaleMoving_ = false;  // taking the rectangle of a new scale: one layout after it
+    LineShape shownLine_;       // as the window last had it
 
     OptionTable Mnu;
     float ZoomFactor = 0;

@@ -45,11 +45,13 @@ void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReac
     t.AnchorBearing =
         RoundToInt32(AngleDeg(static_cast<float>(v.MeasureX), static_cast<float>(v.MeasureY),
                               static_cast<float>(t.AnchorX), static_cast<float>(t.AnchorY)));
+    // The line points at the anchor even while it is hidden, so that the centre lines turned on
+    // during a measurement show it right away.
+    const float bearing = static_cast<float>(t.AnchorBearing);
+    c.LA.X1 = PolarX(bearing, lineReach);
+    c.LA.Y1 = PolarY(bearing, lineReach);
     if (linesShown) {
         c.LA.Visible = true;
-        const float bearing = static_cast<float>(t.AnchorBearing);
-        c.LA.X1 = PolarX(bearing, lineReach);
-        c.LA.Y1 = PolarY(bearing, lineReach);
     }
 }
 
@@ -70,18 +72,21 @@ void FollowMouse(RefreshContext& c, ScreenPoint pointer, std::int16_t buttons, f
 
 void FollowCaret(RefreshContext& c) {
     const CaretInfo caret = c.input.GetCaretInfo();
+    TrackState& t = c.track;
     // No caret (or one of no height): keep the view where it is instead of jumping to the
-    // screen's corner, and remember nothing, so a caret that comes back in place is no move.
+    // screen's corner, but remember that it went, so that its return is a caret move even in
+    // the place it left.
     if (caret.height <= 0) {
+        t.CaretGone = true;
         return;
     }
     const std::int32_t cx = caret.x;
     const std::int32_t cy =
         RoundToInt32(static_cast<double>(caret.top) + static_cast<double>(caret.height) / 2);
-    TrackState& t = c.track;
-    if (cx == t.LastCaretX && cy == t.LastCaretY) {
+    if (cx == t.LastCaretX && cy == t.LastCaretY && !t.CaretGone) {
         return;
     }
+    t.CaretGone = false;
     t.LastCaretX = cx;
     t.LastCaretY = cy;
     ViewState& v = c.view;
@@ -115,9 +120,12 @@ bool RunRefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach)
     }
 
     TrackState& t = c.track;
-    if (t.ShownX == c.view.FocusX && t.ShownY == c.view.FocusY && !forced) {
+    // The first tick renders wherever the focus is, even at the origin where the remembered
+    // state starts.
+    if (t.Shown && t.ShownX == c.view.FocusX && t.ShownY == c.view.FocusY && !forced) {
         return false;
     }
+    t.Shown = true;
     t.ShownX = c.view.FocusX;
     t.ShownY = c.view.FocusY;
 

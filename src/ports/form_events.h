@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ports/picture.h"
+
 // Shift state bits of mouse and key events.
 namespace ShiftKey {
 inline constexpr int Shift = 1;
@@ -15,8 +17,9 @@ class FormEvents {
     virtual void OnTimer2() = 0;
     // After every change of the window's size.
     virtual void OnResize() = 0;
-    // The window moved to a monitor of another scale; its twips per pixel changed.
-    virtual void OnScaleChanged() = 0;
+    // The window moved to a monitor of another scale: its twips per pixel have changed, and the
+    // system suggests the outer rectangle (screen pixels) it should take there.
+    virtual void OnScaleChanged(const PixelRect& suggested) = 0;
     // A button (MouseButton bits, exactly one) pressed over the window's picture.
     virtual void OnMouseDown(int button, int shift) = 0;
     // A key (virtual-key code) pressed while the window has the keyboard.

@@ -32,6 +32,9 @@ class FormWindow {
     virtual void SetWidth(float twips) = 0;
     virtual void SetHeight(float twips) = 0;
     virtual void Move(float left, float top, float width, float height) = 0;
+    // When the window lies on no monitor's work area (a monitor that has gone), moves it at its
+    // size wholly inside the nearest one's; a window partly on one stays where it is.
+    virtual void MoveOntoWorkArea() = 0;
 
     virtual float ScaleWidth() const = 0;
     virtual float ScaleHeight() const = 0;

@@ -69,7 +69,7 @@ void DrawCoordinatesOn(DrawingSurface& surface, const ViewState& view, std::int3
     PrintLine(surface, LeftMargin, FirstLineTop,
               PairText("X ", view.MeasureX, "Y ", view.MeasureY));
 
-    if (view.MeasureW <= NoMeasure || view.MeasureH <= NoMeasure) {
+    if (!view.Measuring()) {
         return;
     }
     const std::string distance = PairText("W ", view.MeasureW, "H ", view.MeasureH);

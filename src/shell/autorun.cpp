@@ -23,20 +23,25 @@ std::string GetExeFileName(const std::string& exePath) {
     return slash == std::string::npos ? exePath : exePath.substr(slash + 1);
 }
 
-void UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
+bool UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
     const std::string path = environment.ExePath();
     const std::string name = GetExeFileName(path);
     if (name.empty()) {
-        return;  // an empty name would address the Run key's default value, which is not ours
+        return false;  // an empty name would address the Run key's default value, not ours
     }
     if (!on) {
         registry.DeleteValue(Hive::CurrentUser, RunKeyPath, name);
-        return;
+        return IsAutorunRegistered(registry, environment);
     }
+    // An entry that names this program in another case, or with blanks around, is left alone,
+    // unless the blanks keep start-up from finding the file, which would leave the item
+    // unchecked for good.
     const std::string current = RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, "");
-    if (Folded(current) != Folded(Quoted(Trimmed(path)))) {
+    if (Folded(current) != Folded(Quoted(Trimmed(path))) ||
+        !IsAutorunRegistered(registry, environment)) {
         registry.WriteString(Hive::CurrentUser, RunKeyPath, name, Quoted(path));
     }
+    return IsAutorunRegistered(registry, environment);
 }
 
 bool IsAutorunRegistered(Registry& registry, Environment& environment) {

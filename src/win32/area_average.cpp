@@ -7,28 +7,40 @@
 
 namespace {
 
-// Along one axis a source pixel is `target` units long and a target pixel `source` units (both
+// Along one axis an area pixel is `target` units long and a target pixel `area` units (both
 // divided by their greatest common divisor), so every overlap is a whole number and a target
-// pixel's overlaps add up to its length.
+// pixel's overlaps add up to its length. Only the pixels of the source, which lies `offset`
+// pixels into the area and is `sourceLength` long, are listed; the rest of the area is black and
+// adds nothing.
 struct Coverage {
     std::int64_t length = 0;          // of a target pixel, in units
-    std::uint32_t step = 0;           // of a source pixel, in units
+    std::uint32_t step = 0;           // of an area pixel, in units
     std::vector<std::int32_t> first;  // per target pixel, the first source pixel it covers
     std::vector<std::size_t> begin;   // per target pixel and one past the last, into `weights`
     std::vector<std::uint32_t> weights;
+    std::int32_t used = 0;  // source pixels up to the last one covered
 
-    Coverage(std::int64_t source, std::int64_t target, std::int32_t count) {
-        const std::int64_t divisor = std::gcd(source, target);
-        length = source / divisor;
+    Coverage(std::int64_t area, std::int64_t target, std::int32_t count, std::int64_t offset,
+             std::int64_t sourceLength) {
+        const std::int64_t divisor = std::gcd(area, target);
+        length = area / divisor;
         step = static_cast<std::uint32_t>(target / divisor);
         begin.push_back(0);
         for (std::int64_t i = 0; i < count; ++i) {
             const std::int64_t from = i * length;
             const std::int64_t to = from + length;
-            first.push_back(static_cast<std::int32_t>(from / step));
-            for (std::int64_t j = from / step; j * step < to; ++j) {
+            // The area pixels under this target pixel, [from / step, to / step rounded up), that
+            // lie on the source.
+            const std::int64_t low = std::max<std::int64_t>(from / step, offset);
+            const std::int64_t high =
+                std::min<std::int64_t>((to + step - 1) / step, offset + sourceLength);
+            first.push_back(static_cast<std::int32_t>(std::max<std::int64_t>(low - offset, 0)));
+            for (std::int64_t j = low; j < high; ++j) {
                 weights.push_back(static_cast<std::uint32_t>(std::min(to, (j + 1) * step) -
                                                              std::max(from, j * step)));
+            }
+            if (high > low) {
+                used = std::max(used, static_cast<std::int32_t>(high - offset));
             }
             begin.push_back(weights.size());
         }
@@ -96,19 +108,20 @@ class Divider {
 
 }  // namespace
 
-void AverageScale(const ConstPixelBlock& source, std::int32_t width, std::int32_t height,
+void AverageScale(const Picture& area, std::int32_t width, std::int32_t height,
                   const PixelBlock& target) {
     const std::int32_t columns = std::min(width, target.width);
     const std::int32_t rows = std::min(height, target.height);
-    if (source.width <= 0 || source.height <= 0 || columns <= 0 || rows <= 0) {
+    if (area.width <= 0 || area.height <= 0 || columns <= 0 || rows <= 0) {
         return;
     }
-    const Coverage across(source.width, width, columns);
-    const Coverage down(source.height, height, rows);
+    const ConstPixelBlock& source = area.pixels;
+    const bool any = source.pixels != nullptr && source.width > 0 && source.height > 0;
+    const Coverage across(area.width, width, columns, area.onScreen.left, any ? source.width : 0);
+    const Coverage down(area.height, height, rows, area.onScreen.top, any ? source.height : 0);
     const Divider divider(static_cast<std::uint64_t>(across.length * down.length));
     // Only the source columns under the columns written.
-    const auto used = static_cast<std::size_t>(across.first.back()) + across.begin.back() -
-                      across.begin[across.begin.size() - 2];
+    const auto used = static_cast<std::size_t>(across.used);
 
     // One target row at a time: the source rows it covers are summed down each column with their
     // weights (at most 255 times the source height, so 32 bits hold it), then across.

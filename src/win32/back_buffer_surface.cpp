@@ -51,25 +51,19 @@ bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, 
         return false;
     }
     const ConstPixelBlock& source = picture.pixels;
-    PixelRect drawn{};  // where the pixels that exist land; the rest is black
-    if (source.pixels != nullptr && source.width > 0 && source.height > 0) {
+    PixelRect drawn{};  // what the scaled picture covers; the rest is black
+    if (stretchMode == StretchMode::Halftone) {
+        // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel). It
+        // writes the whole picture, the part off the screen black, so that a view pixel on the
+        // screen's edge is the mean of what it covers there too.
+        const PixelBlock target = buffer_.Pixels();
+        drawn = {0, 0, std::min(width, target.width), std::min(height, target.height)};
+        GdiFlush();  // what GDI drew must be in the pixels before they are written
+        AverageScale(picture, width, height,
+                     {target.pixels, drawn.width, drawn.height, target.stride});
+    } else if (source.pixels != nullptr && source.width > 0 && source.height > 0) {
         drawn = ScalePlacement(picture.onScreen, picture.width, picture.height, width, height);
-    }
-    if (drawn.width > 0 && drawn.height > 0) {
-        if (stretchMode == StretchMode::Halftone) {
-            // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel).
-            const PixelBlock target = buffer_.Pixels();
-            const std::int32_t columns = std::min(drawn.width, target.width - drawn.left);
-            const std::int32_t rows = std::min(drawn.height, target.height - drawn.top);
-            if (columns > 0 && rows > 0) {
-                GdiFlush();  // what GDI drew must be in the pixels before they are written
-                AverageScale(
-                    source, drawn.width, drawn.height,
-                    {target.pixels + static_cast<std::ptrdiff_t>(drawn.top) * target.stride +
-                         drawn.left,
-                     columns, rows, target.stride});
-            }
-        } else {
+        if (drawn.width > 0 && drawn.height > 0) {
             const BITMAPINFO info = TopDownPixelInfo(source.stride, source.height);
             if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
                 SetStretchBltMode(buffer_.Dc(), stretchMode);

@@ -20,6 +20,16 @@ std::optional<PixelRect> Intersect(const PixelRect& a, const PixelRect& b) {
                      static_cast<std::int32_t>(bottom - top)};
 }
 
+PixelRect InsideArea(const PixelRect& window, const PixelRect& area) {
+    const auto place = [](std::int64_t at, std::int64_t length, std::int64_t from,
+                          std::int64_t room) {
+        return static_cast<std::int32_t>(std::max(from, std::min(at, from + room - length)));
+    };
+    return PixelRect{place(window.left, window.width, area.left, area.width),
+                     place(window.top, window.height, area.top, area.height), window.width,
+                     window.height};
+}
+
 PixelRect ScalePlacement(const PixelRect& part, std::int32_t width, std::int32_t height,
                          std::int32_t scaledWidth, std::int32_t scaledHeight) {
     const auto edge = [](std::int64_t position, std::int32_t length, std::int32_t scaled) {

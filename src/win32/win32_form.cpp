@@ -4,6 +4,7 @@
 #include "base/twips.h"
 #include "ports/input_devices.h"
 #include "win32/dynamic_functions.h"
+#include "win32/placement.h"
 #include "win32/text_conversion.h"
 
 namespace {
@@ -24,6 +25,26 @@ int KeyShiftState() {
 
 int MouseShiftState(WPARAM keys) {
     return ShiftState((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+}
+
+PixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+struct WorkAreaSearch {
+    RECT window;
+    bool met = false;
+};
+
+// Stops at the first monitor whose work area the window meets.
+BOOL CALLBACK StopWhereWorkAreaMet(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* search = reinterpret_cast<WorkAreaSearch*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    RECT common{};
+    search->met = GetMonitorInfoW(monitor, &info) &&
+                  IntersectRect(&common, &info.rcWork, &search->window) != FALSE;
+    return search->met ? FALSE : TRUE;
 }
 
 }  // namespace
@@ -117,16 +138,17 @@ LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         case WM_DPICHANGED: {
-            // The view is made of screen pixels, so the window keeps its size in pixels; only
-            // the twips per pixel, the fonts and the layout follow the new scale.
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            const RECT current = OuterRect();
+            // The twips per pixel and the fonts follow the new scale before anything moves; the
+            // program then takes the suggested rectangle, as the system expects of a window that
+            // follows the monitor's scale (keeping the old size could drag it back across).
+            const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
             TakeScale();
-            SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                         current.right - current.left, current.bottom - current.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
             if (events_ != nullptr) {
-                events_->OnScaleChanged();
+                events_->OnScaleChanged(ToPixelRect(suggested));
+            } else {
+                SetWindowPos(window, nullptr, suggested.left, suggested.top,
+                             suggested.right - suggested.left, suggested.bottom - suggested.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
             }
             return 0;
         }
@@ -311,6 +333,20 @@ void Win32Form::SetHeight(float twips) {
 
 void Win32Form::Move(float left, float top, float width, float height) {
     ApplyRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height), 0);
+}
+
+void Win32Form::MoveOntoWorkArea() {
+    const RECT outer = OuterRect();
+    WorkAreaSearch search{outer};
+    EnumDisplayMonitors(nullptr, nullptr, StopWhereWorkAreaMet, reinterpret_cast<LPARAM>(&search));
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof(nearest);
+    if (search.met ||
+        !GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &nearest)) {
+        return;
+    }
+    const PixelRect inside = InsideArea(ToPixelRect(outer), ToPixelRect(nearest.rcWork));
+    ApplyRect(inside.left, inside.top, 0, 0, SWP_NOSIZE);
 }
 
 float Win32Form::ScaleWidth() const {

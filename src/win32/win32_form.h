@@ -28,6 +28,7 @@ class Win32Form : public FormWindow {
     void SetWidth(float twips) override;
     void SetHeight(float twips) override;
     void Move(float left, float top, float width, float height) override;
+    void MoveOntoWorkArea() override;
     float ScaleWidth() const override;
     float ScaleHeight() const override;
     float ScreenTwipsPerPixelX() const override;

@@ -13,6 +13,10 @@ HKEY Root(Hive hive) {
     return hive == Hive::Users ? HKEY_USERS : HKEY_CURRENT_USER;
 }
 
+// A value that grows between asking its size and reading it is asked for again, this often at
+// most; one that keeps growing reads as absent.
+constexpr int ReadAttempts = 4;
+
 }  // namespace
 
 std::optional<std::string> Win32Registry::ReadString(Hive hive, const std::string& subkey,
@@ -28,19 +32,23 @@ std::optional<std::string> Win32Registry::ReadString(Hive hive, const std::strin
     LSTATUS status =
         RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes);
     std::vector<wchar_t> buffer;
-    // The value may grow between asking its size and reading it: ask again until it fits.
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        if (type != REG_SZ) {
+    for (int attempt = 0; attempt < ReadAttempts; ++attempt) {
+        if ((status != ERROR_SUCCESS && status != ERROR_MORE_DATA) || type != REG_SZ) {
             return std::nullopt;
         }
-        // One spare character, as a stored text need not end with a terminator.
-        buffer.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        // Room for every byte (a text written by another tool may end in half a character) and
+        // a spare terminator, as a stored text need not end with one.
+        buffer.assign((bytes + sizeof(wchar_t) - 1) / sizeof(wchar_t) + 1, L'\0');
         DWORD size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
         status = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type,
                                   reinterpret_cast<BYTE*>(buffer.data()), &size);
         if (status == ERROR_SUCCESS) {
-            return type == REG_SZ ? std::optional(Narrow(std::wstring(buffer.data())))
-                                  : std::nullopt;
+            if (type != REG_SZ) {
+                return std::nullopt;
+            }
+            // The whole characters, up to the first NUL; a trailing half character is dropped.
+            const std::wstring text(buffer.data(), size / sizeof(wchar_t));
+            return Narrow(text.substr(0, text.find(L'\0')));
         }
         bytes = size;
     }

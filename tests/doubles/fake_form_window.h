@@ -34,6 +34,7 @@ class FakeFormWindow : public FormWindow {
     float Top() const override { return top; }
     float Width() const override { return width; }
     float Height() const override { return height; }
+    void MoveOntoWorkArea() override { log.push_back("onto work area"); }
     void SetWidth(float twips) override { Move(left, top, twips, height); }
     void SetHeight(float twips) override { Move(left, top, width, twips); }
     void Move(float l, float t, float w, float h) override {

@@ -14,6 +14,7 @@ class FakeRegistry : public Registry {
   public:
     std::map<std::string, std::string> values;
     std::vector<std::string> writes;  // "name=data", in order
+    bool refuse = false;              // writes and deletes fail and change nothing
 
     static std::string Key(Hive hive, const std::string& subkey, const std::string& name) {
         return (hive == Hive::Users ? "HKU\\" : "HKCU\\") + subkey + "\\" + name;
@@ -28,11 +29,10 @@ class FakeRegistry : public Registry {
     }
     bool WriteString(Hive h, const std::string& k, const std::string& n,
                      const std::string& data) override {
-        writes.push_back(n + "=" + (values[Key(h, k, n)] = data));
-        return true;
+        return !refuse && (writes.push_back(n + "=" + (values[Key(h, k, n)] = data)), true);
     }
     bool DeleteValue(Hive h, const std::string& k, const std::string& n) override {
-        return values.erase(Key(h, k, n)) == 1;
+        return !refuse && values.erase(Key(h, k, n)) == 1;
     }
 };
 

@@ -36,18 +36,20 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# reg_import KEY NAME=VALUE|NAME...: REG_SZ values under KEY (HKCU\...), in one import, so that
-# values of any length get there; a NAME alone is removed. set_settings: the magnifier's settings.
+# reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values under KEY (HKCU\...), in one
+# import, so that values of any length get there; DATA as a .reg file writes it (hex(1):31,00);
+# a NAME alone is removed. set_settings: the magnifier's settings.
 reg_import() {
     local key=$1 pair value && shift
     {
-        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${key#HKCU}"
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER%s]\r\n' "${key#HKCU}"
         for pair in "$@"; do
             value=${pair#*=} value=${value//\\/\\\\} value=\"${value//\"/\\\"}\"
             [[ $pair = *=* ]] || value=-
+            [[ ${pair%%=*} = *: ]] && value=${pair#*:=} pair=${pair/:=/=}
             printf '"%s"=%s\r\n' "${pair%%=*}" "$value"
         done
-    } >"$E2E_WORK/import.reg"
+    } | { printf '\xff\xfe' && iconv -f UTF-8 -t UTF-16LE; } >"$E2E_WORK/import.reg"
     wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg" || fail "could not import into $key"
 }
 set_settings() { reg_import "$SETTINGS_KEY" "$@"; }

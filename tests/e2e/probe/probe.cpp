@@ -2,7 +2,8 @@
 // from outside. Exit code 2 when the window, the caret or the box is not there.
 //   rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
 //   close       asks the window to close, as the system does when the user closes it
-//   focus       makes it the foreground window, which gets the keys that xdotool sends
+//   focus [CLASS] makes it (or the window of that class) the foreground window, which gets the
+//               keys that xdotool sends
 //   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
 //   menu        exit 0 while a popup menu is open
 //   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
@@ -10,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -48,7 +50,7 @@ int Focus(HWND window) {
     info.cbSize = sizeof(info);
     for (int i = 0; i < 100; ++i) {
         if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
-            info.hwndFocus == window) {
+            info.hwndActive == window && info.hwndFocus != nullptr) {
             return 0;
         }
         Sleep(20);
@@ -94,6 +96,11 @@ int main(int argc, char** argv) {
     }
     if (window == nullptr) {
         return 2;
+    }
+    if (command == "focus" && argc > 2) {
+        const std::wstring name(argv[2], argv[2] + std::strlen(argv[2]));
+        window = FindWindowW(name.c_str(), nullptr);
+        return window != nullptr ? Focus(window) : 2;
     }
     if (command == "close") {
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -1,11 +1,13 @@
-# Following the text caret: with only caret following on, typing in Notepad moves the view so
-# that the caret's point (its left edge, at the middle of its height) is the view's centre. At
-# 100% the view then shows exactly the screen around that point.
+# Following the text caret and the mouse: typing in Notepad moves the view so that the caret's
+# point (its left edge, at the middle of its height) is the view's centre; at 100% the view then
+# shows exactly the screen around that point. The pointer moved takes the view; the caret that
+# goes (the magnifier has the keyboard) and comes back in place (Notepad has it again) takes it
+# back.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
-view_settings Set.FollowMouse=0 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \
+view_settings Set.FollowMouse=1 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \
     Window.Width=300 Window.Height=220
 start_magnifier
 wine notepad &
@@ -19,7 +21,9 @@ wait_for 30 "Notepad's caret in front" caret_point
 START_X=$FX
 # Keys sent before Notepad has the keyboard are lost: the text is long enough to spare a few.
 xdotool type --delay 20 "Hello caret, here "
-wait_for 10 "the caret to move along the typed text" eval 'caret_point && [ $FX -ge $((START_X + 80)) ]'
+# Settled: far enough along, and where the previous look found it.
+caret_settled() { local before=$FX && caret_point && [ "$FX" -ge $((START_X + 80)) ] && [ "$FX" = "$before" ]; }
+wait_for 10 "the caret to move along the typed text and stop" caret_settled
 echo "  caret point ($FX, $FY), client ${CLIENT_W}x$CLIENT_H"
 view_geometry 1 "$FX" "$FY"
 
@@ -31,4 +35,8 @@ view_matches_screen() {
 }
 wait_for 20 "the view centred on the caret" view_matches_screen
 [ "$(convert "$E2E_WORK/screen.png" -format '%k' info:)" -gt 1 ] || fail "the compared area holds no text"
+xdotool mousemove 300 300
+wait_for 20 "the view to follow the pointer" eval '! view_matches_screen'
+probe focus && probe focus Notepad || fail "could not move the keyboard away and back"
+wait_for 20 "the view back on the caret" view_matches_screen
 close_magnifier

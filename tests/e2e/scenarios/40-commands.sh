@@ -1,25 +1,35 @@
-# Menu, keys and drag: a zoom picked after a right-click shows at the next rendering; an overlay
-# picked from the keyboard (F1) at once, with nothing moving and no auto refresh. A left drag moves
-# the window by its distance. Topmost by default; Alt+F4 ends with 0 and stores the state; with
-# "Window.OnTop" = "0" it is not topmost, and the menu's Close ends it too.
+# Menu, keys and drag: with no auto refresh and the pointer resting at (0, 0), the first tick
+# renders (the centre cross shows). A zoom picked after a right-click shows at the next rendering;
+# an overlay picked from the keyboard (F1) at once, with nothing moving: the hexadecimal box, after
+# Follow Mouse was turned off, in the colour under the pointer where following stopped. A left
+# drag moves the window by its distance. Topmost by default; Alt+F4 ends with 0 and stores the
+# state; with "Window.OnTop" = "0" it is not topmost, and the menu's Close ends it too.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
 make_view_pattern "$E2E_WORK/pattern.png"
-view_settings Set.Zoom=200 Set.AutoRefresh=0
+view_settings Set.Zoom=200 Set.AutoRefresh=0 Set.ShowLines=1
+xdotool mousemove 0 0  # after Wine's desktop has started, which puts the pointer in the middle
 start_magnifier
+wait_for 20 "the centre cross of the first tick" client_pixel_is $((CLIENT_W / 2)) 5 FFFFFF
 show_image "$E2E_WORK/pattern.png" 200 150
 expect_eq "$TOPMOST" 1 "topmost by default"
 
 menu_pick 150 150 Down Down Down Down Down Down Down Down  # the eighth item: zoom 400%
 xdotool mousemove 200 150
-wait_for 20 "the view at 400% around (200, 150)" view_shows 4 200 150 0
+wait_for 20 "the view at 400% around (200, 150)" view_shows 4 200 150 1
 
+# key_pick KEYS...: F1, then the keys that pick an item of the menu.
+key_pick() {
+    xdotool key F1
+    wait_for 20 "the popup menu from F1" probe menu
+    xdotool key "$@" Return
+    wait_for 20 "the popup menu to close" eval '! probe menu'
+}
 probe focus || fail "the magnifier did not take the keyboard"
-xdotool key F1
-wait_for 20 "the popup menu from F1" probe menu
-xdotool key Up Up Up Up Up Up Up Up Return  # eighth from the end: RGB values (hex)
+key_pick Up Up Up Up Up Up Up Up Up Up Up Up Up  # 13th from the end: Follow Mouse cursor
+key_pick Up Up Up Up Up Up Up Up  # eighth from the end: RGB values (hex)
 wait_for 10 "the hexadecimal box at once" client_pixel_is 5 $((CLIENT_H - 8)) "$(awk "$VIEW_AWK"'BEGIN { print fine(200, 150) }')"
 
 x=$((CLIENT_L + 100)) y=$((CLIENT_T + 100)) left=$OUTER_L top=$OUTER_T
@@ -32,7 +42,7 @@ probe focus || fail "the magnifier did not take the keyboard"
 xdotool key alt+F4
 wait_exit || fail "Alt+F4 ended the magnifier with exit code $?"
 expect_settings Window.Left=$((left + 150)) Window.Top=$((top + 100)) Set.Zoom=400 \
-    Set.ShowColorsHex=1 Window.OnTop=1
+    Set.ShowColorsHex=1 Set.FollowMouse=0 Window.OnTop=1
 
 set_settings Window.OnTop=0
 start_magnifier

@@ -19,27 +19,34 @@ folder="$WINEPREFIX/drive_c/Lupe-Ωμέγα"
 mkdir -p "$folder" && cp "$E2E_BIN/zedez.exe" "$folder/" || fail "could not copy the program"
 export ZEDEZ_EXE='C:\Lupe-Ωμέγα\zedez.exe'
 reg_import "$RUN_KEY" "zedez.exe=$(printf 'C:\\%.0s' $(seq 13334))" 'other.exe="C:\other.exe"'
-set_settings "Window.Left=7$(printf '%99999s')" Window.Top='&HC8' Window.Width=-5 Window.Height= \
+# Set.ShowCoordinates is "1" and half a character, as other tools can leave a text; the window
+# is partly below the screen, as users park it.
+set_settings "Window.Left=7$(printf '%99999s')" Window.Top='&H2C6' Window.Width=-5 Window.Height= \
     Set.AutoRefresh=1.0 Set.FollowMouse=' 1' Set.FollowText=word Set.ShowCursor=1e309 \
-    Set.ShowLines=99999999999 Set.ShowCoordinates=0 Set.ShowColorsHex=-1 Set.Zoom=150.5
+    Set.ShowLines=99999999999 'Set.ShowCoordinates:=hex(1):31,00,30' Set.ShowColorsHex=-1 \
+    Set.Zoom=150.5
 start_magnifier
-expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 7,200,128,64 "stored window rectangle"
+expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 7,710,128,64 "stored window rectangle"
 menu_pick 20 20 Up Up Up  # Autorun, unchecked: the long entry named no file
 run_entry() { wine reg query "$RUN_KEY" /v "$1" | tr -d '\r' | sed -n "s/^    $1    REG_SZ    //p"; }
 case "$(run_entry zedez.exe)" in '"C:\Lupe-'*'\zedez.exe"') ;; *) fail "Run entry $(run_entry zedez.exe)" ;; esac
 menu_pick 20 20 Up Up  # About
 expect_msgbox " About ..." "$(about_text "Ridoduvuzi Zedez")"
 close_magnifier
-expect_settings Window.Left=7 Window.Top=200 Window.Width=128 Window.Height=64 Set.Zoom=0 \
+expect_settings Window.Left=7 Window.Top=710 Window.Width=128 Window.Height=64 Set.Zoom=0 \
     Set.AutoRefresh=1 Set.FollowMouse=1 Set.FollowText=0 Set.ShowCursor=0 Set.ShowLines=0 \
-    Set.ShowColorsHex=0
+    Set.ShowCoordinates=1 Set.ShowColorsHex=0
 
-# The mark now comes from the entry, so the item unchecks and removes only that value.
+# The mark now comes from the entry, so the item unchecks and removes only that value. The window
+# stored where no monitor is opens at its size inside the screen's work area.
+set_settings Window.Left=5000 Window.Top=3000
 start_magnifier
+expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 896,704,128,64 "window brought onto the screen"
 menu_pick 20 20 Up Up Up
 [ -z "$(run_entry zedez.exe)" ] && [ "$(run_entry other.exe)" = '"C:\other.exe"' ] ||
     fail "unchecking autorun left $(wine reg query "$RUN_KEY" | tr -d '\r')"
 close_magnifier
+expect_settings Window.Left=896 Window.Top=704
 
 # German: the About box, picked from the menu.
 unset ZEDEZ_EXE  # (Wine reaches the copy's folder only from a UTF-8 locale)

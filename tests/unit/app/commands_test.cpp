@@ -16,6 +16,7 @@ class RecordingTarget : public CommandTarget {
     void SelectZoom(std::int16_t zoom) override { log += "zoom " + std::to_string(zoom) + ", "; }
     void ForceRefresh() override { log += "refresh, "; }
     void ShowMeasuringLine(bool v) override { log += v ? "line on, " : "line off, "; }
+    void KeepPointerColor() override { log += "color kept, "; }
     void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
     void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
     void ShowAbout() override { log += "about, "; }
@@ -41,7 +42,7 @@ TEST(MnuClick, DecidesByTheIndexAlone) {
     // clang-format off
     const struct { std::int16_t before, index; const char* expected; } cases[] = {
         {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
-        {0, 7010, "-7010 "}, {0, 7020, "-7020 "}, {0, 7035, "-7035 "},
+        {0, 7010, "-7010 "}, {0, 7020, "color kept, -7020 "}, {7020, 7020, ""}, {0, 7035, "-7035 "},
         {0, 7040, "line off, refresh, -7040 "}, {7040, 7040, "line on, refresh, "},
         {0, 7050, "refresh, +7050 "}, {7060, 7065, "refresh, +7060 +7065 "},
         {7075, 7070, "refresh, +7070 "}, {7070, 7070, "refresh, "},  // neither is left

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "base/rounding.h"
+#include "core/angles.h"
 #include "doubles/fake_form_window.h"
 #include "doubles/fake_input_devices.h"
 #include "doubles/fake_screen_capture.h"
@@ -32,8 +36,8 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(form.surface.fontName + " " + std::to_string(form.surface.fontSize) +
                   (form.surface.fontBold ? " bold" : ""),
               "Tahoma 7.000000 bold");
-    EXPECT_EQ(form.log, (std::vector<std::string>{"caption Ridoduvuzi Zedez", "show",
-                                                  "place 32 32 128 128 topmost"}));
+    EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
+                                                  "show", "place 32 32 128 128 topmost"}));
 
     input.pointer = {300, 200};
     app.OnTimer1();
@@ -44,10 +48,52 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     app.Options().SetChecked(Item::AutoRefresh, false);
     app.OnTimer2();
     EXPECT_EQ(screen.captures.size(), 2u);
+    // To a monitor at 180 dpi: the window, still 128 pixels wide, reports 1024 twips; it takes the
+    // suggested rectangle, whose move reports a resize, and stays 128 pixels wide.
     form.twipsPerPixelX = form.twipsPerPixelY = 8;
-    app.OnScaleChanged();
+    form.width = form.height = 128 * 8;
+    app.OnScaleChanged({40, 50, 128, 128});
     EXPECT_EQ(app.CurrentTwips(), (TwipsPerPixel{8, 8}));
+    EXPECT_EQ((std::vector<float>{form.left, form.top, form.width}),
+              (std::vector<float>{40 * 8, 50 * 8, 128 * 8}));
     EXPECT_EQ(screen.captures.size(), 3u);
+}
+
+// The centre lines turned on during a measurement show its line toward the anchor at once, and no
+// line without one; the colour where following stopped is kept; a refused Run entry unchecks.
+TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
+    ASSERT_TRUE(app.Load());
+    for (const std::int16_t item : {Item::ShowLines, Item::ShowColorsHex, Item::ShowColorsDec}) {
+        app.Options().SetChecked(item, false);
+    }
+    input.pointer = {300, 200};
+    app.OnTimer1();
+    input.buttons = MouseButton::Left;
+    input.pointer = {360, 200};  // the anchor lies to the left
+    app.OnTimer1();
+    app.Mnu_Click(Item::ShowLines);
+    EXPECT_TRUE(form.measuringLine.Visible);
+    EXPECT_EQ(RoundToInt32(AngleDeg(form.measuringLine.X2, form.measuringLine.Y2,
+                                    form.measuringLine.X1, form.measuringLine.Y1)),
+              270);
+    input.buttons = 0;
+    app.OnTimer1();
+    app.Mnu_Click(Item::ShowLines);
+    app.Mnu_Click(Item::ShowLines);
+    EXPECT_FALSE(form.measuringLine.Visible);
+
+    input.color = 0x123456;
+    app.Mnu_Click(Item::FollowMouse);
+    input.color = 0;
+    app.Mnu_Click(Item::ShowColorsHex);
+    const auto& log = form.surface.log;
+    EXPECT_NE(std::find_if(log.begin(), log.end(),
+                           [](const std::string& s) { return s.starts_with("563412@"); }),
+              log.end());
+
+    registry.refuse = true;
+    app.Mnu_Click(Item::Autorun);
+    EXPECT_FALSE(app.Options().IsOptionChecked(Item::Autorun));
 }
 
 TEST_F(MainFormTest, MenuFromTheMouseAndTheKeyboardThenCloseWritesEverySetting) {

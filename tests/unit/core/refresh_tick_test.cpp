@@ -37,7 +37,9 @@ class RefreshTickTest : public ::testing::Test, public RefreshHooks {
 };
 
 TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsThePixel) {
-    EXPECT_EQ(Tick(), "pointer buttons caret ");  // the remembered state starts at the origin
+    // The first tick renders, even at the origin where the remembered state starts.
+    EXPECT_EQ(Tick(), "pointer buttons caret view 0,0 at 200% cross ");
+    EXPECT_EQ(Tick(), "pointer buttons caret ");
     input.pointer = {300, 200};
     EXPECT_EQ(Tick(), "pointer buttons caret view 300,200 at 200% cross ");
     options.SetChecked(Item::ShowCoordinates, true);
@@ -75,8 +77,9 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         {0, {50, 60}, 0, {400, 100, 15}, "400,108"},    // both move: the caret wins
         {0, {100, 100}, 0, {400, 100, 15}, "100,100"},  // the mouse moves: it takes the view
         {0, {100, 100}, 0, {20, 100, 13}, "20,106"},    // 106.5 to even
-        {0, {100, 100}, 0, {0, 0, 0}, "20,106"},        // the caret vanishes: the view stays
-        {0, {100, 100}, 0, {20, 100, 13}, "20,106"},    // and comes back in place
+        {0, {110, 100}, 0, {20, 100, 13}, "110,100"},   // the mouse takes the view
+        {0, {100, 100}, 0, {0, 0, 0}, "100,100"},       // the caret vanishes: the view stays
+        {0, {100, 100}, 0, {20, 100, 13}, "20,106"},    // it comes back in place: a caret move
         {0, {100, 100}, 1, {20, 100, 13}, "100,100 0,0 90.000000 line 90"},  // a press alone
         // The measuring example; the caret is not followed while a button is held.
         {0, {130, 60}, 1, {5, 5, 10}, "130,60 30,-40 36.869896 line 217"},

@@ -13,7 +13,7 @@ TEST(Autorun, StartUpMarkAndCheckingTheItem) {
     // clang-format off
     const struct { const char* stored; bool checkedAtStart, rewrittenWhenChecked; } cases[] = {
         {nullptr, false, true}, {"\"C:\\Tools\\zedez.exe\"", true, false},
-        {" \"c:\\tools\\ZEDEZ.exe\" ", false, false},  // the blank is part of the path
+        {" \"c:\\tools\\ZEDEZ.exe\" ", false, true},  // the blank is part of the path
         {"C:\\Tools\\zedez.exe", true, true}, {"\"C:\\Other\\zedez.exe\"", true, true},
         {"\"C:\\Tools\\zedez.exe\" /min", false, true}, {"\"C:\\Tools\\empty.exe\"", false, true},
         {"\"C:\\Missing.exe\"", false, true}, {"\"\"", false, true}};
@@ -29,14 +29,19 @@ TEST(Autorun, StartUpMarkAndCheckingTheItem) {
             registry.values[own] = c.stored;
         }
         EXPECT_EQ(IsAutorunRegistered(registry, environment), c.checkedAtStart) << c.stored;
-        UpdateAutorunEntry(registry, environment, true);
+        EXPECT_TRUE(UpdateAutorunEntry(registry, environment, true)) << c.stored;
         EXPECT_EQ(registry.writes.size(), c.rewrittenWhenChecked ? 1u : 0u) << c.stored;
         if (c.rewrittenWhenChecked) {
             EXPECT_EQ(registry.values[own], "\"C:\\Tools\\zedez.exe\"");
         }
-        UpdateAutorunEntry(registry, environment, false);
+        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, false));
         EXPECT_EQ(registry.values.count(own), 0u);
         EXPECT_EQ(registry.values.size(), 1u);  // another program's entry stays
+        // A Run key that refuses: the result says what it holds, not what was asked.
+        registry.refuse = true;
+        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, true));
+        registry.values[own] = "C:\\Other\\zedez.exe";
+        EXPECT_TRUE(UpdateAutorunEntry(registry, environment, false));
     }
     EXPECT_EQ(GetExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
     EXPECT_EQ(GetExeFileName("prog.exe"), "prog.exe");

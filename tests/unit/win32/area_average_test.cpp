@@ -16,6 +16,7 @@ struct Case {
     std::vector<std::uint32_t> source;
     int sw, sh, tw, th, ow, oh, stride;  // source, scaled and written sizes; target row distance
     std::vector<std::uint32_t> expected;
+    int offScreen = 0;  // area pixels left of the source, off the screen
 };
 
 TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
@@ -36,12 +37,17 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
         // Of a 3 x 3 result only the top-left 2 x 2 is written; its second row is half of each.
         {"clipped", {G(0), G(90), G(180), G(90), G(180), G(0)}, 3, 2, 3, 3, 2, 2, 3,
          {G(0), G(90), U, G(45), G(135)}},
+        // Halved, the pixel off the screen counts as black: (0 + 90) / 2 and (180 + 30) / 2.
+        {"screen's edge", {G(90), G(180), G(30)}, 3, 1, 2, 1, 2, 1, 2, {G(45), G(105)}, 1},
     };
     // clang-format on
     for (const Case& c : cases) {
         std::vector<std::uint32_t> target(c.expected.size(), U);
-        AverageScale({c.source.data(), c.sw, c.sh, c.sw}, c.tw, c.th,
-                     {target.data(), c.ow, c.oh, c.stride});
+        const Picture area{c.sw + c.offScreen,
+                           c.sh,
+                           {c.offScreen, 0, c.sw, c.sh},
+                           {c.source.data(), c.sw, c.sh, c.sw}};
+        AverageScale(area, c.tw, c.th, {target.data(), c.ow, c.oh, c.stride});
         EXPECT_EQ(target, c.expected) << c.name;
     }
 }

@@ -18,6 +18,10 @@ TEST(Placement, TheOnScreenPartAndWhereItLands) {
     EXPECT_EQ(ScalePlacement({1000, 600, 1024, 768}, 3000, 2000, 300, 200),
               (PixelRect{100, 60, 102, 77}));
     EXPECT_EQ(ScalePlacement({1, 3, 2, 2}, 4, 10, 2, 5), (PixelRect{0, 2, 2, 0}));
+    // Brought inside a work area at its size; one larger than the area keeps its top-left on it.
+    EXPECT_EQ(InsideArea({5000, -3000, 128, 64}, {0, 0, 1024, 738}), (PixelRect{896, 0, 128, 64}));
+    EXPECT_EQ(InsideArea({-5000, 10, 2000, 64}, {-1280, 0, 1280, 1024}),
+              (PixelRect{-1280, 10, 2000, 64}));
 }
 
 }  // namespace
