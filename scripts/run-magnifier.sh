@@ -13,7 +13,7 @@ case "$(uname -s)" in
         ;;
 esac
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 if [ -z "${DISPLAY:-}" ]; then

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 echo "== unit tests (native, ASan + UBSan)"
 cmake --preset linux >/dev/null
