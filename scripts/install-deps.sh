@@ -9,7 +9,7 @@ set -euo pipefail
 build=(cmake make g++-mingw-w64-x86-64-posix)
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
-    run) packages=("${build[@]}" "${screen[@]}") ;;
+    run) packages=("${build[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
     package) packages=("${build[@]}" nsis zip) ;;
     test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip) ;;
     *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
