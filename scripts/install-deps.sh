@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian (as root, or through sudo).
+# Installs on Debian (as root, or through sudo) what one command needs, and no more:
+#   install-deps.sh run       build zedez.exe and run it under Wine: itself, its demo, the benchmark
+#   install-deps.sh package   build zedez.exe and make the zip and the installer
+#   install-deps.sh test      everything the tests need (this is also the default)
 # Skips the package manager when everything is already there.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool
-    imagemagick x11-utils)
+build=(cmake make g++-mingw-w64-x86-64-posix)
+screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
+case "${1:-test}" in
+    run) packages=("${build[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
+    package) packages=("${build[@]}" nsis zip) ;;
+    test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip) ;;
+    *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

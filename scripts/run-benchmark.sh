@@ -15,7 +15,7 @@
 # set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target zedez render_bench idle_timer >/dev/null
 bin=$PWD/build/windows/bin

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the magnifier and runs it: under Wine on Linux (on the current X display), or directly
 # on Windows (Git Bash or MSYS2 with CMake and a compiler). Installs what it needs first on Debian.
+# With no X display, or with --demo, it records the magnifier at work on a virtual screen instead
+# (scripts/demo.sh: demo/magnifier.gif and demo/magnifier.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,12 +15,12 @@ case "$(uname -s)" in
         ;;
 esac
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-if [ -z "${DISPLAY:-}" ]; then
-    echo "No X display: set DISPLAY (or run inside 'xvfb-run') to see the magnifier." >&2
-    exit 1
+if [ "${1:-}" = --demo ] || [ -z "${DISPLAY:-}" ]; then
+    [ "${1:-}" = --demo ] || echo "No X display: recording a demo on a virtual screen instead."
+    exec bash scripts/demo.sh
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
 exec wine build/windows/bin/zedez.exe

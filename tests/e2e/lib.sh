@@ -61,9 +61,9 @@ view_settings() {
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-# expect_settings KEY=VALUE...: the stored texts, from one registry read.
+# expect_settings NAME=VALUE...: the texts under STORE_KEY (SETTINGS_KEY unless set), in one read.
 expect_settings() {
-    local all=$(wine reg query "$SETTINGS_KEY" | tr -d '\r') pair
+    local all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r') pair
     for pair in "$@"; do expect_eq "$(awk -v k="    ${pair%%=*}    REG_" 'index($0, k) == 1 {
         sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
