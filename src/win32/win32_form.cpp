@@ -107,7 +107,13 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(window, message, wParam, lParam);
+    // Nothing may unwind through the system's code that called us: a message whose handling
+    // failed (out of memory) gets the default handling instead.
+    try {
+        return self->Handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,17 +1,16 @@
 // Run by the end-to-end tests beside the magnifier, in its Wine prefix, to read and drive windows
 // from outside. Exit code 2 when the window, the caret or the box is not there.
-//   rect        "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
-//   close       asks the window to close, as the system does when the user closes it
+//   rect          "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
+//   close         asks the window to close, as the system does when the user closes it
 //   focus [CLASS] makes it (or the window of that class) the foreground window, which gets the
-//               keys that xdotool sends
-//   caret       "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
-//   menu        exit 0 while a popup menu is open
-//   msgbox [ok] "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
-//               \n so that trailing blanks show; "ok" then presses its OK button
+//                 keys that xdotool sends
+//   caret         "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
+//   menu          exit 0 while a popup menu is open
+//   msgbox [ok]   "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
+//                 \n so that trailing blanks show; "ok" then presses its OK button
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -19,11 +18,10 @@ namespace {
 void Print(const char* label, const wchar_t* text) {
     std::wstring shown;
     for (; *text != L'\0'; ++text) {
-        const wchar_t c = *text;
-        shown += c == L'\\'   ? L"\\\\"
-                 : c == L'\r' ? L"\\r"
-                 : c == L'\n' ? L"\\n"
-                              : std::wstring(1, c);
+        shown += *text == L'\\'   ? L"\\\\"
+                 : *text == L'\r' ? L"\\r"
+                 : *text == L'\n' ? L"\\n"
+                                  : std::wstring(1, *text);
     }
     std::string utf8(shown.size() * 3, '\0');  // at most three bytes per UTF-16 unit
     utf8.resize(WideCharToMultiByte(CP_UTF8, 0, shown.c_str(), static_cast<int>(shown.size()),
@@ -43,17 +41,16 @@ int PrintRect(HWND window) {
     return IsWindowVisible(window) ? 0 : 3;
 }
 
+// The window's own thread carries the activation out, and with it takes the keyboard.
 int Focus(HWND window) {
     SetForegroundWindow(window);
-    // The window's own thread carries the activation out, and with it takes the keyboard.
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i, Sleep(20)) {
         if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
             info.hwndActive == window && info.hwndFocus != nullptr) {
             return 0;
         }
-        Sleep(20);
     }
     return 1;
 }
@@ -87,23 +84,22 @@ int ReadMessageBox(bool pressOk) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    const HWND menu = FindWindowW(L"#32768", nullptr);
-    HWND window = FindWindowW(L"RidoduvuziZedezMain", nullptr);
+    const std::string argument = argc > 2 ? argv[2] : "";
     if (command == "caret" || command == "msgbox" || command == "menu") {
+        const HWND menu = FindWindowW(L"#32768", nullptr);
         return command == "caret"    ? PrintCaret()
-               : command == "msgbox" ? ReadMessageBox(argc > 2 && std::string(argv[2]) == "ok")
+               : command == "msgbox" ? ReadMessageBox(argument == "ok")
                                      : (menu != nullptr && IsWindowVisible(menu) ? 0 : 2);
     }
+    const std::wstring name = argument.empty() || command != "focus"
+                                  ? L"RidoduvuziZedezMain"
+                                  : std::wstring(argument.begin(), argument.end());
+    const HWND window = FindWindowW(name.c_str(), nullptr);
     if (window == nullptr) {
         return 2;
     }
-    if (command == "focus" && argc > 2) {
-        const std::wstring name(argv[2], argv[2] + std::strlen(argv[2]));
-        window = FindWindowW(name.c_str(), nullptr);
-        return window != nullptr ? Focus(window) : 2;
-    }
-    if (command == "close") {
-        return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
-    }
-    return command == "rect" ? PrintRect(window) : command == "focus" ? Focus(window) : 1;
+    return command == "rect"    ? PrintRect(window)
+           : command == "close" ? (PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1)
+           : command == "focus" ? Focus(window)
+                                : 1;
 }
