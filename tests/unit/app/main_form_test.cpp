@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "base/rounding.h"
 #include "core/angles.h"
 #include "doubles/fake_form_window.h"
@@ -65,12 +63,10 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
 }
 
 // The centre lines turned on during a measurement show its line toward the anchor at once, and no
-// line without one; the colour where following stopped is kept; a refused Run entry unchecks.
+// line without one; a refused Run entry unchecks the item.
 TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     ASSERT_TRUE(app.Load());
-    for (const std::int16_t item : {Item::ShowLines, Item::ShowColorsHex, Item::ShowColorsDec}) {
-        app.Options().SetChecked(item, false);
-    }
+    app.Options().SetChecked(Item::ShowLines, false);
     input.pointer = {300, 200};
     app.OnTimer1();
     input.buttons = MouseButton::Left;
@@ -86,16 +82,6 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     app.Mnu_Click(Item::ShowLines);
     app.Mnu_Click(Item::ShowLines);
     EXPECT_FALSE(form.measuringLine.Visible);
-
-    input.color = 0x123456;
-    app.Mnu_Click(Item::FollowMouse);
-    input.color = 0;
-    app.Mnu_Click(Item::ShowColorsHex);
-    const auto& log = form.surface.log;
-    EXPECT_NE(std::find_if(log.begin(), log.end(),
-                           [](const std::string& s) { return s.starts_with("563412@"); }),
-              log.end());
-
     registry.refuse = true;
     app.Mnu_Click(Item::Autorun);
     EXPECT_FALSE(app.Options().IsOptionChecked(Item::Autorun));
