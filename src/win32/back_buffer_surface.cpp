@@ -143,7 +143,8 @@ HFONT BackBufferSurface::Font() const {
         return nullptr;
     }
     if (fonts_.size() >= MaxCachedFonts) {
-        fonts_.clear();  // none is selected outside a drawing call
+        texts_.Forget();  // it lets go of the font it holds selected
+        fonts_.clear();
     }
     LOGFONTW spec{};
     spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
@@ -170,31 +171,18 @@ int BackBufferSurface::ToPixelsY(float twips) const {
 }
 
 SIZE BackBufferSurface::MeasureText(const std::string& text) const {
-    SIZE size{0, 0};
     if (!buffer_) {
-        return size;
+        return SIZE{0, 0};
     }
-    const std::wstring wide = Widen(text);
-    SelectGuard select(Dc(), Font());
-    GetTextExtentPoint32W(Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    if (wide.empty()) {
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(Dc(), &metrics);
-        size.cy = metrics.tmHeight;
-    }
-    return size;
+    return texts_.Measure(Dc(), Font(), text);
 }
 
 void BackBufferSurface::Print(const std::string& text) {
     if (!buffer_) {
         return;
     }
-    const std::wstring wide = Widen(text);
-    SelectGuard select(Dc(), Font());
-    SetBkMode(Dc(), TRANSPARENT);
-    SetTextColor(Dc(), static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
-    TextOutW(Dc(), ToPixelsX(currentX_), ToPixelsY(currentY_), wide.c_str(),
-             static_cast<int>(wide.size()));
+    texts_.Print(Dc(), Font(), text, buffer_.Pixels(), ToPixelsX(currentX_), ToPixelsY(currentY_),
+                 static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
 }
 
 float BackBufferSurface::TextWidth(const std::string& text) const {

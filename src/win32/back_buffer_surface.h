@@ -11,6 +11,7 @@
 #include "ports/picture.h"
 #include "win32/gdi_picture.h"
 #include "win32/handles.h"
+#include "win32/text_masks.h"
 
 // The main window's drawing surface: a DIB of the client area's size that holds the view picture,
 // scaled straight into it, and everything drawn over it; the window copies it when it paints.
@@ -85,4 +86,6 @@ class BackBufferSurface : public DrawingSurface {
     UniquePen widePen_;
     int widePenWidth_ = 0;
     COLORREF widePenColor_ = 0;
+    // After the fonts, so that it lets go of the one it holds selected before they are deleted.
+    mutable TextMasks texts_;
 };
