@@ -82,6 +82,9 @@ class BackBufferSurface : public DrawingSurface {
     using FontKey = std::tuple<std::string, float, bool, int>;  // face, points, bold, dpi
     static constexpr std::size_t MaxCachedFonts = 8;
     mutable std::map<FontKey, UniqueFont> fonts_;
+    // The font of the current face, size and bold at fontDpi_, once asked for.
+    mutable HFONT font_ = nullptr;
+    mutable int fontDpi_ = 0;
     // The DC's own pen is one pixel wide; a wider line needs a pen of its own, kept for the next.
     UniquePen widePen_;
     int widePenWidth_ = 0;

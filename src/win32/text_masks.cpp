@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/gdi_picture.h"
 #include "win32/handles.h"
 #include "win32/text_conversion.h"
 
@@ -43,8 +44,7 @@ void TextMasks::Print(HDC dc, HFONT font, const std::string& text, PixelBlock ta
         return;
     }
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    const std::uint32_t pixel = (std::uint32_t{GetRValue(color)} << 16) |
-                                (std::uint32_t{GetGValue(color)} << 8) | GetBValue(color);
+    const std::uint32_t pixel = DibPixel(color);
     for (const Run& run : entry.runs) {
         const std::int64_t row = std::int64_t{y} + run.y;
         if (row < 0 || row >= target.height) {
