@@ -54,8 +54,10 @@ void TextMasks::Print(HDC dc, HFONT font, const std::string& text, PixelBlock ta
         const std::int64_t right =
             std::min<std::int64_t>(target.width, std::int64_t{x} + run.right);
         if (left < right) {
-            std::uint32_t* const line = target.pixels + row * target.stride;
-            std::fill(line + left, line + right, pixel);
+            std::uint32_t* const line =
+                target.pixels + static_cast<std::ptrdiff_t>(row) * target.stride;
+            std::fill(line + static_cast<std::ptrdiff_t>(left),
+                      line + static_cast<std::ptrdiff_t>(right), pixel);
         }
     }
 }
