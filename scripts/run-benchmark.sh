@@ -14,10 +14,10 @@
 #      every 10 ms tick in which the pointer moved;
 #   5. on a 3840 x 2160 screen, a 1920 x 1080 view at 50% against its floor, and the live GDI
 #      objects and the working set over 10,000 renderings.
-# Figures only; speed is never a pass/fail test. Takes about ten minutes; with the argument "idle"
-# only part 3 runs, with "moving" only part 4. IDLE_ROUNDS (3 unless set) is how many times parts
-# 3 and 4 measure each process, of which they print the medians. E2E_DISPLAY_FIRST is the first X
-# display number tried (200 unless set).
+# Figures only; speed is never a pass/fail test. Takes about twelve minutes; with the argument
+# "idle" only part 3 runs, with "moving" only part 4. IDLE_ROUNDS (3 unless set) is how many times
+# parts 3 and 4 measure each process, of which they print the medians. E2E_DISPLAY_FIRST is the
+# first X display number tried (200 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
