@@ -100,8 +100,8 @@ TextMasks::Text& TextMasks::Find(HDC dc, HFONT font, const std::string& text) {
 void TextMasks::DropOldTexts() {
     std::vector<std::uint64_t> uses;
     uses.reserve(texts_.size());
-    for (const auto& [key, text] : texts_) {
-        uses.push_back(text.lastUse);
+    for (const auto& entry : texts_) {
+        uses.push_back(entry.second.lastUse);
     }
     const auto middle = uses.begin() + static_cast<std::ptrdiff_t>(uses.size() / 2);
     std::nth_element(uses.begin(), middle, uses.end());

@@ -48,7 +48,7 @@ class TextMasks {
         std::uint64_t lastUse = 0;
     };
     // A one-bit top-down DIB whose DC keeps one font selected, so that a new text costs no font
-    // selection. Declared before the DC, so that the DC goes first and lets go of the bitmap.
+    // selection. The bitmap is declared before the DC, so that the DC goes first and lets go of it.
     struct Scratch {
         UniqueBitmap bitmap;
         UniqueMemoryDc dc;
