@@ -1,6 +1,7 @@
 // Rendering figures through the real GDI, printed and never judged:
 //   render_bench render [W H ZOOM]   the floor, the program's rendering and their ratio
-//   render_bench tick                the whole rendered tick: rendering, overlays and paint
+//   render_bench tick                the whole rendered tick with the first-run overlays against
+//                                    the floor plus the paint, and where the overlays' time goes
 //   render_bench memory [W H ZOOM]   live GDI objects and working set over 10,000 renderings
 // Without W H ZOOM the window sizes are 128 x 128, 512 x 512 and 1024 x 768 at 10%, 100%, 400%
 // and 1600%. The focus point is the screen's centre.
@@ -10,9 +11,11 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +26,11 @@
 #include "core/option_table.h"
 #include "core/refresh_tick.h"
 #include "core/view_geometry.h"
+#include "core/view_state.h"
+#include "readouts/center_cross.h"
+#include "readouts/color_readout.h"
+#include "readouts/coordinate_readout.h"
+#include "readouts/fonts.h"
 #include "win32/back_buffer_surface.h"
 #include "win32/gdi_picture.h"
 #include "win32/gdi_screen_capture.h"
@@ -288,12 +296,292 @@ class NoRegistry : public Registry {
     bool DeleteValue(Hive, const std::string&, const std::string&) override { return true; }
 };
 
-// The program's own window and logic, ticked by hand with a forced refresh: the rendering, the
-// centre cross, the coordinate read-out and every colour read-out, then the paint.
+// A busy picture over the whole screen behind the magnifier, every pixel its own colour, so that
+// the colour under the pointer, and with it the colour read-out's text, changes at every move.
+class Backdrop {
+  public:
+    explicit Backdrop(HINSTANCE instance) {
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        const UniqueWindowDc screen = WindowDc(nullptr);
+        picture_ = std::make_unique<GdiPicture>(screen.get(), width, height);
+        if (!*picture_) {
+            return;
+        }
+        std::uint32_t state = 12345;
+        const PixelBlock pixels = picture_->Pixels();
+        for (std::int32_t i = 0; i < pixels.width * pixels.height; ++i) {
+            state = state * 1664525u + 1013904223u;
+            pixels.pixels[i] = state >> 8;
+        }
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = Paint;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = L"ZedezBenchBackdrop";
+        RegisterClassExW(&windowClass);
+        window_.reset(CreateWindowExW(WS_EX_NOACTIVATE, L"ZedezBenchBackdrop", L"", WS_POPUP, 0, 0,
+                                      width, height, nullptr, nullptr, instance, nullptr));
+        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture_.get()));
+        ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
+        UpdateWindow(window_.get());
+    }
+
+  private:
+    static LRESULT CALLBACK Paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto* picture =
+            reinterpret_cast<const GdiPicture*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message != WM_PAINT || picture == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        const PaintGuard paint(window);
+        BitBlt(paint.Dc(), 0, 0, picture->Width(), picture->Height(), picture->Dc(), 0, 0, SRCCOPY);
+        return 0;
+    }
+
+    std::unique_ptr<GdiPicture> picture_;
+    UniqueWindow window_;
+};
+
+// What the message loop does once a tick's messages are handled: it takes what is queued and,
+// with nothing left, the system puts what was painted on the screen (Wine flushes its window
+// surfaces to X there). Every timed step that paints ends with it, so that it pays its own.
+void RunMessagesUntilIdle() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+// Waits until the display has done what it was sent: a screen pixel read answers only then (under
+// Wine an X round trip, after the X server has taken in every picture put before it). Between
+// timed steps, so that none pays for the uploads of the one before.
+void SettleDisplay() {
+    static const UniqueWindowDc screen = WindowDc(nullptr);
+    GetPixel(screen.get(), 0, 0);
+}
+
+// Pointer positions right of the 512 x 512 views, each one new to the run, so that the
+// coordinates never print a text twice.
+ScreenPoint SweepPoint(long step) {
+    return {GetSystemMetrics(SM_CXSCREEN) / 2 + 90 + static_cast<std::int32_t>(step % 400),
+            100 + static_cast<std::int32_t>((step / 400) % 600)};
+}
+
+// Forwards to another surface and sums the time of the prints, the measurements and the boxes
+// and lines the read-outs ask for; their settings pass untimed.
+class TimedSurface : public DrawingSurface {
+  public:
+    enum Kind { Prints, Measures, Shapes, Kinds };
+    explicit TimedSurface(DrawingSurface& inner) : inner_(inner) {}
+
+    mutable double micros[Kinds] = {};
+    mutable long calls[Kinds] = {};
+
+    float ScaleWidth() const override { return inner_.ScaleWidth(); }
+    float ScaleHeight() const override { return inner_.ScaleHeight(); }
+    float PixelWidth() const override { return inner_.PixelWidth(); }
+    float PixelHeight() const override { return inner_.PixelHeight(); }
+    ColorValue ForeColor() const override { return inner_.ForeColor(); }
+    void SetForeColor(ColorValue color) override { inner_.SetForeColor(color); }
+    int DrawMode() const override { return inner_.DrawMode(); }
+    void SetDrawMode(int mode) override { inner_.SetDrawMode(mode); }
+    int DrawWidth() const override { return inner_.DrawWidth(); }
+    void SetDrawWidth(int pixels) override { inner_.SetDrawWidth(pixels); }
+    void SetFontName(const std::string& face) override { inner_.SetFontName(face); }
+    void SetFontSize(float points) override { inner_.SetFontSize(points); }
+    void SetFontBold(bool bold) override { inner_.SetFontBold(bold); }
+    void SetCurrentX(float twips) override { inner_.SetCurrentX(twips); }
+    void SetCurrentY(float twips) override { inner_.SetCurrentY(twips); }
+    void Print(const std::string& text) override {
+        Timed(Prints, [&] { inner_.Print(text); });
+    }
+    float TextWidth(const std::string& text) const override {
+        return Timed(Measures, [&] { return inner_.TextWidth(text); });
+    }
+    float TextHeight(const std::string& text) const override {
+        return Timed(Measures, [&] { return inner_.TextHeight(text); });
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, ColorValue color) override {
+        Timed(Shapes, [&] { inner_.DrawLine(x1, y1, x2, y2, color); });
+    }
+    void FillBox(float x1, float y1, float x2, float y2, ColorValue color) override {
+        Timed(Shapes, [&] { inner_.FillBox(x1, y1, x2, y2, color); });
+    }
+    void FrameBox(float x1, float y1, float x2, float y2, ColorValue color) override {
+        Timed(Shapes, [&] { inner_.FrameBox(x1, y1, x2, y2, color); });
+    }
+
+  private:
+    template <typename Call>
+    auto Timed(Kind kind, Call call) const -> decltype(call()) {
+        const LONGLONG start = Now();
+        struct Tally {
+            const TimedSurface& self;
+            Kind kind;
+            LONGLONG start;
+            ~Tally() {
+                self.micros[kind] += Micros(Now() - start);
+                ++self.calls[kind];
+            }
+        } tally{*this, kind, start};
+        return call();
+    }
+
+    DrawingSurface& inner_;
+};
+
+// Where the overlays' time goes in one window. First inside real ticks: a tick with none of them,
+// then with each alone, and the paired differences to the bare tick. Then apart: the screen
+// pixel the colour read-out needs, the tick's other queries, each overlay routine through the
+// real surface with a new text on every call, the paint of the whole client and of the
+// coordinates' strip, each with the flush that puts it on the screen; and, through a timing
+// surface, the kinds of calls the two read-outs make.
+void PrintOverlayCosts(Win32Form& form, MainForm& app, Win32InputDevices& input,
+                       const std::vector<std::int16_t>& overlays, long& step) {
+    DrawingSurface& surface = form.Surface();
+    const TwipsPerPixel twips = app.CurrentTwips();
+    RECT client{};
+    GetClientRect(form.Handle(), &client);
+    const std::string size = std::to_string(client.right) + "x" + std::to_string(client.bottom);
+    const auto tickWith = [&](const std::vector<std::int16_t>& shown) {
+        for (const std::int16_t item : overlays) {
+            app.Options().SetChecked(item,
+                                     std::find(shown.begin(), shown.end(), item) != shown.end());
+        }
+        app.RefreshTick(app.CurrentZoom(), true);
+        UpdateWindow(form.Handle());
+        RunMessagesUntilIdle();
+    };
+    // The pointer moves before each tick, so that every tick prints texts of its own.
+    const auto move = [&] {
+        const ScreenPoint at = SweepPoint(++step);
+        SetCursorPos(at.x, at.y);
+        RunMessagesUntilIdle();
+        SettleDisplay();
+    };
+    const Timings ticks = TimeRounds(
+        move, [&] { tickWith({}); }, move, [&] { tickWith({Item::ShowLines}); }, move,
+        [&] { tickWith({Item::ShowCoordinates}); }, move,
+        [&] {
+            tickWith({Item::ShowColorsHex, Item::ShowColorsDec});
+        },
+        move, [&] { tickWith(overlays); });
+    for (const std::int16_t item : overlays) {
+        app.Options().SetChecked(item, true);
+    }
+    const auto added = [&](std::size_t with) { return ticks.Paired(with, 1, std::minus<>()); };
+    std::printf(
+        "%-10s %10.0f %10.0f %10.0f %10.0f %10.0f   (in ticks: bare, then what each adds)\n",
+        size.c_str(), ticks.Median(1), added(3), added(5), added(7), added(9));
+
+    ViewState view;
+    view.MeasureW = NoMeasure;
+    view.MeasureH = NoMeasure;
+    std::uint32_t colour = 0;
+    const auto nextText = [&] {
+        const ScreenPoint at = SweepPoint(++step);
+        view.MeasureX = at.x;
+        view.MeasureY = at.y;
+        colour = (colour + 0x0B0D11) & 0xFFFFFF;
+    };
+    const auto coordinates = [&] { DrawCoordinatesOn(surface, view, twips.x, "."); };
+    const auto colours = [&] {
+        DrawColorValuesOn(surface, app.Options(), static_cast<float>(colour), twips);
+    };
+    const RECT strip{0, 0, client.right, 16};
+    const Timings t = TimeRounds(
+        nextText, [&] { input.GetScreenPixel(view.MeasureX, view.MeasureY); },
+        [&] {
+            input.GetCursorPos();
+            input.GetMouseButtons();
+            input.GetCaretInfo();
+        },
+        [&] { DrawCenterCrossOn(surface); }, coordinates, colours,
+        [&] {
+            InvalidateRect(form.Handle(), nullptr, FALSE);
+            UpdateWindow(form.Handle());
+            RunMessagesUntilIdle();
+        },
+        SettleDisplay,
+        [&] {
+            InvalidateRect(form.Handle(), &strip, FALSE);
+            UpdateWindow(form.Handle());
+            RunMessagesUntilIdle();
+        },
+        SettleDisplay);
+    std::printf(
+        "%-10s pixel %.0f, queries %.0f, cross %.0f, coordinates %.0f, colours %.0f, "
+        "paint of all %.0f, of the top 16 rows %.0f   (apart)\n",
+        size.c_str(), t.Median(1), t.Median(2), t.Median(3), t.Median(4), t.Median(5), t.Median(6),
+        t.Median(8));
+    // The same two read-outs through a timing surface, per tick.
+    TimedSurface timed(surface);
+    constexpr int Ticks = 50;
+    for (int i = 0; i < Ticks; ++i) {
+        nextText();
+        DrawCoordinatesOn(timed, view, twips.x, ".");
+        DrawColorValuesOn(timed, app.Options(), static_cast<float>(colour), twips);
+    }
+    std::printf(
+        "%-10s coordinates and colours make %ld prints %.0f us, %ld measurements %.0f us, "
+        "%ld boxes %.0f us\n",
+        size.c_str(), timed.calls[TimedSurface::Prints] / Ticks,
+        timed.micros[TimedSurface::Prints] / Ticks, timed.calls[TimedSurface::Measures] / Ticks,
+        timed.micros[TimedSurface::Measures] / Ticks, timed.calls[TimedSurface::Shapes] / Ticks,
+        timed.micros[TimedSurface::Shapes] / Ticks);
+    std::fflush(stdout);
+}
+
+// The GDI calls behind one print and one measurement of a coordinate line, in the read-out's
+// font on a back buffer: selecting the font and putting the previous one back, the text's
+// extent, and one transparent TextOutW with the font already selected.
+void PrintGdiTextCosts(HDC compatibleWith, long& step) {
+    GdiPicture buffer(compatibleWith, 512, 512);
+    const UniqueWindowDc screen = WindowDc(nullptr);
+    LOGFONTW spec{};
+    spec.lfHeight =
+        -std::lround(CoordinateFont.points * GetDeviceCaps(screen.get(), LOGPIXELSY) / 72.0);
+    spec.lfWeight = FW_NORMAL;
+    spec.lfCharSet = DEFAULT_CHARSET;
+    spec.lfQuality = NONANTIALIASED_QUALITY;
+    wcscpy(spec.lfFaceName, L"Tahoma");
+    const UniqueFont font(CreateFontIndirectW(&spec));
+    std::wstring text;
+    const auto nextText = [&] {
+        const ScreenPoint at = SweepPoint(++step);
+        text = L"X " + std::to_wstring(at.x) + L"   Y " + std::to_wstring(at.y);
+    };
+    GdiPicture other(compatibleWith, 512, 512);
+    SelectGuard select(buffer.Dc(), font.get());
+    SetBkMode(buffer.Dc(), TRANSPARENT);
+    SetTextColor(buffer.Dc(), RGB(239, 239, 239));
+    const Timings t = TimeRounds(
+        nextText,
+        [&] {
+            const HGDIOBJ previous = SelectObject(other.Dc(), font.get());
+            SelectObject(other.Dc(), previous);
+        },
+        [&] {
+            SIZE size{};
+            GetTextExtentPoint32W(buffer.Dc(), text.c_str(), static_cast<int>(text.size()), &size);
+        },
+        [&] { TextOutW(buffer.Dc(), 5, 3, text.c_str(), static_cast<int>(text.size())); });
+    std::printf(
+        "GDI, one coordinate line in Tahoma 7 (median us): select and put back the font "
+        "%.1f, extent (font selected) %.1f, TextOutW (font selected) %.1f\n",
+        t.Median(1), t.Median(2), t.Median(3));
+}
+
+// The program's own window and logic, ticked by hand with a forced refresh over a busy picture,
+// the pointer at a new place each tick: the rendering and the overlays of the first-run options
+// (centre cross, coordinates, RGB hex and decimal), then the paint. The whole tick is set against
+// the floor of its rendering plus the paint of the whole client.
 int TickTable(const std::vector<ViewCase>& cases) {
     const TwipsPerPixel members = Members();
     const ScreenPoint focus = Centre();
     const UniqueWindowDc screen = WindowDc(GetDesktopWindow());
+    const Backdrop backdrop(GetModuleHandleW(nullptr));
     Win32Form form(GetModuleHandleW(nullptr));
     Win32InputDevices input;
     GdiScreenCapture capture;
@@ -306,18 +594,31 @@ int TickTable(const std::vector<ViewCase>& cases) {
         return 1;
     }
     app.Load();
-    constexpr std::int16_t Overlays[] = {Item::ShowLines,     Item::ShowCoordinates,
-                                         Item::ShowColorsHex, Item::ShowColorsDec,
-                                         Item::ShowColorsCMY, Item::ShowColorsCMYK};
+    // The overlays the first run shows.
+    std::vector<std::int16_t> overlays;
+    for (const std::int16_t item :
+         {Item::ShowLines, Item::ShowCoordinates, Item::ShowColorsHex, Item::ShowColorsDec,
+          Item::ShowColorsCMY, Item::ShowColorsCMYK}) {
+        if (app.Options().IsOptionChecked(item)) {
+            overlays.push_back(item);
+        }
+    }
     const auto showOverlays = [&](bool shown) {
-        for (const std::int16_t item : Overlays) {
+        for (const std::int16_t item : overlays) {
             app.Options().SetChecked(item, shown);
         }
     };
-    SetCursorPos(focus.x, focus.y);
     PrintScreen(members, focus);
-    std::printf("%-10s %6s %-6s %10s %10s %6s %12s %10s\n", "window", "zoom", "cursor", "floor us",
-                "tick us", "ratio", "overlays us", "paint us");
+    std::printf(
+        "overlays: centre cross, coordinates, RGB hex and decimal; the pointer over a busy "
+        "picture, at a new place every tick\n");
+    std::printf("%-10s %6s %-6s %9s %9s %9s %19s %12s %12s\n", "window", "zoom", "cursor",
+                "floor us", "paint us", "tick us", "tick/(floor+paint)", "overlays us",
+                "bare/(f+p)");
+    long step = 0;
+    double worst = 0;
+    std::string worstRow;
+    std::vector<ViewCase> costRows;
     for (const ViewCase& size : cases) {
         // The client area at the screen's top-left corner, the frame off the screen.
         RECT outer{};
@@ -336,9 +637,16 @@ int TickTable(const std::vector<ViewCase>& cases) {
         Floor floor(screen.get(), view, members, focus);
         for (const bool withCursor : {false, true}) {
             app.Options().SetChecked(Item::ShowMouseCursor, withCursor);
+            const auto move = [&] {
+                const ScreenPoint at = SweepPoint(++step);
+                SetCursorPos(at.x, at.y);
+                RunMessagesUntilIdle();
+                SettleDisplay();
+            };
             const auto tick = [&] {
                 app.RefreshTick(app.CurrentZoom(), true);
                 UpdateWindow(form.Handle());
+                RunMessagesUntilIdle();
             };
             const auto bareTick = [&] {
                 showOverlays(false);
@@ -348,15 +656,54 @@ int TickTable(const std::vector<ViewCase>& cases) {
             const auto paint = [&] {
                 InvalidateRect(form.Handle(), nullptr, FALSE);
                 UpdateWindow(form.Handle());
+                RunMessagesUntilIdle();
             };
-            const Timings t = TimeRounds([&] { floor.Render(withCursor); }, tick, bareTick, paint);
-            std::printf("%-10s %5.0f%% %-6s %10.0f %10.0f %6.2f %12.0f %10.0f\n",
+            const Timings t = TimeRounds([&] { floor.Render(withCursor); }, SettleDisplay, paint,
+                                         move, tick, SettleDisplay, bareTick, SettleDisplay);
+            // Of each round's ticks against that round's floor plus paint.
+            const auto toFloorAndPaint = [&](std::size_t step) {
+                std::vector<double> ratios;
+                for (std::size_t i = 0; i < t.rounds[0].size(); ++i) {
+                    ratios.push_back(t.rounds[step][i] / (t.rounds[0][i] + t.rounds[2][i]));
+                }
+                return ::Median(ratios);
+            };
+            const double ratio = toFloorAndPaint(4);
+            std::printf("%-10s %5.0f%% %-6s %9.0f %9.0f %9.0f %19.2f %12.0f %12.2f\n",
                         SizeText(view).c_str(), view.zoom * 100, withCursor ? "yes" : "no",
-                        t.Median(0), t.Median(1), t.Ratio(1, 0), t.Paired(1, 2, std::minus<>()),
-                        t.Median(3));
+                        t.Median(0), t.Median(2), t.Median(4), ratio,
+                        t.Paired(4, 6, std::minus<>()), toFloorAndPaint(6));
             std::fflush(stdout);
+            const bool targetRow = view.width <= 512 && view.zoom >= 1.0f;
+            if (targetRow && ratio > worst) {
+                worst = ratio;
+                worstRow = SizeText(view) + " at " +
+                           std::to_string(static_cast<int>(view.zoom * 100)) + "%" +
+                           (withCursor ? " with the cursor" : "");
+            }
+        }
+        if (size.zoom == 4.0f) {
+            costRows.push_back(view);
         }
     }
+    std::printf("highest tick/(floor+paint) of 128x128 and 512x512 at 100%% to 1600%%: %.2f (%s)\n",
+                worst, worstRow.c_str());
+    std::printf("\n== Where the overlays' time goes, at 400%% with the cursor (median us) ==\n");
+    std::printf("%-10s %10s %10s %10s %10s %10s\n", "window", "bare tick", "+cross", "+coords",
+                "+colours", "+all");
+    app.Options().SetChecked(Item::ShowMouseCursor, true);
+    for (const ViewCase& view : costRows) {
+        RECT outer{};
+        RECT client{};
+        GetWindowRect(form.Handle(), &outer);
+        GetClientRect(form.Handle(), &client);
+        SetWindowPos(form.Handle(), nullptr, 0, 0,
+                     view.width + (outer.right - outer.left) - client.right,
+                     view.height + (outer.bottom - outer.top) - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PrintOverlayCosts(form, app, input, overlays, step);
+    }
+    PrintGdiTextCosts(screen.get(), step);
     return 0;
 }
 

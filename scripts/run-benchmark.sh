@@ -3,16 +3,21 @@
 #   1. for each window size and zoom, the floor of one rendering (one BitBlt of the on-screen part
 #      into a DIB plus one view-sized StretchBlt, every object kept), the program's rendering and
 #      their ratio;
-#   2. the whole rendered tick: rendering, centre cross, coordinate and colour read-outs, paint;
+#   2. the whole rendered tick with the first-run overlays: rendering, centre cross, coordinate and
+#      colour read-outs, paint, set against the floor plus the paint; and where the overlays' time
+#      goes;
 #   3. the idle CPU of the magnifier and of the wineserver over 20 s, pointer still, default
 #      options, next to a bare window whose 10 ms timer only calls GetCursorPos, and next to one
 #      that also makes the queries every tick of the magnifier must make;
-#   4. on a 3840 x 2160 screen, a 1920 x 1080 view at 50% against its floor, and the live GDI
+#   4. the CPU of the magnifier and of the wineserver while the pointer moves for 10 s across a
+#      busy picture, default options, next to a floor window that captures, scales and paints on
+#      every 10 ms tick in which the pointer moved;
+#   5. on a 3840 x 2160 screen, a 1920 x 1080 view at 50% against its floor, and the live GDI
 #      objects and the working set over 10,000 renderings.
-# Figures only; speed is never a pass/fail test. Takes about eight minutes; with the argument "idle"
-# only part 3 runs. IDLE_ROUNDS (3 unless set) is how many times part 3 measures each process, of
-# which it prints the medians. E2E_DISPLAY_FIRST is the first X display number tried (200 unless
-# set).
+# Figures only; speed is never a pass/fail test. Takes about twelve minutes; with the argument
+# "idle" only part 3 runs, with "moving" only part 4. IDLE_ROUNDS (3 unless set) is how many times
+# parts 3 and 4 measure each process, of which they print the medians. E2E_DISPLAY_FIRST is the
+# first X display number tried (200 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
@@ -66,6 +71,8 @@ our_pid() {
     return 1
 }
 
+median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
 # cpu_ticks PID: user plus system time in clock ticks (fields 14 and 15 of /proc/PID/stat).
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
@@ -101,7 +108,8 @@ start_screen 1024x768
 wineboot -i >/dev/null 2>&1
 wineserver -w
 
-if [ "${1:-}" != idle ]; then
+part=${1:-all}
+if [ "$part" = all ]; then
     echo "== One rendering: the floor against the program (median us) =="
     wine "$bin/render_bench.exe" render
     echo
@@ -110,40 +118,99 @@ if [ "${1:-}" != idle ]; then
     wineserver -w
     echo
 fi
-echo "== Idle, pointer still, 20 s (per cent of one core), $IDLE_ROUNDS rounds =="
-printf "%-30s %10s %14s\n" "process" "program" "wineserver"
-xdotool mousemove 700 500
-runs=(defaults bare queries manual)
-declare -A app server
-for _ in $(seq "$IDLE_ROUNDS"); do
-    idle_cpu "zedez.exe (defaults)" "$bin/zedez.exe"
-    app[defaults]+=" $IDLE_APP" server[defaults]+=" $IDLE_SERVER"
-    idle_cpu "bare 10 ms timer" "$bin/idle_timer.exe"
-    app[bare]+=" $IDLE_APP" server[bare]+=" $IDLE_SERVER"
-    idle_cpu "timer with the tick's queries" "$bin/idle_timer.exe" queries
-    app[queries]+=" $IDLE_APP" server[queries]+=" $IDLE_SERVER"
-    # Apart: the 10 ms tick alone, without the forced rendering every 250 ms.
-    wine reg add "$SETTINGS_KEY" /v Set.AutoRefresh /d 0 /f >/dev/null 2>&1
-    idle_cpu "zedez.exe, no auto refresh" "$bin/zedez.exe"
-    app[manual]+=" $IDLE_APP" server[manual]+=" $IDLE_SERVER"
-    wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
-done
-wineserver -w  # the next screen's programs start a new desktop on it
-median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-echo "-- medians"
-for run in "${runs[@]}"; do
-    app[$run]=$(median "${app[$run]}") server[$run]=$(median "${server[$run]}")
-    printf "%-30s %10s %14s\n" "$run" "${app[$run]}" "${server[$run]}"
-done
-# ratio LABEL RUN REFERENCE: the medians of RUN against those of REFERENCE.
-ratio() {
-    awk -v a="${app[$2]}" -v s="${server[$2]}" -v ba="${app[$3]}" -v bs="${server[$3]}" -v label="$1" 'BEGIN {
-        printf "%-30s %10.2f %14.2f   (both together %.2f)\n", label, a / ba, s / bs, (a + s) / (ba + bs) }'
+if [ "$part" = all ] || [ "$part" = idle ]; then
+    echo "== Idle, pointer still, 20 s (per cent of one core), $IDLE_ROUNDS rounds =="
+    printf "%-30s %10s %14s\n" "process" "program" "wineserver"
+    xdotool mousemove 700 500
+    runs=(defaults bare queries manual)
+    declare -A app server
+    for _ in $(seq "$IDLE_ROUNDS"); do
+        idle_cpu "zedez.exe (defaults)" "$bin/zedez.exe"
+        app[defaults]+=" $IDLE_APP" server[defaults]+=" $IDLE_SERVER"
+        idle_cpu "bare 10 ms timer" "$bin/idle_timer.exe"
+        app[bare]+=" $IDLE_APP" server[bare]+=" $IDLE_SERVER"
+        idle_cpu "timer with the tick's queries" "$bin/idle_timer.exe" queries
+        app[queries]+=" $IDLE_APP" server[queries]+=" $IDLE_SERVER"
+        # Apart: the 10 ms tick alone, without the forced rendering every 250 ms.
+        wine reg add "$SETTINGS_KEY" /v Set.AutoRefresh /d 0 /f >/dev/null 2>&1
+        idle_cpu "zedez.exe, no auto refresh" "$bin/zedez.exe"
+        app[manual]+=" $IDLE_APP" server[manual]+=" $IDLE_SERVER"
+        wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
+    done
+    wineserver -w  # the next screen's programs start a new desktop on it
+    echo "-- medians"
+    for run in "${runs[@]}"; do
+        app[$run]=$(median "${app[$run]}") server[$run]=$(median "${server[$run]}")
+        printf "%-30s %10s %14s\n" "$run" "${app[$run]}" "${server[$run]}"
+    done
+    # ratio LABEL RUN REFERENCE: the medians of RUN against those of REFERENCE.
+    ratio() {
+        awk -v a="${app[$2]}" -v s="${server[$2]}" -v ba="${app[$3]}" -v bs="${server[$3]}" -v label="$1" 'BEGIN {
+            printf "%-30s %10.2f %14.2f   (both together %.2f)\n", label, a / ba, s / bs, (a + s) / (ba + bs) }'
+    }
+    ratio "defaults / bare timer" defaults bare
+    ratio "defaults / timer with queries" defaults queries
+    ratio "no auto refresh / with queries" manual queries
+fi
+
+# moving_cpu LABEL EXE [ARGUMENT]: starts EXE with the busy picture on the screen, then prints its
+# CPU and the wineserver's while the pointer runs along the path for about 10 s, in per cent of
+# one core, and keeps their sum in MOVING_BOTH.
+moving_cpu() {
+    local label=$1 exe=$2 name app="" server _
+    name=$(basename "$exe")
+    xdotool mousemove "${path_start[@]}"
+    wine "$exe" ${3:-} >/dev/null 2>&1 &
+    for _ in $(seq 300); do
+        app=$(our_pid "$name") && xdotool search --onlyvisible --classname "$name" >/dev/null 2>&1 &&
+            break
+        sleep 0.1
+    done
+    [ -n "$app" ] || { echo "$label did not start" >&2; return 1; }
+    display -window root "$work/busy.png" || true  # Wine cleared the background; exits 1 anyway
+    sleep 3
+    server=$(our_pid wineserver64 wineserver) || { echo "no wineserver" >&2; return 1; }
+    local app0 server0 app1 server1 t0 t1 hz
+    app0=$(cpu_ticks "$app")
+    server0=$(cpu_ticks "$server")
+    t0=$(date +%s%N)
+    xdotool "${path[@]}"
+    app1=$(cpu_ticks "$app")
+    server1=$(cpu_ticks "$server")
+    t1=$(date +%s%N)
+    kill "$app"
+    wineserver -w
+    hz=$(getconf CLK_TCK)
+    read -r app server MOVING_BOTH < <(awk -v a=$((app1 - app0)) -v s=$((server1 - server0)) \
+        -v hz="$hz" -v ns=$((t1 - t0)) 'BEGIN { f = 100 / hz / (ns / 1e9)
+            printf "%.2f %.2f %.2f\n", a * f, s * f, (a + s) * f }')
+    printf "%-30s %10s %14s %8s %8.1f s\n" "$label" "$app" "$server" "$MOVING_BOTH" \
+        "$(awk -v ns=$((t1 - t0)) 'BEGIN { print ns / 1e9 }')"
 }
-ratio "defaults / bare timer" defaults bare
-ratio "defaults / timer with queries" defaults queries
-ratio "no auto refresh / with queries" manual queries
-[ "${1:-}" != idle ] || exit 0
+
+if [ "$part" = all ] || [ "$part" = moving ]; then
+    echo
+    echo "== Moving pointer, 10 s over a busy picture (per cent of one core), $IDLE_ROUNDS rounds =="
+    # A busy picture, and a path that runs across it for 1000 steps of 10 ms, away from the
+    # windows at the top left.
+    convert -size 1024x768 -seed 17 plasma:fractal "$work/busy.png"
+    path=()
+    while read -r x y; do path+=(mousemove "$x" "$y" sleep 0.01); done < <(awk 'BEGIN {
+        for (i = 0; i < 1000; i++) printf "%d %d\n", 625 + 350 * sin(i / 70), 470 + 250 * sin(i / 45 + 1) }')
+    path_start=("${path[1]}" "${path[2]}")
+    wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1 || true
+    printf "%-30s %10s %14s %8s %10s\n" "process" "program" "wineserver" "both" "time"
+    moving_program="" moving_floor=""
+    for _ in $(seq "$IDLE_ROUNDS"); do
+        moving_cpu "zedez.exe (defaults)" "$bin/zedez.exe"
+        moving_program+=" $MOVING_BOTH"
+        moving_cpu "floor: capture, scale, paint" "$bin/idle_timer.exe" moving
+        moving_floor+=" $MOVING_BOTH"
+    done
+    awk -v p="$(median "$moving_program")" -v f="$(median "$moving_floor")" 'BEGIN {
+        printf "moving pointer: program %.2f %% floor %.2f %% ratio %.2f\n", p, f, p / f }'
+fi
+[ "$part" = all ] || exit 0
 
 start_screen 3840x2160
 echo

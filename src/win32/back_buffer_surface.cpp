@@ -117,27 +117,42 @@ float BackBufferSurface::ScaleHeight() const {
     return static_cast<float>(buffer_.Height()) * twipsY_;
 }
 
+// Each read-out sets its font on every rendering, mostly to what it was.
 void BackBufferSurface::SetFontName(const std::string& face) {
-    fontName_ = face;
+    if (face != fontName_) {
+        fontName_ = face;
+        font_ = nullptr;
+    }
 }
 void BackBufferSurface::SetFontSize(float points) {
-    fontSize_ = points;
+    if (points != fontSize_) {
+        fontSize_ = points;
+        font_ = nullptr;
+    }
 }
 void BackBufferSurface::SetFontBold(bool bold) {
-    fontBold_ = bold;
+    if (bold != fontBold_) {
+        fontBold_ = bold;
+        font_ = nullptr;
+    }
 }
 
 HFONT BackBufferSurface::Font() const {
+    if (font_ != nullptr && fontDpi_ == dpi_) {
+        return font_;
+    }
+    fontDpi_ = dpi_;
     // Every rendering switches between the read-outs' fonts, so each is made once and kept.
     const FontKey key{fontName_, fontSize_, fontBold_, dpi_};
     if (const auto found = fonts_.find(key); found != fonts_.end()) {
-        return found->second.get();
+        return font_ = found->second.get();
     }
     if (!buffer_) {
         return nullptr;
     }
     if (fonts_.size() >= MaxCachedFonts) {
-        fonts_.clear();  // none is selected outside a drawing call
+        texts_.Forget();  // its scratches let go of the fonts they hold selected
+        fonts_.clear();
     }
     LOGFONTW spec{};
     spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
@@ -152,7 +167,7 @@ HFONT BackBufferSurface::Font() const {
         // fixed-pitch face of the same size, which keeps columns of figures aligned.
         spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     }
-    return fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&spec))).first->second.get();
+    return font_ = fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&spec))).first->second.get();
 }
 
 int BackBufferSurface::ToPixelsX(float twips) const {
@@ -164,31 +179,18 @@ int BackBufferSurface::ToPixelsY(float twips) const {
 }
 
 SIZE BackBufferSurface::MeasureText(const std::string& text) const {
-    SIZE size{0, 0};
     if (!buffer_) {
-        return size;
+        return SIZE{0, 0};
     }
-    const std::wstring wide = Widen(text);
-    SelectGuard select(Dc(), Font());
-    GetTextExtentPoint32W(Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    if (wide.empty()) {
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(Dc(), &metrics);
-        size.cy = metrics.tmHeight;
-    }
-    return size;
+    return texts_.Measure(Dc(), Font(), text);
 }
 
 void BackBufferSurface::Print(const std::string& text) {
     if (!buffer_) {
         return;
     }
-    const std::wstring wide = Widen(text);
-    SelectGuard select(Dc(), Font());
-    SetBkMode(Dc(), TRANSPARENT);
-    SetTextColor(Dc(), static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
-    TextOutW(Dc(), ToPixelsX(currentX_), ToPixelsY(currentY_), wide.c_str(),
-             static_cast<int>(wide.size()));
+    texts_.Print(Dc(), Font(), text, buffer_.Pixels(), ToPixelsX(currentX_), ToPixelsY(currentY_),
+                 static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
 }
 
 float BackBufferSurface::TextWidth(const std::string& text) const {
@@ -240,14 +242,24 @@ void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorVa
     if (!buffer_) {
         return;
     }
-    SetDCBrushColor(Dc(), static_cast<COLORREF>(color) & 0x00FFFFFF);
-    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const auto rgb = static_cast<COLORREF>(color) & 0x00FFFFFF;
     const RECT box = BoxRect(x1, y1, x2, y2);
     if (filled) {
-        FillRect(Dc(), &box, brush);
-    } else {
-        FrameRect(Dc(), &box, brush);
+        // A solid fill of a 32-bit DIB is its colour in every pixel: written straight, as the
+        // colour read-out's boxes are filled on every rendering.
+        const PixelBlock pixels = buffer_.Pixels();
+        const int left = std::max<int>(box.left, 0);
+        const int right = std::min<int>(box.right, pixels.width);
+        const int bottom = std::min<int>(box.bottom, pixels.height);
+        GdiFlush();  // what GDI drew must be in the pixels before they are written
+        for (int y = std::max<int>(box.top, 0); y < bottom && left < right; ++y) {
+            std::uint32_t* const line = pixels.pixels + std::ptrdiff_t{y} * pixels.stride;
+            std::fill(line + left, line + right, DibPixel(rgb));
+        }
+        return;
     }
+    SetDCBrushColor(Dc(), rgb);
+    FrameRect(Dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void BackBufferSurface::FillBox(float x1, float y1, float x2, float y2, ColorValue color) {

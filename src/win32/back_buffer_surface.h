@@ -11,6 +11,7 @@
 #include "ports/picture.h"
 #include "win32/gdi_picture.h"
 #include "win32/handles.h"
+#include "win32/text_masks.h"
 
 // The main window's drawing surface: a DIB of the client area's size that holds the view picture,
 // scaled straight into it, and everything drawn over it; the window copies it when it paints.
@@ -81,8 +82,13 @@ class BackBufferSurface : public DrawingSurface {
     using FontKey = std::tuple<std::string, float, bool, int>;  // face, points, bold, dpi
     static constexpr std::size_t MaxCachedFonts = 8;
     mutable std::map<FontKey, UniqueFont> fonts_;
+    // The font of the current face, size and bold at fontDpi_, once asked for.
+    mutable HFONT font_ = nullptr;
+    mutable int fontDpi_ = 0;
     // The DC's own pen is one pixel wide; a wider line needs a pen of its own, kept for the next.
     UniquePen widePen_;
     int widePenWidth_ = 0;
     COLORREF widePenColor_ = 0;
+    // After the fonts, so that it lets go of the one it holds selected before they are deleted.
+    mutable TextMasks texts_;
 };

@@ -52,12 +52,14 @@ std::int16_t Win32InputDevices::GetMouseButtons() {
 }
 
 ColorValue Win32InputDevices::GetScreenPixel(std::int32_t x, std::int32_t y) {
-    const UniqueWindowDc screen = WindowDc(nullptr);
-    if (!screen) {
+    if (!screen_) {
+        screen_ = WindowDc(nullptr);
+    }
+    if (!screen_) {
         return NoPixel;
     }
     // CLR_INVALID (all bits set) for a point without a pixel reads as -1.
-    return static_cast<ColorValue>(GetPixel(screen.get(), x, y));
+    return static_cast<ColorValue>(GetPixel(screen_.get(), x, y));
 }
 
 CaretInfo Win32InputDevices::GetCaretInfo() {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ports/input_devices.h"
+#include "win32/handles.h"
 
 // Pointer, buttons, screen pixel and caret, read straight from the system on every call.
 class Win32InputDevices : public InputDevices {
@@ -15,6 +16,8 @@ class Win32InputDevices : public InputDevices {
     CaretInfo GetCaretInfo() override;
 
   private:
+    // Kept: a screen DC made for every read costs more than the read itself.
+    UniqueWindowDc screen_;
     // The last caret window seen, where its client area was, and its window and monitor DPI.
     HWND caretWindow_ = nullptr;
     ScreenPoint caretClientOrigin_;

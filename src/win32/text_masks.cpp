@@ -1,0 +1,200 @@
+#include "win32/text_masks.h"
+
+#include <algorithm>
+
+#include "win32/gdi_picture.h"
+#include "win32/handles.h"
+#include "win32/text_conversion.h"
+
+namespace {
+
+constexpr COLORREF Ink = RGB(255, 255, 255);
+// A text whose scratch would be larger than this is left to GDI on the target itself.
+constexpr std::int64_t MaxScratchPixels = std::int64_t{1} << 20;
+
+SIZE Extent(HDC dc, const std::wstring& text) {
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (text.empty()) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    return size;
+}
+
+}  // namespace
+
+SIZE TextMasks::Measure(HDC dc, HFONT font, const std::string& text) {
+    return Find(dc, font, text).extent;
+}
+
+void TextMasks::Print(HDC dc, HFONT font, const std::string& text, PixelBlock target,
+                      std::int32_t x, std::int32_t y, COLORREF color) {
+    Text& entry = Find(dc, font, text);
+    if (!entry.masked) {
+        Mask(dc, font, entry, text);
+    }
+    if (!entry.masked) {
+        const std::wstring wide = Widen(text);
+        SelectGuard select(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, color);
+        TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+        return;
+    }
+    GdiFlush();  // what GDI drew must be in the pixels before they are written
+    const std::uint32_t pixel = DibPixel(color);
+    for (const Run& run : entry.runs) {
+        const std::int64_t row = std::int64_t{y} + run.y;
+        if (row < 0 || row >= target.height) {
+            continue;
+        }
+        const std::int64_t left = std::max<std::int64_t>(0, std::int64_t{x} + run.left);
+        const std::int64_t right =
+            std::min<std::int64_t>(target.width, std::int64_t{x} + run.right);
+        if (left < right) {
+            std::uint32_t* const line =
+                target.pixels + static_cast<std::ptrdiff_t>(row) * target.stride;
+            std::fill(line + static_cast<std::ptrdiff_t>(left),
+                      line + static_cast<std::ptrdiff_t>(right), pixel);
+        }
+    }
+}
+
+void TextMasks::Forget() {
+    lastKey_ = nullptr;
+    lastText_ = nullptr;
+    texts_.clear();
+    scratches_.clear();  // deleting their DCs lets go of the fonts
+}
+
+TextMasks::Text& TextMasks::Find(HDC dc, HFONT font, const std::string& text) {
+    const auto fontKey = reinterpret_cast<std::uintptr_t>(font);
+    if (lastKey_ != nullptr && lastKey_->first == fontKey && lastKey_->second == text) {
+        lastText_->lastUse = ++uses_;
+        return *lastText_;
+    }
+    Key key{fontKey, text};
+    auto found = texts_.find(key);
+    if (found == texts_.end()) {
+        if (texts_.size() >= MaxTexts) {
+            DropOldTexts();
+        }
+        Text entry;
+        const std::wstring wide = Widen(text);
+        if (Scratch* scratch = ScratchFor(dc, font, 1, 1)) {
+            entry.extent = Extent(scratch->dc.get(), wide);
+        } else {
+            SelectGuard select(dc, font);
+            entry.extent = Extent(dc, wide);
+        }
+        found = texts_.emplace(std::move(key), std::move(entry)).first;
+    }
+    lastKey_ = &found->first;
+    lastText_ = &found->second;
+    lastText_->lastUse = ++uses_;
+    return found->second;
+}
+
+void TextMasks::DropOldTexts() {
+    std::vector<std::uint64_t> uses;
+    uses.reserve(texts_.size());
+    for (const auto& entry : texts_) {
+        uses.push_back(entry.second.lastUse);
+    }
+    const auto middle = uses.begin() + static_cast<std::ptrdiff_t>(uses.size() / 2);
+    std::nth_element(uses.begin(), middle, uses.end());
+    std::erase_if(texts_,
+                  [cut = *middle](const auto& entry) { return entry.second.lastUse < cut; });
+    lastKey_ = nullptr;
+    lastText_ = nullptr;
+}
+
+TextMasks::Scratch* TextMasks::ScratchFor(HDC dc, HFONT font, std::int32_t width,
+                                          std::int32_t height) {
+    Scratch& scratch = scratches_[reinterpret_cast<std::uintptr_t>(font)];
+    if (scratch.bits != nullptr && width <= scratch.width && height <= scratch.height) {
+        return &scratch;
+    }
+    // Only ever larger, so that it is seldom made anew.
+    width = std::max(width, scratch.width);
+    height = std::max(height, scratch.height);
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[2];
+    } info{};
+    info.header.biSize = sizeof(info.header);
+    info.header.biWidth = width;
+    info.header.biHeight = -height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 1;
+    info.header.biCompression = BI_RGB;
+    info.colors[1] = RGBQUAD{255, 255, 255, 0};
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
+                                         DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDc memory = MemoryDc(dc);
+    if (!bitmap || !memory || bits == nullptr ||
+        SelectObject(memory.get(), bitmap.get()) == nullptr ||
+        (font != nullptr && SelectObject(memory.get(), font) == nullptr)) {
+        return nullptr;
+    }
+    scratch.dc = std::move(memory);  // the old DC goes first, then its bitmap
+    scratch.bitmap = std::move(bitmap);
+    scratch.bits = static_cast<std::uint8_t*>(bits);
+    scratch.width = width;
+    scratch.height = height;
+    scratch.stride = (width + 31) / 32 * 4;
+    SetBkMode(scratch.dc.get(), TRANSPARENT);
+    SetTextColor(scratch.dc.get(), Ink);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(scratch.dc.get(), &metrics);
+    // Glyphs may reach beyond the text's cell (overhangs, accents): a margin of a whole cell.
+    scratch.margin = std::max<std::int32_t>(metrics.tmHeight, metrics.tmMaxCharWidth);
+    return &scratch;
+}
+
+// Whole texts only: GDI may set a text's characters closer together than their own advances.
+void TextMasks::Mask(HDC dc, HFONT font, Text& entry, const std::string& text) {
+    const Scratch* scratch = ScratchFor(dc, font, 1, 1);
+    if (scratch == nullptr) {
+        return;
+    }
+    const std::int32_t margin = scratch->margin;
+    const std::int32_t width = entry.extent.cx + 2 * margin;
+    const std::int32_t height = entry.extent.cy + 2 * margin;
+    if (std::int64_t{width} * height > MaxScratchPixels ||
+        (scratch = ScratchFor(dc, font, width, height)) == nullptr) {
+        return;
+    }
+    const HDC scratchDc = scratch->dc.get();
+    GdiFlush();  // nothing of GDI's may land after the bits are cleared
+    std::fill_n(scratch->bits, static_cast<std::size_t>(scratch->stride) * height, std::uint8_t{0});
+    const std::wstring wide = Widen(text);
+    TextOutW(scratchDc, margin, margin, wide.c_str(), static_cast<int>(wide.size()));
+    GdiFlush();  // the bits must hold the text before they are read
+    for (std::int32_t row = 0; row < height; ++row) {
+        const std::uint8_t* const line = scratch->bits + std::int64_t{row} * scratch->stride;
+        const auto set = [line](std::int32_t column) {
+            return (line[column >> 3] & (0x80 >> (column & 7))) != 0;
+        };
+        std::int32_t column = 0;
+        while (column < width) {
+            if (line[column >> 3] == 0) {
+                column = (column | 7) + 1;  // a byte without ink
+                continue;
+            }
+            if (!set(column)) {
+                ++column;
+                continue;
+            }
+            const std::int32_t start = column;
+            while (column < width && set(column)) {
+                ++column;
+            }
+            entry.runs.push_back({row - margin, start - margin, column - margin});
+        }
+    }
+    entry.masked = true;
+}
