@@ -188,6 +188,13 @@ void MainForm::RenderView(std::int32_t x, std::int32_t y, float zoom) {
     RenderFocusArea(form_, screen_, x, y, zoom, Twips, Mnu.IsOptionChecked(Item::ShowMouseCursor));
 }
 
+ColorValue MainForm::ScreenPixel(std::int32_t x, std::int32_t y) {
+    if (const std::optional<ColorValue> captured = screen_.CapturedPixel(x, y)) {
+        return *captured;
+    }
+    return input_.GetScreenPixel(x, y);
+}
+
 void MainForm::DrawCenterCross() {
     DrawCenterCrossOn(form_.Surface());
 }
@@ -212,6 +219,7 @@ void MainForm::ShowMeasuringLine(bool visible) {
 }
 
 void MainForm::KeepPointerColor() {
+    // From the screen now: the last capture may be older than the last tick that followed.
     View.PointerColor =
         static_cast<float>(input_.GetScreenPixel(Track.LastMouseX, Track.LastMouseY));
 }

@@ -60,6 +60,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void ShowLineChanges();
 
     void RenderView(std::int32_t x, std::int32_t y, float zoom) override;
+    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override;
     void DrawCenterCross() override;
     void DrawCoordinates() override;
     void DrawColorValues() override;

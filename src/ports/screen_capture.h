@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
+#include "base/color.h"
 #include "ports/picture.h"
 
 // Stretch modes of a scaled copy.
@@ -19,4 +21,7 @@ class ScreenCapture {
     // rectangle. With the cursor, the visible mouse cursor is drawn in with its hotspot on the
     // pointer. Empty when the capture fails.
     virtual std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
+    // The colour of screen pixel (x, y) as the last capture read it, before a cursor was drawn
+    // over it; nothing when that capture did not hold it.
+    virtual std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const = 0;
 };

@@ -37,6 +37,8 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
     if (area.width <= 0 || area.height <= 0) {
         return std::nullopt;
     }
+    captured_.reset();
+    cursorDrawn_ = false;
     const std::optional<PixelRect> part = Intersect(area, RecentVirtualScreen());
     if (!part) {
         return Picture{area.width, area.height, {}, {}};
@@ -52,6 +54,7 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
             return std::nullopt;
         }
     }
+    captured_ = part;
     if (withCursor) {
         DrawCursor(POINT{part->left, part->top});
     }
@@ -63,8 +66,28 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
         ConstPixelBlock{pixels.pixels, pixels.width, pixels.height, pixels.stride}};
 }
 
+std::optional<ColorValue> GdiScreenCapture::CapturedPixel(std::int32_t x, std::int32_t y) const {
+    if (!captured_ || !Intersect({x, y, 1, 1}, *captured_)) {
+        return std::nullopt;
+    }
+    std::uint32_t pixel = 0;
+    if (!cursorDrawn_) {
+        const PixelBlock pixels = capture_.Pixels();
+        pixel = pixels.pixels[static_cast<std::ptrdiff_t>(y - captured_->top) * pixels.stride +
+                              (x - captured_->left)];
+    } else if (x == pointer_.x && y == pointer_.y) {
+        pixel = pointerPixel_;
+    } else {
+        return std::nullopt;  // it may lie under the cursor
+    }
+    // The capture holds blue in the lowest byte; a colour value holds red there.
+    return static_cast<ColorValue>(((pixel & 0xFF) << 16) | (pixel & 0xFF00) |
+                                   ((pixel >> 16) & 0xFF));
+}
+
 // Draws the visible mouse cursor into the capture, whose top-left shows the screen point
-// `origin`, with the cursor's hotspot on the pointer.
+// `origin`, with the cursor's hotspot on the pointer. The pixel it covers there is kept: it is
+// the colour under the pointer.
 void GdiScreenCapture::DrawCursor(POINT origin) {
     CURSORINFO cursor{};
     cursor.cbSize = sizeof(cursor);
@@ -83,6 +106,14 @@ void GdiScreenCapture::DrawCursor(POINT origin) {
         cursor_ = cursor.hCursor;
         hotspot_ = POINT{static_cast<LONG>(icon.xHotspot), static_cast<LONG>(icon.yHotspot)};
     }
+    const POINT at{cursor.ptScreenPos.x - origin.x, cursor.ptScreenPos.y - origin.y};
+    const PixelBlock pixels = capture_.Pixels();
+    if (at.x >= 0 && at.y >= 0 && at.x < pixels.width && at.y < pixels.height) {
+        GdiFlush();  // the pixels must hold what BitBlt read
+        pointerPixel_ = pixels.pixels[static_cast<std::ptrdiff_t>(at.y) * pixels.stride + at.x];
+    }
+    pointer_ = cursor.ptScreenPos;
+    cursorDrawn_ = true;
     DrawIconEx(capture_.Dc(), cursor.ptScreenPos.x - hotspot_.x - origin.x,
                cursor.ptScreenPos.y - hotspot_.y - origin.y, cursor.hCursor, 0, 0, 0, nullptr,
                DI_NORMAL);

@@ -14,6 +14,7 @@ class GdiScreenCapture : public ScreenCapture {
   public:
     GdiScreenCapture();
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
+    std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const override;
 
   private:
     // The virtual screen (all monitors) in pixels, read at most once a second; left and top may
@@ -25,6 +26,10 @@ class GdiScreenCapture : public ScreenCapture {
     PixelRect virtualScreen_;
     ULONGLONG virtualScreenAt_ = 0;  // GetTickCount64 when it was read
     GdiPicture capture_;
-    HCURSOR cursor_ = nullptr;  // the cursor whose hotspot is known
+    std::optional<PixelRect> captured_;  // the screen part the capture holds
+    bool cursorDrawn_ = false;
+    POINT pointer_{};                 // where it was drawn, and the pixel it covered there
+    std::uint32_t pointerPixel_ = 0;  // (0x00RRGGBB, as the capture holds it)
+    HCURSOR cursor_ = nullptr;        // the cursor whose hotspot is known
     POINT hotspot_{};
 };

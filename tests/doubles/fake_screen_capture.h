@@ -22,4 +22,8 @@ class FakeScreenCapture : public ScreenCapture {
         }
         return Picture{area.width, area.height, {}, {}};
     }
+    // Holds no pixel, so that the program reads the screen.
+    std::optional<ColorValue> CapturedPixel(std::int32_t, std::int32_t) const override {
+        return std::nullopt;
+    }
 };

@@ -26,6 +26,9 @@ class RefreshTickTest : public ::testing::Test, public RefreshHooks {
         input.reads +=
             "view " + Pair(x, y) + " at " + std::to_string(static_cast<int>(zoom * 100)) + "% ";
     }
+    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override {
+        return input.GetScreenPixel(x, y);
+    }
     void DrawCenterCross() override { input.reads += "cross "; }
     void DrawCoordinates() override { input.reads += "coordinates "; }
     void DrawColorValues() override { input.reads += "colours "; }
@@ -49,7 +52,7 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
         options.SetChecked(item, true);
         EXPECT_EQ(Tick(), "pointer buttons caret ");
         EXPECT_EQ(Tick(true),
-                  "pointer buttons caret pixel 300,200 view 300,200 at 200% cross "
+                  "pointer buttons caret view 300,200 at 200% pixel 300,200 cross "
                   "coordinates colours ");
         options.SetChecked(item, false);
     }
@@ -58,7 +61,7 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     options.SetChecked(Item::ShowCoordinates, false);
     input.pointer = {20, 30};  // both move: the caret wins the view, the colour is the pointer's
     input.caret = {400, 100, 16};
-    EXPECT_EQ(Tick(), "pointer buttons caret pixel 20,30 view 400,108 at 200% cross colours ");
+    EXPECT_EQ(Tick(), "pointer buttons caret view 400,108 at 200% pixel 20,30 cross colours ");
     input.color = 0x654321;  // a keystroke lands under the resting pointer: the view stays
     EXPECT_EQ(Tick(), "pointer buttons caret ");
     options.SetChecked(Item::FollowMouse, false);
