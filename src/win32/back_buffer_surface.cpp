@@ -206,6 +206,10 @@ void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorVa
         return;
     }
     const auto rgb = static_cast<COLORREF>(color) & 0x00FFFFFF;
+    if (drawMode_ == DrawModes::XorPen &&
+        InvertStraightLine(ToPixelsX(x1), ToPixelsY(y1), ToPixelsX(x2), ToPixelsY(y2), rgb)) {
+        return;
+    }
     SelectGuard select(Dc(), Pen(rgb));
     SetDCPenColor(Dc(), rgb);
     const int previousMode = SetROP2(Dc(), drawMode_);
@@ -214,6 +218,35 @@ void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorVa
     if (previousMode != 0) {
         SetROP2(Dc(), previousMode);
     }
+}
+
+// The centre cross, on every rendering: an exclusive-or line straight across or down is written
+// into the pixels, covering what GDI's pen of that width covers, from half the width before the
+// line.
+bool BackBufferSurface::InvertStraightLine(int x1, int y1, int x2, int y2, COLORREF color) {
+    if (x1 != x2 && y1 != y2) {
+        return false;
+    }
+    const PixelBlock pixels = buffer_.Pixels();
+    const int width = std::max(drawWidth_, 1);
+    const bool down = x1 == x2;
+    // The band of rows and columns the line covers, clipped to the buffer.
+    const int across = (down ? x1 : y1) - width / 2;
+    const int from = std::max(0, down ? std::min(y1, y2) : std::min(x1, x2));
+    const int to = std::min(down ? pixels.height : pixels.width,
+                            (down ? std::max(y1, y2) : std::max(x1, x2)) + (width > 1 ? 1 : 0));
+    const int first = std::max(across, 0);
+    const int last = std::min(across + width, down ? pixels.width : pixels.height);
+    const std::uint32_t ink = DibPixel(color);
+    GdiFlush();  // what GDI drew must be in the pixels before they are written
+    for (int band = first; band < last; ++band) {
+        for (int along = from; along < to; ++along) {
+            const int x = down ? band : along;
+            const int y = down ? along : band;
+            pixels.pixels[static_cast<std::ptrdiff_t>(y) * pixels.stride + x] ^= ink;
+        }
+    }
+    return true;
 }
 
 HPEN BackBufferSurface::Pen(COLORREF color) {

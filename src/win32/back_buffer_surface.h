@@ -64,6 +64,7 @@ class BackBufferSurface : public DrawingSurface {
     RECT BoxRect(float x1, float y1, float x2, float y2) const;
     void PaintBox(float x1, float y1, float x2, float y2, ColorValue color, bool filled);
     HPEN Pen(COLORREF color);
+    bool InvertStraightLine(int x1, int y1, int x2, int y2, COLORREF color);
     void BlackenAround(const PixelRect& drawn);
 
     GdiPicture buffer_;
