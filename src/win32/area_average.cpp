@@ -65,15 +65,16 @@ class Divider {
         }
     }
 
-    // Every sum in place by its mean.
-    void Divide(std::vector<std::uint64_t>& sums) const {
+    // Every sum of [first, last) in place by its mean.
+    void Divide(std::uint64_t* first, std::uint64_t* last) const {
         if (!table_.empty()) {
-            for (std::uint64_t& sum : sums) {
-                sum = table_[static_cast<std::size_t>(sum)];
+            for (std::uint64_t* sum = first; sum != last; ++sum) {
+                *sum = table_[static_cast<std::size_t>(*sum)];
             }
             return;
         }
-        for (std::uint64_t& sum : sums) {
+        for (std::uint64_t* at = first; at != last; ++at) {
+            std::uint64_t& sum = *at;
             // Off by under 2^-42 from the mean plus a half: the sum is exact in a double.
             const double shifted =
                 static_cast<double>(static_cast<std::int64_t>(sum)) * inverse_ + 0.5;
@@ -130,12 +131,31 @@ void AverageScale(const Picture& area, std::int32_t width, std::int32_t height,
     std::uint32_t* const green = blue + used;
     std::uint32_t* const red = green + used;
     std::vector<std::uint64_t> means(3 * static_cast<std::size_t>(columns));
+    // Only the target columns that cover some of the source are summed; those beyond it, and the
+    // rows that cover none of it, are black.
+    std::int32_t left = 0;
+    std::int32_t right = columns;
+    while (left < right && across.begin[static_cast<std::size_t>(left)] ==
+                               across.begin[static_cast<std::size_t>(left) + 1]) {
+        ++left;
+    }
+    while (right > left && across.begin[static_cast<std::size_t>(right) - 1] ==
+                               across.begin[static_cast<std::size_t>(right)]) {
+        --right;
+    }
     for (std::int32_t y = 0; y < rows; ++y) {
+        std::uint32_t* out = target.pixels + static_cast<std::ptrdiff_t>(y) * target.stride;
+        const std::size_t from = down.begin[static_cast<std::size_t>(y)];
+        const std::size_t to = down.begin[static_cast<std::size_t>(y) + 1];
+        std::fill(out, out + left, 0u);
+        std::fill(out + right, out + columns, 0u);
+        if (from == to || left == right) {
+            std::fill(out + left, out + right, 0u);
+            continue;
+        }
         // The rows wholly inside the target row weigh a full step each: they are summed as they
         // are and multiplied once, and only the partly covered ones at the edges one by one.
         std::fill(sums.begin(), sums.end(), 0u);
-        const std::size_t from = down.begin[static_cast<std::size_t>(y)];
-        const std::size_t to = down.begin[static_cast<std::size_t>(y) + 1];
         const std::int32_t firstRow = down.first[static_cast<std::size_t>(y)];
         const auto rowAt = [&](std::size_t k) {
             return source.pixels +
@@ -169,7 +189,7 @@ void AverageScale(const Picture& area, std::int32_t width, std::int32_t height,
             }
         }
         // Across: the channel sums of each target pixel.
-        for (std::int32_t x = 0; x < columns; ++x) {
+        for (std::int32_t x = left; x < right; ++x) {
             std::uint64_t b = 0;
             std::uint64_t g = 0;
             std::uint64_t r = 0;
@@ -186,9 +206,9 @@ void AverageScale(const Picture& area, std::int32_t width, std::int32_t height,
             mean[1] = g;
             mean[2] = r;
         }
-        divider.Divide(means);
-        std::uint32_t* out = target.pixels + static_cast<std::ptrdiff_t>(y) * target.stride;
-        for (std::int32_t x = 0; x < columns; ++x) {
+        divider.Divide(means.data() + 3 * static_cast<std::size_t>(left),
+                       means.data() + 3 * static_cast<std::size_t>(right));
+        for (std::int32_t x = left; x < right; ++x) {
             const std::uint64_t* mean = means.data() + 3 * static_cast<std::size_t>(x);
             out[x] = static_cast<std::uint32_t>(mean[0] | mean[1] << 8 | mean[2] << 16);
         }
