@@ -76,18 +76,24 @@ median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { pr
 # cpu_ticks PID: user plus system time in clock ticks (fields 14 and 15 of /proc/PID/stat).
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
+# start_windowed EXE [ARGUMENT]: starts EXE and prints its process id once its window shows.
+start_windowed() {
+    local name _ pid
+    name=$(basename "$1")
+    wine "$@" >/dev/null 2>&1 &
+    for _ in $(seq 300); do
+        pid=$(our_pid "$name") && xdotool search --onlyvisible --classname "$name" >/dev/null 2>&1 &&
+            echo "$pid" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # idle_cpu LABEL EXE [ARGUMENT]: starts EXE, lets it settle, then prints its CPU and the wineserver's over
 # 20 s, in per cent of one core, and keeps them in IDLE_APP and IDLE_SERVER.
 idle_cpu() {
-    local label=$1 exe=$2 name app="" server _
-    name=$(basename "$exe")
-    wine "$exe" ${3:-} >/dev/null 2>&1 &
-    for _ in $(seq 300); do
-        app=$(our_pid "$name") && xdotool search --onlyvisible --classname "$name" >/dev/null 2>&1 &&
-            break
-        sleep 0.1
-    done
-    [ -n "$app" ] || { echo "$label did not start" >&2; return 1; }
+    local label=$1 exe=$2 app server
+    app=$(start_windowed "$exe" ${3:-}) || { echo "$label did not start" >&2; return 1; }
     sleep 5  # start-up and its first renderings are not idle
     server=$(our_pid wineserver64 wineserver) || { echo "no wineserver" >&2; return 1; }
     local app0 server0 app1 server1 hz
@@ -157,16 +163,9 @@ fi
 # CPU and the wineserver's while the pointer runs along the path for about 10 s, in per cent of
 # one core, and keeps their sum in MOVING_BOTH.
 moving_cpu() {
-    local label=$1 exe=$2 name app="" server _
-    name=$(basename "$exe")
+    local label=$1 exe=$2 app server
     xdotool mousemove "${path_start[@]}"
-    wine "$exe" ${3:-} >/dev/null 2>&1 &
-    for _ in $(seq 300); do
-        app=$(our_pid "$name") && xdotool search --onlyvisible --classname "$name" >/dev/null 2>&1 &&
-            break
-        sleep 0.1
-    done
-    [ -n "$app" ] || { echo "$label did not start" >&2; return 1; }
+    app=$(start_windowed "$exe" ${3:-}) || { echo "$label did not start" >&2; return 1; }
     display -window root "$work/busy.png" || true  # Wine cleared the background; exits 1 anyway
     sleep 3
     server=$(our_pid wineserver64 wineserver) || { echo "no wineserver" >&2; return 1; }

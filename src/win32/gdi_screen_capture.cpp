@@ -80,9 +80,7 @@ std::optional<ColorValue> GdiScreenCapture::CapturedPixel(std::int32_t x, std::i
     } else {
         return std::nullopt;  // it may lie under the cursor
     }
-    // The capture holds blue in the lowest byte; a colour value holds red there.
-    return static_cast<ColorValue>(((pixel & 0xFF) << 16) | (pixel & 0xFF00) |
-                                   ((pixel >> 16) & 0xFF));
+    return static_cast<ColorValue>(ColorOfDibPixel(pixel));
 }
 
 // Draws the visible mouse cursor into the capture, whose top-left shows the screen point
