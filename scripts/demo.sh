@@ -11,11 +11,10 @@ exe=$PWD/build/windows/bin/zedez.exe out=$PWD/demo
 width=720 height=400
 
 work=$(mktemp -d /tmp/zedez-demo.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-screen_pid=""
+. scripts/virtual-screen.sh
+SCREEN_WORK=$work
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -z "$screen_pid" ] || kill "$screen_pid" 2>/dev/null || true
+    screen_cleanup
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,11 +28,8 @@ poll() {
     done
 }
 
-# A virtual screen on a display number that Xvfb picks itself and reports once it listens.
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-screen_pid=$!
-poll 20 "Xvfb" grep -q . "$work/display"
-export DISPLAY=":$(head -n 1 "$work/display")"
+screen_start "${width}x$height"
+wine_prefix "$work/prefix" managed
 echo "Virtual screen $DISPLAY, Wine prefix $WINEPREFIX"
 
 # The test picture: shapes on the left (the magnifier sits on the right), text, a rainbow.
@@ -50,13 +46,10 @@ convert -size "${width}x${height}" 'gradient:#14213d-#3a0ca3' \
 convert -size 14x22 xc:none -fill white -stroke black -strokewidth 1 \
     -draw 'polygon 1,1 1,17 5,13 8,20 10,19 7,12 12,12' "$work/pointer.png"
 
-wineboot -i >/dev/null 2>&1
-wineserver -w
-# Wine draws the window frame itself (there is no window manager); the magnifier's first-run
-# settings, plus the CMYK read-out and a larger window on the right of the screen.
+# The magnifier's first-run settings, plus the CMYK read-out and a larger window on the right of
+# the screen.
 {
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Korvane-Software\\Magnifier]\r\n'
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Korvane-Software\\Magnifier]\r\n'
     printf '"%s"="%s"\r\n' Set.ShowColorsCMYK 1 Window.Left 470 Window.Top 14 Window.Width 236 \
         Window.Height 190
 } >"$work/settings.reg"

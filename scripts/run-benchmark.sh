@@ -16,8 +16,7 @@
 #      objects and the working set over 10,000 renderings.
 # Figures only; speed is never a pass/fail test. Takes about twelve minutes; with the argument
 # "idle" only part 3 runs, with "moving" only part 4. IDLE_ROUNDS (3 unless set) is how many times
-# parts 3 and 4 measure each process, of which they print the medians. E2E_DISPLAY_FIRST is the
-# first X display number tried (200 unless set).
+# parts 3 and 4 measure each process, of which they print the medians.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
@@ -28,31 +27,13 @@ IDLE_ROUNDS=${IDLE_ROUNDS:-3}
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 
 work=$(mktemp -d /tmp/zedez-bench.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-screens=()
+. scripts/virtual-screen.sh
+SCREEN_WORK=$work
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    local pid
-    for pid in "${screens[@]}"; do kill "$pid" 2>/dev/null || true; done
+    screen_cleanup
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-next_display=${E2E_DISPLAY_FIRST:-200}
-# start_screen WxH: a virtual X screen of that size on a free display number, as DISPLAY.
-start_screen() {
-    while [ -e "/tmp/.X${next_display}-lock" ] || [ -e "/tmp/.X11-unix/X${next_display}" ]; do
-        next_display=$((next_display + 1))
-    done
-    Xvfb ":$next_display" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
-    screens+=($!)
-    export DISPLAY=":$next_display"
-    next_display=$((next_display + 1))
-    local _
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not start on $DISPLAY" >&2
-    exit 1
-}
 
 # our_pid NAME...: the process of this Wine prefix with one of these names (a Windows process
 # is named after its .exe).
@@ -110,9 +91,8 @@ idle_cpu() {
     printf "%-30s %10s %14s\n" "$label" "$IDLE_APP" "$IDLE_SERVER"
 }
 
-start_screen 1024x768
-wineboot -i >/dev/null 2>&1
-wineserver -w
+screen_start 1024x768
+wine_prefix "$work/prefix"
 
 part=${1:-all}
 if [ "$part" = all ]; then
@@ -211,7 +191,7 @@ if [ "$part" = all ] || [ "$part" = moving ]; then
 fi
 [ "$part" = all ] || exit 0
 
-start_screen 3840x2160
+screen_start 3840x2160
 echo
 echo "== A 1920 x 1080 view at 50% of a 3840 x 2160 screen (median us) =="
 wine "$bin/render_bench.exe" render 1920 1080 0.5

@@ -22,16 +22,17 @@ wait_for() {
     done
 }
 
-# e2e_begin: a display of its own (Xvfb picks a free number and says which), a copy of the prefix
-# and one wineserver that stays up for the whole scenario.
+# e2e_begin [COMMAND...]: a display of its own, from COMMAND of scripts/virtual-screen.sh
+# (screen_start 1024x768 unless said), a copy of the prefix and one wineserver that stays up for
+# the whole scenario.
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
 e2e_begin() {
-    Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$E2E_WORK/display" 2>/dev/null &
-    E2E_XVFB_PID=$!
+    SCREEN_WORK=$E2E_WORK
     export WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    trap 'wineserver -k; kill $E2E_XVFB_PID; wait $E2E_XVFB_PID; rm -rf "$WINEPREFIX"' EXIT
+    trap 'screen_cleanup; rm -rf "$WINEPREFIX"' EXIT
     cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
-    wait_for 20 "Xvfb to name its display" grep -q '^[0-9]' "$E2E_WORK/display"
-    export DISPLAY=":$(head -1 "$E2E_WORK/display")"
+    [ $# -gt 0 ] || set -- screen_start 1024x768
+    "$@" 2>&3 || fail "no X display from $*"
     wineserver -p
     xdotool mousemove 0 0
 }

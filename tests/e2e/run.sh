@@ -19,9 +19,7 @@ root=$(mktemp -d /tmp/zedez-e2e.XXXXXX)
 template="$root/template-prefix"
 echo "e2e: work folder $root"
 # Wine draws the window frames itself (Managed N): there is no window manager.
-WINEPREFIX="$template" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" bash -c \
-    'wineboot -i && wineserver -w && wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f &&
-     wineserver -w' >/dev/null 2>&1 || { echo "e2e: could not make a Wine prefix" >&2; exit 2; }
+(. "$here/../../scripts/virtual-screen.sh" && wine_prefix "$template" managed) || exit 2
 echo "e2e: Wine prefix ready in ${SECONDS}s"
 
 passed=0 failed=0
