@@ -94,14 +94,27 @@ close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
 }
-# menu_pick X Y KEYS...: right-clicks client pixel (X, Y) and picks with KEYS (Down: the first item,
-# Up: the last), every other call 10 pixels further right: two quick clicks are a double click.
+# The popup menu's items top to bottom by number (the zooms in per cent), without the separators,
+# which the arrow keys skip.
+MENU_ITEMS=(10 25 50 75 90 100 200 400 800 1600 7010 7020 7030 7035 7040 7050 7060 7065 7070 7075
+    8010 8020 9990 9999)
+# menu_pick X Y ITEM: right-clicks client pixel (X, Y) and picks ITEM, every other call 10 pixels
+# further right: two quick clicks are a double click. key_pick ITEM: the same from F1.
 menu_pick() {
     MENU_PICKS=$((${MENU_PICKS:-0} + 1))
     xdotool mousemove $((CLIENT_L + $1 + MENU_PICKS % 2 * 10)) $((CLIENT_T + $2)) click 3
+    menu_choose "$3"
+}
+key_pick() { xdotool key F1 && menu_choose "$1"; }
+# menu_choose ITEM: once the menu shows, reaches ITEM with the fewest arrow keys (in a menu just
+# opened Down selects the first item, Up the last), picks it and waits for the menu to close.
+menu_choose() {
+    local i=0 n=${#MENU_ITEMS[@]} key count
+    while [ $i -lt $n ] && [ "${MENU_ITEMS[i]}" != "$1" ]; do i=$((i + 1)); done
+    [ $i -lt $n ] || fail "no menu item $1"
+    if [ $((2 * i)) -lt $n ]; then key=Down count=$((i + 1)); else key=Up count=$((n - i)); fi
     wait_for 20 "the popup menu" probe menu
-    shift 2
-    xdotool key "$@" Return
+    xdotool key $(printf "$key %.0s" $(seq $count)) Return
     wait_for 20 "the popup menu to close" eval '! probe menu'
 }
 # expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as

@@ -27,10 +27,10 @@ set_settings "Window.Left=7$(printf '%99999s')" Window.Top='&H2C6' Window.Width=
     Set.Zoom=150.5
 start_magnifier
 expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 7,710,128,64 "stored window rectangle"
-menu_pick 20 20 Up Up Up  # Autorun, unchecked: the long entry named no file
+menu_pick 20 20 8020  # Autorun, unchecked: the long entry named no file
 run_entry() { wine reg query "$RUN_KEY" /v "$1" | tr -d '\r' | sed -n "s/^    $1    REG_SZ    //p"; }
 case "$(run_entry zedez.exe)" in '"C:\Lupe-'*'\zedez.exe"') ;; *) fail "Run entry $(run_entry zedez.exe)" ;; esac
-menu_pick 20 20 Up Up  # About
+menu_pick 20 20 9990  # About
 expect_msgbox " About ..." "$(about_text "Ridoduvuzi Zedez")"
 close_magnifier
 expect_settings Window.Left=7 Window.Top=710 Window.Width=128 Window.Height=64 Set.Zoom=0 \
@@ -42,7 +42,7 @@ expect_settings Window.Left=7 Window.Top=710 Window.Width=128 Window.Height=64 S
 set_settings Window.Left=5000 Window.Top=3000
 start_magnifier
 expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 896,704,128,64 "window brought onto the screen"
-menu_pick 20 20 Up Up Up
+menu_pick 20 20 8020
 [ -z "$(run_entry zedez.exe)" ] && [ "$(run_entry other.exe)" = '"C:\other.exe"' ] ||
     fail "unchecking autorun left $(wine reg query "$RUN_KEY" | tr -d '\r')"
 close_magnifier
@@ -52,7 +52,7 @@ expect_settings Window.Left=896 Window.Top=704
 unset ZEDEZ_EXE  # (Wine reaches the copy's folder only from a UTF-8 locale)
 export ZEDEZ_LOCALE=de_DE.UTF-8
 start_magnifier
-menu_pick 20 20 Up Up
+menu_pick 20 20 9990
 expect_msgbox " Über ..." "$(about_text "Zezovirure Vova")"
 close_magnifier
 

@@ -12,9 +12,9 @@ STORE_KEY="$KEY\\Uninstall\\RidoduvuziZedez" expect_settings DisplayName="Ridodu
     Publisher=Korvane DisplayVersion="${version##*/zedez-}" InstallLocation="$dir" \
     DisplayIcon="$dir\\zedez.exe" UninstallString="\"$dir\\uninstall.exe\""
 ZEDEZ_EXE="$dir\\zedez.exe" start_magnifier
-menu_pick 20 20 Up Up Up  # autorun at startup
+menu_pick 20 20 8020  # autorun at startup
 STORE_KEY="$KEY\\Run" expect_settings zedez.exe="\"$dir\\zedez.exe\""
-menu_pick 20 20 Down  # zoom 10%: the program stores it when asked to close
+menu_pick 20 20 10  # zoom 10%: the program stores it when asked to close
 
 sum=$(md5sum <"$app/zedez.exe") && echo stale >>"$app/zedez.exe"
 wine "$setup" /S && wait_exit || fail "installing over the running copy, or that copy, ended with $?"
