@@ -3,6 +3,7 @@
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 SHOT="$E2E_WORK/shot.ppm"
+E2E_AWK="$(dirname "${BASH_SOURCE[0]}")/awk"
 exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
@@ -154,7 +155,5 @@ client_pixel_is() { screen_pixel_is $((CLIENT_L + $1)) $((CLIENT_T + $2)) "$3"; 
 client_pixels() {
     local x=${1:-0} y=${2:-0}
     convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + x))+$((CLIENT_T + y))" \
-        -depth 8 -compress none ppm:- | awk -v x="$x" -v y="$y" 'NR == 2 { w = $1 } NR > 3 {
-            for (i = 1; i <= NF; i++) { v[n % 3] = $i; if (++n % 3 == 0) printf "%d %d %02X%02X%02X\n",
-                x + (n / 3 - 1) % w, y + int((n / 3 - 1) / w), v[0], v[1], v[2] } }'
+        -depth 8 -compress none ppm:- | awk -v x="$x" -v y="$y" -f "$E2E_AWK/pixels.awk"
 }

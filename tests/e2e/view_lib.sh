@@ -1,18 +1,8 @@
 # View helpers. VIEW_TWIPS: the program's twips per pixel, 1440 / dpi rounded (set_dpi sets it).
 VIEW_TWIPS=${VIEW_TWIPS:-15}
 
-# fine(x, y): every pixel of a 16 x 16 cell has its own red (by x) and green (by y), neighbouring
-# cells differ in blue, and nothing is grey. cell(i, j): solid cells. rhe: halves to even.
-VIEW_AWK='
-function fine(x, y) { R = 16 + x % 16 * 15; G = 16 + y % 16 * 15; B = 24 + (int(x / 16) + 3 * int(y / 16)) % 8 * 32
-    return hex() }
-function cell(i, j) { R = 30 + 45 * (i % 5); G = 30 + 45 * (j % 5); B = 230 - 50 * ((i + 2 * j) % 5); return hex() }
-function hex() { return sprintf("%02X%02X%02X", R, G, B) }
-function inverse(c,    k, o) {
-    for (k = 1; k <= 6; k++) o = o substr("FEDCBA9876543210", index("0123456789ABCDEF", substr(c, k, 1)), 1)
-    return o }
-function rhe(v,    f) { f = int(v); if (f > v) f--; return v - f > 0.5 || (v - f == 0.5 && f % 2) ? f + 1 : f }
-'
+# VIEW_AWK: the functions of awk/view.awk (fine(), cell(), inverse(), rhe()) for short programs.
+VIEW_AWK=$(<"$E2E_AWK/view.awk")
 cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
 
 # set_dpi DPI: the display scale of the Wine programs started from now on.
@@ -58,22 +48,7 @@ view_shows() {
     screenshot
     read -r ok DIFF_N DIFF_LEFT DIFF_TOP seen < <(client_pixels | awk -v z="$1" -v lines="$4" \
         -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
-        -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) "$VIEW_AWK"'
-        function band(list, middle,    a) {
-            return split(list, a) == 2 && a[2] == a[1] + 1 && a[1] >= middle - 2 && a[1] <= middle }
-        $1 >= w || $2 >= h || $3 == (want = fine(L + int($1 / z), T + int($2 / z))) { next }
-        n++ == 0 || $1 < left { left = $1 }
-        n == 1 || $2 < top { top = $2 }
-        $3 != inverse(want) { other++; next }
-        { inverted[$1, $2]; column[$1]++; row[$2]++ }
-        END {
-            for (x = 0; x < w; x++) if (column[x] >= h - 4) { columns = columns " " x; full[x] }
-            for (y = 0; y < h; y++) if (row[y] >= w - 4) { rows = rows " " y; fullRow[y] }
-            for (k in inverted) { split(k, p, SUBSEP); if (!(p[1] in full || p[2] in fullRow)) stray++ }
-            ok = lines ? !other && !stray && band(columns, int(cw / 2)) && band(rows, int(ch / 2)) : !n
-            printf "%d %d %s %s %d differ, %d not inverted; inverted columns%s, rows%s and %d more\n",
-                ok, n, n ? left : "-", n ? top : "-", n, other, columns, rows, stray
-        }')
+        -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) -f "$E2E_AWK/view.awk" -f "$E2E_AWK/view_shows.awk")
     echo "$seen"
     [ "$ok" = 1 ]
 }

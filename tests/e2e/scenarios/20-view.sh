@@ -49,30 +49,13 @@ wait_for 20 "the cursor in the view" eval 'view_shows 1 200 150 0; [ "$DIFF_N" -
 expect_eq "$DIFF_LEFT,$DIFF_TOP" "$x,$y" "top-left of the cursor image, its hotspot"
 close_magnifier
 
-# means_shown: every pixel of the reduced view is the exact mean, halves to even, of the screen
-# pixels it covers (in whole units: a screen pixel is PIC_W by PIC_H of them), the part off the
-# screen black; those that show the magnifier's own window are left out.
+# means_shown: every pixel of the reduced view is the exact mean of the screen pixels it covers,
+# the part off the screen black (awk/means.awk).
 means_shown() {
     screenshot && client_pixels 0 0 $((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
         $((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) | awk -v L="$VIEW_L" -v T="$VIEW_T" -v W="$VIEW_W" \
-        -v H="$VIEW_H" -v PW="$PIC_W" -v PH="$PIC_H" -v own="$OUTER_L $OUTER_T $OUTER_W $OUTER_H" "$VIEW_AWK"'
-        function screen(x, y) {
-            if (x < 0 || y < 0 || x >= 1024 || y >= 768) R = G = B = 0
-            else if (x >= 512) cell(int((x - 512) / 64), int(y / 64))
-            else if (y >= 384) R = G = B = (x + y) % 2 * 255
-            else fine(x, y) }
-        function part(p, unit, from, to) { return (p + 1) * unit < to ? (p + 1) * unit - (p * unit > from ? p * unit : from) : to - (p * unit > from ? p * unit : from) }
-        function mean(s,    q) { q = int(s / A); if (q * A > s) q--; s -= q * A; return 2 * s > A || (2 * s == A && q % 2) ? q + 1 : q }
-        BEGIN { A = W * H; split(own, o) }
-        { r = g = b = mine = 0
-          for (py = int($2 * H / PH); py * PH < ($2 + 1) * H; py++)
-              for (px = int($1 * W / PW); px * PW < ($1 + 1) * W; px++) {
-                  mine += L + px >= o[1] && L + px < o[1] + o[3] && T + py >= o[2] && T + py < o[2] + o[4]
-                  screen(L + px, T + py); w = part(px, PW, $1 * W, ($1 + 1) * W) * part(py, PH, $2 * H, ($2 + 1) * H)
-                  r += R * w; g += G * w; b += B * w }
-          want = sprintf("%02X%02X%02X", mean(r), mean(g), mean(b))
-          if (!mine && $3 != want && !bad++) first = $1 "," $2 " " $3 " not " want }
-        END { print bad + 0, "of", NR, "differ", first; exit bad > 0 }'
+        -v H="$VIEW_H" -v PW="$PIC_W" -v PH="$PIC_H" -v own="$OUTER_L $OUTER_T $OUTER_W $OUTER_H" \
+        -f "$E2E_AWK/view.awk" -f "$E2E_AWK/means.awk"
 }
 # At 10% the view around (512, 300) reaches far beyond the screen's edges.
 for zoom in 50 10; do

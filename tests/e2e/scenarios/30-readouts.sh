@@ -22,14 +22,8 @@ expect_eq "$(client_pixel 1 $((CLIENT_H - 8)))" $SURROUND "the view left of the 
 colours() { client_pixels "$@" | awk '{ n[$3]++; x[$3] += $1; y[$3] += $2 }
     END { for (c in n) print c, n[c], int(x[c] / n[c]), int(y[c] / n[c]) }'; }
 stats=$(colours $((CLIENT_W / 2)) $((CLIENT_H - 48)) $((CLIENT_W - CLIENT_W / 2)) 48)
-# The middles of the boxes of 20 pixels or more: R, G, B left to right on one line; C, M, Y, K 12 to
-# 16 pixels above it, M, Y, K in R's, G's, B's columns.
-awk '$2 >= 20 { x[$1] = $3; y[$1] = $4 } function near(a, b, d) { return a - b <= d && b - a <= d }
-    END { r = "C80000"; g = "007800"; b = "000028"; m = "FF99FF"; k = "C8C8C8"
-        ok = x[r] < x[g] && x[g] < x[b] && x["FFFFFF"] < x[m] && near(y[g], y[r], 1) && near(y[b], y[r], 1)
-        ok = ok && near(x[m], x[r], 2) && near(x["FFFF33"], x[g], 2) && near(x[k], x[b], 2)
-        for (c in x) if (c ~ /FFFFFF|FF99FF|FFFF33|C8C8C8/) { n++; ok = ok && near(y[b] - y[c], 14, 2) }
-        exit !(ok && n == 4 && x[r] > 0) }' <<<"$stats" || fail "cells at the bottom right: $(tr '\n' ';' <<<"$stats")"
+# The R, G, B and C, M, Y, K boxes in their places (awk/cells.awk).
+awk -f "$E2E_AWK/cells.awk" <<<"$stats" || fail "cells at the bottom right: $(tr '\n' ';' <<<"$stats")"
 
 # count COLOUR X Y W H: how many pixels of that colour that part of the client area holds.
 count() { colours "${@:2}" | awk -v c="$1" '$1 == c { n = $2 } END { print n + 0 }'; }
