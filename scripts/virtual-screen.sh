@@ -5,6 +5,9 @@
 #   monitors_start PRIMARY SECONDARY
 #                               an Xorg server with two monitors (sizes WxH), the second left of
 #                               the first, tops aligned, the first primary; exported as DISPLAY
+#   monitors_layout PRIMARY SECONDARY
+#                               that layout again, after `xrandr --output DUMMY1 --off` (which
+#                               leaves the primary alone at x = 0)
 #   wine_prefix DIR [managed]   a fresh Wine prefix in DIR, exported as WINEPREFIX with WINEDEBUG
 #                               and WINEDLLOVERRIDES; "managed": Wine draws the window frames
 #                               itself (Managed N), as there is no window manager
@@ -74,13 +77,20 @@ END
     Xorg -displayfd 9 -config "$dir/xorg.conf" -configdir "$dir/conf.d" -logfile "$dir/log" \
         -noreset -nolisten tcp 9>"$dir/display" >"$dir/output" 2>&1 &
     SCREEN_PIDS+=($!)
-    _screen_wait 30 $! "$dir/display" && xrandr --addmode DUMMY1 "$2" &&
-        xrandr --output DUMMY0 --mode "$1" --pos "${2%x*}x0" --primary --output DUMMY1 --mode "$2" --pos 0x0 &&
-        xdpyinfo | grep -q " $((${1%x*} + ${2%x*}))x$((${1#*x} > ${2#*x} ? ${1#*x} : ${2#*x})) pixels" || {
+    _screen_wait 30 $! "$dir/display" && xrandr --addmode DUMMY1 "$2" && monitors_layout "$1" "$2" || {
         echo "Xorg with two monitors did not start; its output and log end:" >&2
         tail -5 "$dir/output" "$dir/log" >&2
         return 1
     }
+}
+# The query at the end makes the server ask the driver afresh: only then does it tell programs that
+# read what it knows (Wine does) that the second output is connected.
+monitors_layout() {
+    local state
+    xrandr --output DUMMY0 --mode "$1" --pos "${2%x*}x0" --primary --output DUMMY1 --mode "$2" --pos 0x0 &&
+        state=$(xrandr --query) && grep -q "^DUMMY0 connected primary $1+${2%x*}+0 " <<<"$state" &&
+        grep -q "^DUMMY1 connected $2+0+0 " <<<"$state" &&
+        grep -q " current $((${1%x*} + ${2%x*})) x $((${1#*x} > ${2#*x} ? ${1#*x} : ${2#*x}))," <<<"$state"
 }
 
 wine_prefix() {

@@ -4,6 +4,7 @@ set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 SHOT="$E2E_WORK/shot.ppm"
 E2E_AWK="$(dirname "${BASH_SOURCE[0]}")/awk"
+SCREEN_OX=0  # X's x of Windows x 0: the width of the monitors left of the primary
 exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
@@ -103,7 +104,7 @@ MENU_ITEMS=(10 25 50 75 90 100 200 400 800 1600 7010 7020 7030 7035 7040 7050 70
 # further right: two quick clicks are a double click. key_pick ITEM: the same from F1.
 menu_pick() {
     MENU_PICKS=$((${MENU_PICKS:-0} + 1))
-    xdotool mousemove $((CLIENT_L + $1 + MENU_PICKS % 2 * 10)) $((CLIENT_T + $2)) click 3
+    xdotool mousemove $((CLIENT_L + SCREEN_OX + $1 + MENU_PICKS % 2 * 10)) $((CLIENT_T + $2)) click 3
     menu_choose "$3"
 }
 key_pick() { xdotool key F1 && menu_choose "$1"; }
@@ -147,13 +148,13 @@ screenshot() {
     return 1
 }
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X Y: RRGGBB
-client_pixel() { pixel "$SHOT" $((CLIENT_L + $1)) $((CLIENT_T + $2)); }
+client_pixel() { pixel "$SHOT" $((CLIENT_L + SCREEN_OX + $1)) $((CLIENT_T + $2)); }
 screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }
-client_pixel_is() { screen_pixel_is $((CLIENT_L + $1)) $((CLIENT_T + $2)) "$3"; }
+client_pixel_is() { screen_pixel_is $((CLIENT_L + SCREEN_OX + $1)) $((CLIENT_T + $2)) "$3"; }
 # client_pixels [X Y W H]: "x y RRGGBB" for every pixel of the screenshot's client area, or of
 # that part of it.
 client_pixels() {
     local x=${1:-0} y=${2:-0}
-    convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + x))+$((CLIENT_T + y))" \
+    convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + SCREEN_OX + x))+$((CLIENT_T + y))" \
         -depth 8 -compress none ppm:- | awk -v x="$x" -v y="$y" -f "$E2E_AWK/pixels.awk"
 }

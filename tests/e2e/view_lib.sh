@@ -40,15 +40,17 @@ view_xy() {
 
 # view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
 # times; with LINES 1 inverted along two adjacent columns and rows at the middle or just before it
-# (the half in twips is not rounded), and nowhere else. Sets DIFF_N, DIFF_LEFT and DIFF_TOP: how
-# many pixels differ, and the first column and row that do.
+# (the half in twips is not rounded), and nowhere else. The picture lies at X's coordinates (the
+# screen's plus SCREEN_OX); VIEW_HOLE, "LEFT TOP RIGHT BOTTOM" on the screen, shows black. Sets
+# DIFF_N, DIFF_LEFT and DIFF_TOP: how many pixels differ, and the first column and row that do.
 view_shows() {
     local ok seen
     view_geometry "$1" "$2" "$3"
     screenshot
     read -r ok DIFF_N DIFF_LEFT DIFF_TOP seen < <(client_pixels | awk -v z="$1" -v lines="$4" \
-        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
-        -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) -f "$E2E_AWK/view.awk" -f "$E2E_AWK/view_shows.awk")
+        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" -v ox="$SCREEN_OX" \
+        -v hole="${VIEW_HOLE:-}" -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
+        -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) -f "$E2E_AWK/view.awk" -f "$E2E_AWK/view_shows.awk")
     echo "$seen"
     [ "$ok" = 1 ]
 }

@@ -8,6 +8,7 @@
 //   menu          exit 0 while a popup menu is open
 //   msgbox [ok]   "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
 //                 \n so that trailing blanks show; "ok" then presses its OK button
+//   monitors      "monitor L T R B" of each display monitor, in the system's order
 #include <windows.h>
 
 #include <cstdio>
@@ -80,11 +81,19 @@ int ReadMessageBox(bool pressOk) {
     return !pressOk || PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT rect, LPARAM) {
+    std::printf("monitor %ld %ld %ld %ld\n", rect->left, rect->top, rect->right, rect->bottom);
+    return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string argument = argc > 2 ? argv[2] : "";
+    if (command == "monitors") {
+        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
+    }
     if (command == "caret" || command == "msgbox" || command == "menu") {
         const HWND menu = FindWindowW(L"#32768", nullptr);
         return command == "caret"    ? PrintCaret()
