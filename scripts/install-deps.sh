@@ -14,6 +14,8 @@ case "${1:-test}" in
     test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip) ;;
     *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
 esac
+# The two-monitor scenario: Xorg with the dummy driver, and xrandr.
+[ "${1:-test}" != test ] || packages+=(xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,63 @@
+# Two monitors: a 640 x 480 secondary left of the 1024 x 512 primary, so that its x is negative (X's
+# x is Windows x + 640) and below it lies a strip of no monitor. With the secondary off, a window
+# stored on it opens on the primary at its size. A window stored on the secondary opens there and
+# is stored there; the view follows the pointer onto it and across the edge, every view pixel the
+# screen pixel the geometry puts there. At negative x the coordinates print a minus sign and the
+# hexadecimal box shows the colour under the pointer; a drag of the picture takes the window to
+# the primary. The strip below the secondary shows black in the view.
+. "$(dirname "$0")/../lib.sh"
+. "$(dirname "$0")/../view_lib.sh"
+e2e_begin monitors_start 1024x512 640x480
+monitors_seen() { local seen && seen=$(probe monitors | tr '\n' ' ') && echo "$seen" && [ "$seen" = "$1" ]; }
+point() { xdotool mousemove $(($1 + SCREEN_OX)) "$2"; }  # X Y: the pointer at Windows (X, Y)
+
+# Wine's desktop takes the monitors from the changes RandR reports while it runs.
+wait_for 20 "Wine's desktop" probe monitors
+xrandr --output DUMMY1 --off || fail "could not switch the secondary off"
+wait_for 20 "the primary alone" monitors_seen "monitor 0 0 1024 512 "
+view_settings Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200
+start_magnifier
+expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 0,250,300,200 "window stored on the switched-off secondary"
+close_magnifier
+
+monitors_layout 1024x512 640x480 || fail "could not switch the secondary on"
+wait_for 20 "both monitors" monitors_seen "monitor 0 0 1024 512 monitor -640 0 0 480 "
+SCREEN_OX=640
+_pattern 128 128 'fine(x, y)' >"$E2E_WORK/fine.ppm"
+convert -size 1664x512 "tile:$E2E_WORK/fine.ppm" "$E2E_WORK/pattern.png" || fail "could not make the picture"
+view_settings Set.Zoom=200 Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200
+show_image "$E2E_WORK/pattern.png"
+start_magnifier
+expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" -600,250,300,200 "window stored on the secondary"
+for at in "300 100" "-400 100" "-20 100"; do  # the primary, the secondary, across the edge
+    point $at
+    wait_for 20 "the view around ($at)" view_shows 2 $at 0
+done
+close_magnifier
+expect_settings Window.Left=-600 Window.Top=250
+
+# The read-outs at (-400, 100) and at (400, 100): the text there, its pixels in TEXT's colour.
+view_settings Set.Zoom=400 Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200 \
+    Set.ShowCoordinates=1 Set.ShowColorsHex=1
+start_magnifier
+for x in -400 400; do
+    point $x 100
+    wait_for 20 "the hexadecimal box in the colour at ($x, 100)" client_pixel_is 5 $((CLIENT_H - 8)) \
+        "$(awk "$VIEW_AWK"'BEGIN { print fine('$((x + SCREEN_OX))', 100) }')"
+    client_pixels 0 0 "$CLIENT_W" 16 | awk '$3 == "EFEFEF" { print $1, $2 }' >"$E2E_WORK/text$x"
+done
+awk -f "$E2E_AWK/minus.awk" "$E2E_WORK/text-400" "$E2E_WORK/text400" || fail "coordinates at x = -400"
+
+x=$((CLIENT_L + 100)) y=$((CLIENT_T + 100))
+point $x $y && xdotool mousedown 1 && point $((x + 350)) $y && point $((x + 700)) $y && xdotool mouseup 1
+moved_to() { read_window_rect && [ "$OUTER_L,$OUTER_T" = "$1" ]; }
+wait_for 20 "the window dragged by 700 pixels onto the primary" moved_to 100,250
+close_magnifier
+expect_settings Window.Left=100 Window.Top=250
+
+# Below the secondary, from y = 480 on, there is no monitor.
+view_settings Set.Zoom=200 Window.Left=100 Window.Top=250 Window.Width=300 Window.Height=200
+start_magnifier
+point -20 460
+VIEW_HOLE="-640 480 0 512" wait_for 20 "black below the secondary" view_shows 2 -20 460 0
+close_magnifier
