@@ -7,6 +7,7 @@
 #include "app/layout.h"
 #include "app/view_renderer.h"
 #include "base/rounding.h"
+#include "build_version.h"
 #include "core/menu_entries.h"
 #include "core/zoom_selection.h"
 #include "readouts/center_cross.h"
@@ -233,7 +234,7 @@ void MainForm::SetAutorun(bool on) {
 }
 
 void MainForm::ShowAbout() {
-    form_.ShowMessage(AboutText(AppTitle, VersionText, BuildDate),
+    form_.ShowMessage(AboutText(AppTitle, VersionText, build_version::ReleaseDate),
                       AboutTitle(Mnu.Caption(Item::About)), MessageStyle::About);
 }
 

@@ -17,7 +17,6 @@
 #include "ports/registry.h"
 #include "ports/screen_capture.h"
 
-inline constexpr const char* BuildDate = "2026.09.13";
 inline constexpr const char* RefusalText = "Sorry, this program can't run in Windows 95/98/ME.";
 
 // The main window's logic: it owns the option table, the tracking and measuring state and the

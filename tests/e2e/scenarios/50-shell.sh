@@ -5,7 +5,7 @@
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-about_text() { printf '%s' "Korvane $1     \r\nVersion $E2E_VERSION_TEXT  [2026.09.13]     \r\n\r\nCopyright © 2026 Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n"; }
+about_text() { printf '%s' "Korvane $1     \r\nVersion $E2E_VERSION_TEXT  [$E2E_RELEASE_DATE]     \r\n\r\nCopyright © ${E2E_RELEASE_DATE:0:4} Korvane     \r\n\r\nHomepage:          \r\neMail:                   \r\n\r\nThis program is freeware.     \r\n\r\n"; }
 
 start_magnifier
 close_magnifier
