@@ -6,7 +6,7 @@
 # Skips the package manager when everything is already there.
 set -euo pipefail
 
-build=(cmake make g++-mingw-w64-x86-64-posix)
+build=(cmake make g++-mingw-w64-x86-64-posix python3)  # python3 draws the icon
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
     run) packages=("${build[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
