@@ -13,8 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 script=$PWD/scripts/package.sh
 
-# sign FILE: signs FILE in place and verifies the signature against the certificates in the
-# PKCS#12 file and the system's. makensis calls it for the uninstaller.
+# sign FILE [NAME]: signs FILE in place and verifies the signature against the certificates in
+# the PKCS#12 file and the system's. makensis calls it for the uninstaller.
 sign() {
     local trusted
     trusted=$(mktemp) && trap 'rm -f "$trusted"' RETURN
@@ -26,10 +26,10 @@ sign() {
     osslsigncode sign -pkcs12 "$ZEDEZ_SIGN_PFX" -readpass /dev/fd/3 -h sha256 \
         -n "Ridoduvuzi Zedez" -in "$1" -out "$1.signed" 3< <(printf %s "$ZEDEZ_SIGN_PASSWORD") >/dev/null
     mv "$1.signed" "$1"
-    echo "Signature of $(basename "$1"):"
+    echo "Signature of ${2:-$(basename "$1")}:"
     osslsigncode verify -CAfile "$trusted" -in "$1" | grep -E '^(Signature verification|[[:space:]]+Subject)' | sort -u
 }
-[ "${1:-}" = --sign ] && { sign "$2"; exit; }
+[ "${1:-}" = --sign ] && { sign "$2" uninstall.exe; exit; }
 
 signing= sign_uninstaller=()
 if [ -n "${ZEDEZ_SIGN_PFX:-}" ]; then
