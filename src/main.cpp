@@ -27,10 +27,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Ticks start once start-up is complete.
     form.StartTimers(Timer1IntervalMs, Timer2IntervalMs);
 
+    // The loop ends with the window, also when its end came inside a modal loop (a menu, a drag)
+    // that swallowed the quit message.
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (form.IsOpen() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return 0;
 }

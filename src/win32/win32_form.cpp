@@ -192,6 +192,10 @@ LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             Paint();
             return 0;
         case WM_CLOSE:
+            // A close request may arrive inside a modal loop of ours (the popup menu, sent by an
+            // installer or a script): that loop ends first, so that nothing runs on a window that
+            // is gone.
+            EndMenu();
             RunUnload();
             DestroyWindow(window);
             return 0;

@@ -20,6 +20,8 @@ class Win32Form : public FormWindow {
     bool Create(FormEvents& events);
     void StartTimers(int timer1Ms, int timer2Ms);
     HWND Handle() const { return window_.get(); }
+    // False once the window has been destroyed: the program's life is over.
+    bool IsOpen() const { return static_cast<bool>(window_); }
 
     float Left() const override;
     float Top() const override;
