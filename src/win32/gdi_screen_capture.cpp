@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "raster/placement.h"
 #include "win32/handles.h"
-#include "win32/placement.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win32/placement.h"
+#include "raster/placement.h"
 
 #include <algorithm>
 
