@@ -35,7 +35,7 @@
 #include "win32/gdi_picture.h"
 #include "win32/gdi_screen_capture.h"
 #include "win32/handles.h"
-#include "win32/placement.h"
+#include "raster/placement.h"
 #include "win32/win32_environment.h"
 #include "win32/win32_form.h"
 #include "win32/win32_input_devices.h"
