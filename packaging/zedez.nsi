@@ -27,7 +27,6 @@ ManifestSupportedOS all
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SETTINGS_KEY "Software\Korvane-Software\Magnifier"
 !define SHORTCUT "$SMPROGRAMS\${APP}.lnk"
-!define FILES "zedez.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt"
 !define CLOSE_WAIT_MS 10000
 
 Name "${APP} ${VERSION}"
@@ -62,6 +61,23 @@ VIAddVersionKey FileDescription "${APP} ${VERSION} setup"
 VIAddVersionKey FileVersion "${VERSION}"
 VIAddVersionKey ProductVersion "${VERSION}"
 VIAddVersionKey LegalCopyright "Copyright (c) ${YEAR} Korvane"
+
+; Expands the macro named for every file the installer writes besides the uninstaller.
+!macro FOR_EACH_FILE what
+    !insertmacro ${what} zedez.exe
+    !insertmacro ${what} README.txt
+    !insertmacro ${what} LICENSE.txt
+    !insertmacro ${what} THIRD-PARTY-NOTICES.txt
+!macroend
+!macro DELETE_FILE name
+    Delete "$INSTDIR\${name}"
+!macroend
+!macro ADD_SIZE name  ; to $1
+    FileOpen $5 "$INSTDIR\${name}" r
+    FileSeek $5 0 END $6
+    FileClose $5
+    IntOp $1 $1 + $6
+!macroend
 
 ; Tells the user why (unless silent) and ends with exit code 2; in the directory page's check,
 ; the user stays on the page instead.
@@ -205,22 +221,26 @@ Section
         ${EndIf}
     ${EndIf}
 
-    ; The program first: a copy that still holds it fails before anything else is replaced.
+    ; The program first: when a process still holds it, nothing else is replaced.
+    ; (Testing the error flag clears it.)
     ClearErrors
     SetOutPath "$INSTDIR"
     File "${STAGE}/zedez.exe"
-    File "${STAGE}/README.txt"
-    File "${STAGE}/LICENSE.txt"
-    File "${STAGE}/THIRD-PARTY-NOTICES.txt"
-    WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortcut "${SHORTCUT}" "$INSTDIR\zedez.exe" "" "$INSTDIR\zedez.exe" 0
-    ${If} ${Errors}
+    StrCpy $8 error
+    ${IfNot} ${Errors}
+        File "${STAGE}/README.txt"
+        File "${STAGE}/LICENSE.txt"
+        File "${STAGE}/THIRD-PARTY-NOTICES.txt"
+        WriteUninstaller "$INSTDIR\uninstall.exe"
+        CreateShortcut "${SHORTCUT}" "$INSTDIR\zedez.exe" "" "$INSTDIR\zedez.exe" 0
+        ${IfNot} ${Errors}
+            StrCpy $8 ""
+        ${EndIf}
+    ${EndIf}
+    ${If} $8 == error
         ${If} $9 < 1
-            ${WordFind} "${FILES} uninstall.exe" " " "#" $1
-            ${For} $2 1 $1
-                ${WordFind} "${FILES} uninstall.exe" " " "+$2" $3
-                Delete "$INSTDIR\$3"
-            ${Next}
+            !insertmacro FOR_EACH_FILE DELETE_FILE
+            Delete "$INSTDIR\uninstall.exe"
             RMDir "$INSTDIR"
         ${EndIf}
         !insertmacro FAIL "Not every file could be written to $INSTDIR; ${APP} is not installed."
@@ -228,14 +248,8 @@ Section
 
     ; The size of what was installed, in KiB.
     StrCpy $1 0
-    ${WordFind} "${FILES} uninstall.exe" " " "#" $2
-    ${For} $3 1 $2
-        ${WordFind} "${FILES} uninstall.exe" " " "+$3" $4
-        FileOpen $5 "$INSTDIR\$4" r
-        FileSeek $5 0 END $6
-        FileClose $5
-        IntOp $1 $1 + $6
-    ${Next}
+    !insertmacro FOR_EACH_FILE ADD_SIZE
+    !insertmacro ADD_SIZE uninstall.exe
     IntOp $1 $1 + 1023
     IntOp $1 $1 / 1024
     ${GetTime} "" "L" $2 $3 $4 $5 $6 $7 $8
@@ -273,13 +287,14 @@ Section Uninstall
     ${EndIf}
 
     ; Only what the installer wrote: other files in the folder, and the folder with them, stay.
-    ; Run in place (_?=), the uninstaller cannot remove itself; whoever ran it does.
+    ; The program first: when a process still holds it, nothing else goes. Run in place (_?=), the
+    ; uninstaller cannot remove itself; whoever ran it does.
     ClearErrors
-    ${WordFind} "${FILES}" " " "#" $1
-    ${For} $2 1 $1
-        ${WordFind} "${FILES}" " " "+$2" $3
-        Delete "$INSTDIR\$3"
-    ${Next}
+    Delete "$INSTDIR\zedez.exe"
+    ${If} ${Errors}
+        !insertmacro FAIL "${APP} is still in use; nothing was removed."
+    ${EndIf}
+    !insertmacro FOR_EACH_FILE DELETE_FILE
     ${If} $EXEPATH != "$INSTDIR\uninstall.exe"
         Delete "$INSTDIR\uninstall.exe"
     ${EndIf}
