@@ -1,13 +1,13 @@
 #include "win32/win32_form.h"
 
+#include <vector>
+
 #include "base/rounding.h"
 #include "base/twips.h"
 #include "ports/input_devices.h"
 #include "raster/placement.h"
 #include "win32/dynamic_functions.h"
 #include "win32/text_conversion.h"
-
-#include <vector>
 
 namespace {
 
