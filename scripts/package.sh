@@ -39,7 +39,9 @@ if [ -n "${ZEDEZ_SIGN_PFX:-}" ]; then
     signing=yes sign_uninstaller=(-DSIGN="bash \"$script\" --sign")
 fi
 bash scripts/install-deps.sh package
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}
+[ -n "$SOURCE_DATE_EPOCH" ] || { echo "set SOURCE_DATE_EPOCH: there is no commit to take it from" >&2; exit 1; }
+export SOURCE_DATE_EPOCH
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target zedez
 
