@@ -40,9 +40,11 @@ bool MainForm::Load() {
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
     const StoredSettings stored = ReadSettings(registry_, options_);
+    placing_ = true;
     form_.Move({RoundToInt32(stored.window.left), RoundToInt32(stored.window.top),
                 RoundToInt32(stored.window.width), RoundToInt32(stored.window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
+    placing_ = false;
     if (IsAutorunRegistered(registry_, environment_)) {
         options_.SetChecked(Item::Autorun, true);
     }
@@ -75,9 +77,21 @@ void MainForm::OnResize() {
 
 void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested) {
     twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
-    form_.Move(suggested);
+    // Dragged by the user onto a monitor of another scale, the window takes the rectangle the
+    // system suggests there. Placed by the program, it keeps the stored pixels: taking the
+    // suggestion would grow or shrink a window stored on such a monitor at every start.
+    if (!placing_) {
+        form_.Move(suggested);
+    }
     if (loaded_) {
         ForceRefresh();  // with the fonts of the new scale
+    }
+}
+
+void MainForm::OnDisplayChanged() {
+    screen_.DisplayChanged();
+    if (loaded_) {
+        ForceRefresh();
     }
 }
 

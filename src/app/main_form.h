@@ -34,6 +34,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnAutoRefreshTick() override;
     void OnResize() override;
     void OnScaleChanged(int dpi, const PixelRect& suggested) override;
+    void OnDisplayChanged() override;
     void OnMouseDown(int button, int shift) override;
     void OnKeyDown(int key, int shift) override;
     // Stops the timers and writes every setting.
@@ -88,6 +89,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     // from start-up is bold, and the coordinate read-out's is not.
     bool colorFiguresBold_ = true;
     bool loaded_ = false;
+    bool placing_ = false;  // the program is putting its window where it was stored
     std::string appTitle_;
     std::string versionText_;
 };

@@ -22,6 +22,8 @@ class FormEvents {
     // The window's monitor now has `dpi`, and the system suggests the outer rectangle the
     // window should take there.
     virtual void OnScaleChanged(int dpi, const PixelRect& suggested) = 0;
+    // Monitors came, went or changed their size.
+    virtual void OnDisplayChanged() = 0;
     // A button (MouseButton bits, exactly one) pressed over the window's picture.
     virtual void OnMouseDown(int button, int shift) = 0;
     // A key (virtual-key code) pressed while the window has the keyboard.

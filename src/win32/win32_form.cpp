@@ -1,5 +1,7 @@
 #include "win32/win32_form.h"
 
+#include <vector>
+
 #include "base/rounding.h"
 #include "base/twips.h"
 #include "ports/input_devices.h"
@@ -31,21 +33,29 @@ PixelRect ToPixelRect(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-struct WorkAreaSearch {
-    RECT window;
-    bool met = false;
-};
+// How much of a window must lie on a monitor's work area for the user to see and grab it.
+constexpr std::int32_t GrabbablePixels = 32;
 
-// Stops at the first monitor whose work area the window meets.
-BOOL CALLBACK StopWhereWorkAreaMet(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* search = reinterpret_cast<WorkAreaSearch*>(data);
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    RECT common{};
-    search->met = GetMonitorInfoW(monitor, &info) &&
-                  IntersectRect(&common, &info.rcWork, &search->window) != FALSE;
-    return search->met ? FALSE : TRUE;
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<PixelRect>*>(areas)->push_back(ToPixelRect(info.rcWork));
+    }
+    return TRUE;
 }
+
+// Counts a move of the program's own for as long as it lives.
+class OwnPlacement {
+  public:
+    explicit OwnPlacement(int& count) : count_(count) { ++count_; }
+    OwnPlacement(const OwnPlacement&) = delete;
+    OwnPlacement& operator=(const OwnPlacement&) = delete;
+    ~OwnPlacement() { --count_; }
+
+  private:
+    int& count_;
+};
 
 }  // namespace
 
@@ -129,6 +139,11 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_GETDPISCALEDSIZE:
+            return OnGetDpiScaledSize(*reinterpret_cast<SIZE*>(lParam)) ? TRUE : FALSE;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            return 0;
         case WM_LBUTTONDOWN:
             OnButtonDown(MouseButton::Left, wParam);
             return 0;
@@ -211,6 +226,18 @@ void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
         events_->OnScaleChanged(dpi, rect);
     } else {
         Move(rect);
+    }
+}
+
+// Asked before a move of the program's own takes the window onto a monitor of another scale: the
+// size stays as the program gave it. The system's own scaling applies to the user's moves.
+bool Win32Form::OnGetDpiScaledSize(SIZE&) const {
+    return ownPlacements_ > 0;
+}
+
+void Win32Form::OnDisplayChange() {
+    if (events_ != nullptr) {
+        events_->OnDisplayChanged();
     }
 }
 
@@ -330,23 +357,42 @@ PixelSize Win32Form::ClientSize() const {
 }
 
 void Win32Form::Move(const PixelRect& outer) {
+    const OwnPlacement own(ownPlacements_);
     SetWindowPos(window_.get(), nullptr, outer.left, outer.top, outer.width, outer.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
+PixelRect Win32Form::VisibleFrame() const {
+    RECT frame{};
+    if (const auto getAttribute = DwmGetWindowAttributeFunction();
+        getAttribute != nullptr &&
+        SUCCEEDED(getAttribute(window_.get(), ExtendedFrameBounds, &frame, sizeof(frame)))) {
+        return ToPixelRect(frame);
+    }
+    GetWindowRect(window_.get(), &frame);
+    return ToPixelRect(frame);
+}
+
 void Win32Form::MoveOntoWorkArea() {
-    const PixelRect rect = OuterRect();
-    const RECT outer{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
-    WorkAreaSearch search{outer};
-    EnumDisplayMonitors(nullptr, nullptr, StopWhereWorkAreaMet, reinterpret_cast<LPARAM>(&search));
-    MONITORINFO nearest{};
-    nearest.cbSize = sizeof(nearest);
-    if (search.met ||
-        !GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &nearest)) {
+    const PixelRect visible = VisibleFrame();
+    std::vector<PixelRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    if (ShowsGrabbablePart(visible, workAreas, GrabbablePixels)) {
         return;
     }
-    const PixelRect inside = InsideArea(rect, ToPixelRect(nearest.rcWork));
-    SetWindowPos(window_.get(), nullptr, inside.left, inside.top, 0, 0,
+    const RECT frame{visible.left, visible.top, visible.left + visible.width,
+                     visible.top + visible.height};
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof(nearest);
+    if (!GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest)) {
+        return;
+    }
+    // The visible frame goes wholly inside; the invisible border may reach beyond.
+    const PixelRect inside = InsideArea(visible, ToPixelRect(nearest.rcWork));
+    const PixelRect outer = OuterRect();
+    const OwnPlacement own(ownPlacements_);
+    SetWindowPos(window_.get(), nullptr, outer.left + inside.left - visible.left,
+                 outer.top + inside.top - visible.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
@@ -367,6 +413,7 @@ void Win32Form::Show() {
 }
 
 void Win32Form::PlaceWindow(const PixelRect& outer, bool topmost) {
+    const OwnPlacement own(ownPlacements_);
     SetWindowPos(window_.get(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, outer.left, outer.top,
                  outer.width, outer.height, SWP_SHOWWINDOW);
 }

@@ -51,6 +51,8 @@ class Win32Form : public FormWindow {
     void OnSize(WPARAM kind);
     void OnGetMinMaxInfo(MINMAXINFO& limits);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnGetDpiScaledSize(SIZE& size) const;
+    void OnDisplayChange();
     void OnButtonDown(int button, WPARAM keys);
     void OnKeyDown(WPARAM key);
     void OnPaint();
@@ -59,6 +61,9 @@ class Win32Form : public FormWindow {
     void OnDestroy();
 
     void RunUnload();
+    // The part of the window the user sees: without the invisible resize border that some
+    // systems count in the window rectangle.
+    PixelRect VisibleFrame() const;
     void TakeScale(int dpi);
     void ResizeBuffer();
 
@@ -68,5 +73,6 @@ class Win32Form : public FormWindow {
     BackBufferSurface surface_;
     MeasuringLine measuringLine_;
     bool timersRunning_ = false;
+    int ownPlacements_ = 0;  // moves of the program's own under way
     bool unloaded_ = false;
 };

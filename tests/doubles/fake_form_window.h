@@ -11,8 +11,9 @@
 
 // A main window without a screen, with a frame of 8 x 31 pixels around its inner area. Like the
 // system, it reports every size change at once, so a resize handler can run nested inside its own
-// change; `onMove` runs first, as a move may set off more (a change of display scale). It keeps
-// the last picture and logs what the program asked of it.
+// change; `onMove` runs once the window has its new rectangle, before the resize is reported, as
+// the system reports a change of display scale that the move brought. It keeps the last picture
+// and logs what the program asked of it.
 class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {
@@ -33,12 +34,12 @@ class FakeFormWindow : public FormWindow {
 
     PixelRect OuterRect() const override { return outer; }
     void Move(const PixelRect& to) override {
-        if (onMove) {
-            onMove(to);
-        }
         const bool resized = to.width != outer.width || to.height != outer.height;
         outer = to;
         client = {outer.width - 8, outer.height - 31};
+        if (onMove) {
+            onMove(to);
+        }
         if (resized && events != nullptr) {
             events->OnResize();
         }

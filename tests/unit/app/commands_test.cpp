@@ -28,7 +28,7 @@ class RecordingTarget : public CommandTarget {
         const OptionTable fresh;
         for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
             const OptionItem& item = options.Items()[i];
-            if (item.checked != fresh.Items()[i].checked && item.index >= 7000) {
+            if (item.checked != fresh.Items()[i].checked && item.index > Item::LastZoom) {
                 log += (item.checked ? "+" : "-") + std::to_string(item.index) + " ";
             }
         }

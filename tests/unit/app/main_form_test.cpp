@@ -46,6 +46,9 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     app.Options().SetChecked(Item::AutoRefresh, false);
     app.OnAutoRefreshTick();
     EXPECT_EQ(screen.captures.size(), 2u);
+    app.OnDisplayChanged();  // the capture learns of the monitors' new places, and the view too
+    EXPECT_EQ(screen.displayChanges, 1);
+    EXPECT_EQ(screen.captures.size(), 3u);
     // At 1600% a client 120 pixels wide is 112.5 twips of the screen at 96 dpi, 112 rounded,
     // 7 pixels; at 180 dpi 60 twips of 8, 7.5 pixels, 8 rounded. The window takes the suggested
     // rectangle and shows the new scale at once.
@@ -55,8 +58,28 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(CapturedWidth(), 7);
     app.OnScaleChanged(180, {40, 50, 128, 128});
     EXPECT_EQ(form.outer, (PixelRect{40, 50, 128, 128}));
-    EXPECT_EQ(screen.captures.size(), 4u);
+    EXPECT_EQ(screen.captures.size(), 5u);
     EXPECT_EQ(CapturedWidth(), 8);
+}
+
+// A window stored on a monitor of 150 % opens there at its stored size, although the system
+// suggests half as much again when the start-up move takes it there; dragged there by the user,
+// it takes the suggested rectangle.
+TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
+    registry.SetSetting("Window.Left", "-500");
+    registry.SetSetting("Window.Width", "300");
+    registry.SetSetting("Window.Height", "300");
+    form.onMove = [this](const PixelRect& to) {
+        if (to.left < 0 && form.dpi == 96) {
+            form.dpi = 144;
+            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2});
+        }
+    };
+    ASSERT_TRUE(app.Load());
+    EXPECT_EQ(form.outer, (PixelRect{-500, 32, 300, 300}));
+    form.onMove = nullptr;
+    app.OnScaleChanged(96, {100, 32, 200, 200});  // dragged back by the user
+    EXPECT_EQ(form.outer, (PixelRect{100, 32, 200, 200}));
 }
 
 // The centre lines turned on during a measurement show its line toward the anchor at once, and no

@@ -35,7 +35,7 @@ TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
             ApplyLanguageTexts(UserLanguage(registry), options, shown, 250);
         }
         for (const std::int16_t item : {Item::AutoRefresh, std::int16_t{200}, Item::About,
-                                        Item::ShowColorsCMYK, std::int16_t{7000}}) {
+                                        Item::ShowColorsCMYK, Item::OptionsSeparator}) {
             shown += "|" + options.Caption(item);
         }
         EXPECT_EQ(shown, std::string(c.german ? AppTitleGerman : AppTitleEnglish) +
