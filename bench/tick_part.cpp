@@ -309,14 +309,14 @@ void PrintTextCosts(HDC compatibleWith, int dpi, long& step) {
     GdiPicture other(compatibleWith, 512, 512);
     FontTexts cache(buffer.Dc(), FontKey{std::string(CoordinateFont.face), CoordinateFont.points,
                                          CoordinateFont.bold, dpi});
-    LOGFONTW spec{};
-    spec.lfHeight = -std::lround(CoordinateFont.points * static_cast<float>(dpi) / 72);
-    spec.lfWeight = FW_NORMAL;
-    spec.lfCharSet = DEFAULT_CHARSET;
-    spec.lfQuality = NONANTIALIASED_QUALITY;
+    LOGFONTW description{};
+    description.lfHeight = -std::lround(CoordinateFont.points * static_cast<float>(dpi) / 72);
+    description.lfWeight = FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfQuality = NONANTIALIASED_QUALITY;
     const std::wstring face(CoordinateFont.face.begin(), CoordinateFont.face.end());
-    face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-    const UniqueFont font(CreateFontIndirectW(&spec));
+    face.copy(description.lfFaceName, LF_FACESIZE - 1);
+    const UniqueFont font(CreateFontIndirectW(&description));
     std::string text;
     std::wstring wide;
     const auto nextText = [&] {
