@@ -5,12 +5,14 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 status=0
 
-# The layers from the bottom up; a file may include its own layer and those below it. The backend
-# (win32/) sees only base/ and ports/; main.cpp sees everything.
+# The layers from the bottom up; a file may include its own layer and those below it. The
+# backend's portable raster helpers (raster/) see only base/ and ports/, the backend (win32/)
+# those and raster/; main.cpp sees everything.
 layers=(base ports core readouts shell app)
 allowed() {
     local from=$1 to=$2 layer
-    [ "$from" = win32 ] && { [[ $to =~ ^(base|ports|win32)$ ]]; return; }
+    [ "$from" = raster ] && { [[ $to =~ ^(base|ports|raster)$ ]]; return; }
+    [ "$from" = win32 ] && { [[ $to =~ ^(base|ports|raster|win32)$ ]]; return; }
     for layer in "${layers[@]}"; do
         [ "$layer" = "$to" ] && return 0
         [ "$layer" = "$from" ] && return 1

@@ -6,12 +6,12 @@
 # Skips the package manager when everything is already there.
 set -euo pipefail
 
-build=(cmake make g++-mingw-w64-x86-64-posix)
+build=(cmake make g++-mingw-w64-x86-64-posix python3)  # python3 draws the icon
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
     run) packages=("${build[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
-    package) packages=("${build[@]}" nsis zip) ;;
-    test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip) ;;
+    package) packages=("${build[@]}" nsis zip osslsigncode openssl) ;;  # to sign, if asked
+    test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip osslsigncode openssl) ;;
     *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
 esac
 # The two-monitor scenario: Xorg with the dummy driver, and xrandr.

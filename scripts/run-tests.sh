@@ -21,5 +21,24 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 bash scripts/package.sh
 
+# Two clean clones of the last commit in different folders package it byte for byte the same; one
+# of them then signs with a throwaway self-signed certificate, and each signature is verified.
+scratch=$(mktemp -d) && trap 'rm -rf "$scratch"' EXIT
+echo "== the release is reproducible (clean clones of $(git rev-parse --short HEAD) in $scratch)"
+for clone in one other/two; do
+    git clone -q . "$scratch/$clone" && (cd "$scratch/$clone" && scripts/package.sh >/dev/null)
+    sed "s|\$|  ($clone)|" "$scratch/$clone/dist/SHA256SUMS"
+done
+cmp "$scratch"/{one,other/two}/dist/SHA256SUMS || { echo "the two packages differ" >&2; exit 1; }
+
+echo "== signing, with a throwaway self-signed certificate"
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Ridoduvuzi Zedez test" \
+    -addext extendedKeyUsage=codeSigning -keyout "$scratch/key.pem" -out "$scratch/cert.pem" 2>/dev/null
+openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/cert.pem" -passout pass:throwaway \
+    -out "$scratch/test.pfx"
+(cd "$scratch/one" && ZEDEZ_SIGN_PFX="$scratch/test.pfx" ZEDEZ_SIGN_PASSWORD=throwaway \
+    scripts/package.sh | sed -n '/^Signature of/,/verification/p')
+osslsigncode verify -CAfile "$scratch/cert.pem" -in "$scratch"/one/dist/zedez-*-setup.exe >/dev/null
+
 echo "== end-to-end tests (Wine on Xvfb)"
 tests/e2e/run.sh build/windows/bin

@@ -12,25 +12,28 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Form form(instance);
+    if (!form.Create()) {
+        return 1;
+    }
     Win32InputDevices input;
     GdiScreenCapture screen;
     Win32Registry registry;
     Win32Environment environment;
-    Win32PopupMenu menu(form);
+    Win32PopupMenu menu(form.Window());
     MainForm app(form, input, screen, registry, environment, menu, UserDecimalSeparator());
-    if (!form.Create(app)) {
-        return 1;
-    }
+    form.Connect(app);
     if (!app.Load()) {
         return 1;  // refused to run here: nothing was shown or stored
     }
     // Ticks start once start-up is complete.
-    form.StartTimers(Timer1IntervalMs, Timer2IntervalMs);
+    form.StartTimers(TrackingIntervalMs, AutoRefreshIntervalMs);
 
+    // The loop ends with the window, also when its end came inside a modal loop (a menu, a drag)
+    // that swallowed the quit message.
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (form.IsOpen() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return 0;
 }

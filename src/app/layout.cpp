@@ -1,15 +1,19 @@
 #include "app/layout.h"
 
-void EnforceMinimumSize(FormWindow& form, TwipsPerPixel twips) {
-    if (static_cast<double>(form.Width()) / twips.x < MinWindowWidthPx) {
-        form.SetWidth(static_cast<float>(twips.x * MinWindowWidthPx));
+#include <algorithm>
+
+void EnforceMinimumSize(FormWindow& form) {
+    PixelRect outer = form.OuterRect();
+    if (outer.width >= MinWindowWidthPx && outer.height >= MinWindowHeightPx) {
+        return;
     }
-    if (static_cast<double>(form.Height()) / twips.y < MinWindowHeightPx) {
-        form.SetHeight(static_cast<float>(twips.y * MinWindowHeightPx));
-    }
+    outer.width = std::max(outer.width, MinWindowWidthPx);
+    outer.height = std::max(outer.height, MinWindowHeightPx);
+    form.Move(outer);
 }
 
-void EndMeasuringLineAtCenter(const FormWindow& form, LineShape& LA) {
-    LA.X2 = form.ScaleWidth() / 2;
-    LA.Y2 = form.ScaleHeight() / 2;
+void StartMeasuringLineAtCenter(const FormWindow& form, MeasuringLine& line) {
+    const PixelSize client = form.ClientSize();
+    line.fromX = static_cast<float>(client.width) / 2;
+    line.fromY = static_cast<float>(client.height) / 2;
 }

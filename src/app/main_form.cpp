@@ -7,12 +7,13 @@
 #include "app/layout.h"
 #include "app/view_renderer.h"
 #include "base/rounding.h"
+#include "base/twips.h"
+#include "build_version.h"
 #include "core/menu_entries.h"
 #include "core/zoom_selection.h"
 #include "readouts/center_cross.h"
 #include "readouts/color_readout.h"
 #include "readouts/coordinate_readout.h"
-#include "readouts/fonts.h"
 #include "shell/about.h"
 #include "shell/autorun.h"
 #include "shell/language.h"
@@ -30,81 +31,68 @@ MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen,
       decimalSeparator_(std::move(decimalSeparator)) {}
 
 bool MainForm::Load() {
-    TakeTwipsPerPixel();
-    AppTitle = AppTitleEnglish;
-    VersionText = GetVersionText();
+    appTitle_ = AppTitleEnglish;
+    versionText_ = GetVersionText();
     ApplyLanguage();  // so that a refusal already speaks the user's language
     if (!environment_.IsWinNT()) {
-        form_.ShowMessage(RefusalText, " " + AppTitle + " - ERROR!", MessageStyle::Refusal);
+        form_.ShowMessage(RefusalText, " " + appTitle_ + " - ERROR!", MessageStyle::Refusal);
         return false;
     }
+    twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
-    const StoredWindowRect rect = ReadWindowRect(registry_);
-    form_.Move(static_cast<float>(rect.left * Twips.x), static_cast<float>(rect.top * Twips.y),
-               static_cast<float>(rect.width * Twips.x), static_cast<float>(rect.height * Twips.y));
+    const StoredSettings stored = ReadSettings(registry_, options_);
+    placing_ = true;
+    form_.Move({RoundToInt32(stored.window.left), RoundToInt32(stored.window.top),
+                RoundToInt32(stored.window.width), RoundToInt32(stored.window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
-    ReadFlags(registry_, Mnu);
+    placing_ = false;
     if (IsAutorunRegistered(registry_, environment_)) {
-        Mnu.SetChecked(Item::Autorun, true);
+        options_.SetChecked(Item::Autorun, true);
     }
-    SelectZoom(0);
-    SelectZoom(ReadZoom(registry_));
-    Form_Resize();
-    ApplyLanguage();
+    SelectZoom(stored.zoom);  // which lays the window out
 
-    DrawingSurface& surface = form_.Surface();
-    surface.SetFontName(CoordinateFont.face);
-    surface.SetFontSize(CoordinateFont.points);
-    surface.SetFontBold(true);
-    form_.SetCaption(AppTitle);
+    form_.SetCaption(appTitle_);
     form_.Show();
-    ApplyTopmost(form_, Mnu.IsOptionChecked(Item::OnTop));
+    ApplyTopmost(form_, options_.IsOptionChecked(Item::OnTop));
     loaded_ = true;
     return true;
 }
 
-void MainForm::TakeTwipsPerPixel() {
-    Twips.x = RoundToInt32(form_.ScreenTwipsPerPixelX());
-    Twips.y = RoundToInt32(form_.ScreenTwipsPerPixelY());
-    if (Twips.x <= 0 || Twips.y <= 0) {
-        Twips = TwipsPerPixel{};  // a screen that reports nothing usable: the standard scale
-    }
-    twipsKnown_ = true;
-}
-
 void MainForm::ApplyLanguage() {
-    ApplyLanguageTexts(Lng(registry_), Mnu, AppTitle, Timer2IntervalMs);
+    ApplyLanguageTexts(UserLanguage(registry_), options_, appTitle_, AutoRefreshIntervalMs);
 }
 
-void MainForm::OnTimer1() {
-    RefreshTick(ZoomFactor, false);
+void MainForm::OnTrackingTick() {
+    RefreshTick(false);
 }
 
-void MainForm::OnTimer2() {
-    if (Mnu.IsOptionChecked(Item::AutoRefresh)) {
-        RefreshTick(ZoomFactor, true);
+void MainForm::OnAutoRefreshTick() {
+    if (options_.IsOptionChecked(Item::AutoRefresh)) {
+        RefreshTick(true);
     }
 }
 
 void MainForm::OnResize() {
-    if (twipsKnown_ && !scaleMoving_) {
-        Form_Resize();
+    LayOut();
+}
+
+void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested) {
+    twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
+    // Dragged by the user onto a monitor of another scale, the window takes the rectangle the
+    // system suggests there. Placed by the program, it keeps the stored pixels: taking the
+    // suggestion would grow or shrink a window stored on such a monitor at every start.
+    if (!placing_) {
+        form_.Move(suggested);
+    }
+    if (loaded_) {
+        ForceRefresh();  // with the fonts of the new scale
     }
 }
 
-void MainForm::OnScaleChanged(const PixelRect& suggested) {
-    // The new factor first: the move below reports a resize, which must not judge the window's
-    // size in pixels of the old scale.
-    TakeTwipsPerPixel();
-    scaleMoving_ = true;
-    form_.Move(static_cast<float>(suggested.left * Twips.x),
-               static_cast<float>(suggested.top * Twips.y),
-               static_cast<float>(suggested.width * Twips.x),
-               static_cast<float>(suggested.height * Twips.y));
-    scaleMoving_ = false;
-    Form_Resize();
+void MainForm::OnDisplayChanged() {
+    screen_.DisplayChanged();
     if (loaded_) {
-        ForceRefresh();  // with the fonts of the new scale
+        ForceRefresh();
     }
 }
 
@@ -114,7 +102,7 @@ void MainForm::OnMouseDown(int button, int shift) {
             form_.DragWindow();
             break;
         case InputAction::MenuAtPointer:
-            ShowMenu(input_.GetCursorPos(), MenuAlignment::LeftAtPoint);
+            ShowMenu(input_.PointerPosition(), MenuAlignment::LeftAtPoint);
             break;
         default:
             break;
@@ -123,12 +111,12 @@ void MainForm::OnMouseDown(int button, int shift) {
 
 void MainForm::OnKeyDown(int key, int shift) {
     switch (KeyDownAction(key, shift)) {
-        case InputAction::MenuFromKeyboard:
+        case InputAction::MenuFromKeyboard: {
             // Centred on the window's outer top-left corner on the screen.
-            ShowMenu({RoundToInt32(static_cast<double>(form_.Left()) / Twips.x),
-                      RoundToInt32(static_cast<double>(form_.Top()) / Twips.y)},
-                     MenuAlignment::CentredOnPoint);
+            const PixelRect outer = form_.OuterRect();
+            ShowMenu({outer.left, outer.top}, MenuAlignment::CentredOnPoint);
             break;
+        }
         case InputAction::Unload:
             form_.Unload();
             break;
@@ -138,61 +126,64 @@ void MainForm::OnKeyDown(int key, int shift) {
 }
 
 void MainForm::ShowMenu(ScreenPoint at, MenuAlignment alignment) {
-    const std::int16_t picked = menu_.Track(MenuEntriesOf(Mnu), at.x, at.y, alignment);
+    const std::int16_t picked = menu_.Track(MenuEntriesOf(options_), at.x, at.y, alignment);
     if (picked != 0) {
-        Mnu_Click(picked);
+        OnMenuPick(picked);
     }
 }
 
-void MainForm::Mnu_Click(std::int16_t index) {
+void MainForm::OnMenuPick(std::int16_t index) {
     DispatchMenuItem(*this, index);
 }
 
 void MainForm::OnUnload() {
     form_.StopTimers();
-    const StoredWindowRect rect{static_cast<double>(form_.Left()) / Twips.x,
-                                static_cast<double>(form_.Top()) / Twips.y,
-                                static_cast<double>(form_.Width()) / Twips.x,
-                                static_cast<double>(form_.Height()) / Twips.y};
-    WriteSettings(registry_, rect, FindCheckedZoom(Mnu, ZoomFactor), Mnu);
+    const PixelRect outer = form_.OuterRect();
+    const StoredWindowRect window{static_cast<double>(outer.left), static_cast<double>(outer.top),
+                                  static_cast<double>(outer.width),
+                                  static_cast<double>(outer.height)};
+    WriteSettings(registry_, window, FindCheckedZoom(options_, zoomFactor_), options_);
 }
 
 void MainForm::SelectZoom(std::int16_t zoom) {
-    if (const auto factor = CheckZoomItem(Mnu, zoom)) {
-        ZoomFactor = *factor;
-        Form_Resize();
+    if (const auto factor = CheckZoomItem(options_, zoom)) {
+        zoomFactor_ = *factor;
+        LayOut();
     }
 }
 
-void MainForm::Form_Resize() {
-    EnforceMinimumSize(form_, Twips);
-    EndMeasuringLineAtCenter(form_, LA);
+void MainForm::LayOut() {
+    EnforceMinimumSize(form_);
+    StartMeasuringLineAtCenter(form_, measuringLine_);
     ShowLineChanges();
 }
 
-void MainForm::RefreshTick(float zoom, bool forced) {
-    RefreshContext context{input_, Mnu, View, Track, LA, *this};
-    const float lineReach = form_.ScaleWidth() * form_.ScaleHeight();
-    RunRefreshTick(context, zoom, forced, lineReach);
+void MainForm::RefreshTick(bool forced) {
+    RefreshContext context{input_, options_, view_, track_, measuringLine_, *this};
+    // Far beyond the view, so that the measuring line leaves it towards the anchor.
+    const PixelSize client = form_.ClientSize();
+    const float lineReach = static_cast<float>(client.width) * static_cast<float>(client.height);
+    RunRefreshTick(context, zoomFactor_, forced, lineReach);
     ShowLineChanges();
 }
 
 void MainForm::ShowLineChanges() {
-    if (!(LA == shownLine_)) {
-        shownLine_ = LA;
-        form_.SetMeasuringLine(LA);
+    if (!(measuringLine_ == shownLine_)) {
+        shownLine_ = measuringLine_;
+        form_.SetMeasuringLine(measuringLine_);
     }
 }
 
-void MainForm::RenderView(std::int32_t x, std::int32_t y, float zoom) {
-    RenderFocusArea(form_, screen_, x, y, zoom, Twips, Mnu.IsOptionChecked(Item::ShowMouseCursor));
+void MainForm::RenderView(ScreenPoint focus, float zoom) {
+    RenderFocusArea(form_, screen_, focus, zoom, twipsPerPixel_,
+                    options_.IsOptionChecked(Item::ShowMouseCursor));
 }
 
-ColorValue MainForm::ScreenPixel(std::int32_t x, std::int32_t y) {
-    if (const std::optional<ColorValue> captured = screen_.CapturedPixel(x, y)) {
+ColorValue MainForm::PixelColor(ScreenPoint at) {
+    if (const std::optional<ColorValue> captured = screen_.CapturedPixel(at.x, at.y)) {
         return *captured;
     }
-    return input_.GetScreenPixel(x, y);
+    return input_.ScreenPixel(at.x, at.y);
 }
 
 void MainForm::DrawCenterCross() {
@@ -200,28 +191,28 @@ void MainForm::DrawCenterCross() {
 }
 
 void MainForm::DrawCoordinates() {
-    DrawCoordinatesOn(form_.Surface(), View, Twips.x, decimalSeparator_);
+    DrawCoordinatesOn(form_.Surface(), view_, decimalSeparator_);
+    colorFiguresBold_ = false;
 }
 
 void MainForm::DrawColorValues() {
-    DrawColorValuesOn(form_.Surface(), Mnu, View.PointerColor, Twips);
+    DrawColorValuesOn(form_.Surface(), options_, view_.pointerColor, colorFiguresBold_);
 }
 
 void MainForm::ForceRefresh() {
-    RefreshTick(ZoomFactor, true);
+    RefreshTick(true);
 }
 
 void MainForm::ShowMeasuringLine(bool visible) {
     // Only a measurement, a button held with its distances shown, has a line to show; the
     // refresh tick shows it when one starts.
-    LA.Visible = visible && Track.LastButtons != 0 && View.Measuring();
+    measuringLine_.visible = visible && track_.lastButtons != 0 && view_.Measuring();
     ShowLineChanges();
 }
 
 void MainForm::KeepPointerColor() {
     // From the screen now: the last capture may be older than the last tick that followed.
-    View.PointerColor =
-        static_cast<float>(input_.GetScreenPixel(Track.LastMouseX, Track.LastMouseY));
+    view_.pointerColor = input_.ScreenPixel(track_.lastPointer.x, track_.lastPointer.y);
 }
 
 void MainForm::SetOnTop(bool onTop) {
@@ -229,12 +220,12 @@ void MainForm::SetOnTop(bool onTop) {
 }
 
 void MainForm::SetAutorun(bool on) {
-    Mnu.SetChecked(Item::Autorun, UpdateAutorunEntry(registry_, environment_, on));
+    options_.SetChecked(Item::Autorun, UpdateAutorunEntry(registry_, environment_, on));
 }
 
 void MainForm::ShowAbout() {
-    form_.ShowMessage(AboutText(AppTitle, VersionText, BuildDate),
-                      AboutTitle(Mnu.Caption(Item::About)), MessageStyle::About);
+    form_.ShowMessage(AboutText(appTitle_, versionText_, build_version::ReleaseDate),
+                      AboutTitle(options_.Caption(Item::About)), MessageStyle::About);
 }
 
 void MainForm::Unload() {

@@ -2,15 +2,13 @@
 
 #include "core/view_geometry.h"
 
-void RenderFocusArea(FormWindow& form, ScreenCapture& screen, std::int32_t x, std::int32_t y,
-                     float zoom, TwipsPerPixel members, bool withCursor) {
-    const auto area =
-        ComputeViewRectangle(form.ScaleWidth(), form.ScaleHeight(), x, y, zoom, members);
+void RenderFocusArea(FormWindow& form, ScreenCapture& screen, ScreenPoint focus, float zoom,
+                     std::int32_t twipsPerPixel, bool withCursor) {
+    const auto area = ComputeViewRectangle(form.ClientSize(), focus, zoom, twipsPerPixel);
     if (!area) {
         return;
     }
-    const auto pixels =
-        TwipsToPixels(*area, static_cast<float>(members.x), static_cast<float>(members.y));
+    const auto pixels = TwipsToPixels(*area, twipsPerPixel);
     if (!pixels || pixels->width <= 0 || pixels->height <= 0) {
         return;
     }

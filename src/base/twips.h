@@ -4,22 +4,16 @@
 
 #include "base/rounding.h"
 
+// Twips (1/1440 inch) are the unit in which the view's rectangle is worked out, so that it comes
+// out the same at every display scale; everything else speaks pixels.
 inline constexpr int TwipsPerInch = 1440;
 // The scale every screen had before display scaling, and the one assumed when none is known.
 inline constexpr int StandardDpi = 96;
 inline constexpr std::int32_t StandardTwipsPerPixel = TwipsPerInch / StandardDpi;  // 15
 
-// Twips per screen pixel, one whole number for the window's monitor. The window's geometry, the
-// layout, the settings, the rendering and the read-outs all convert between twips and pixels with
-// it, so every conversion is exact.
-struct TwipsPerPixel {
-    std::int32_t x = StandardTwipsPerPixel;
-    std::int32_t y = StandardTwipsPerPixel;
-    bool operator==(const TwipsPerPixel&) const = default;
-};
-
-// The whole number nearest to 1440 / dpi, halves to even: 15 at 96, 10 at 144, 9 at 168 (8.57),
-// 8 at 192 (7.5), 5 at 288. A DPI that is not above 0 counts as the standard one.
+// Twips per pixel of a monitor: the whole number nearest to 1440 / dpi, halves to even: 15 at 96,
+// 10 at 144, 9 at 168 (8.57), 8 at 192 (7.5), 5 at 288. A DPI that is not above 0 counts as the
+// standard one.
 inline std::int32_t TwipsPerPixelForDpi(int dpi) {
     if (dpi <= 0) {
         return StandardTwipsPerPixel;

@@ -7,10 +7,6 @@ namespace {
 
 constexpr float SmallestZoom = 0.001f;
 
-std::optional<std::int32_t> FocusInTwips(std::int32_t pixels, std::int32_t twipsPerPixel) {
-    return ToInt32(std::int64_t{pixels} * twipsPerPixel);
-}
-
 }  // namespace
 
 float EffectiveZoom(float zoom) {
@@ -22,18 +18,17 @@ int StretchModeFor(float effectiveZoom) {
     return effectiveZoom < 1 ? StretchMode::Halftone : StretchMode::ColorOnColor;
 }
 
-std::optional<ViewRectangle> ComputeViewRectangle(float scaleWidth, float scaleHeight,
-                                                  std::int32_t focusX, std::int32_t focusY,
-                                                  float zoom, TwipsPerPixel members) {
+std::optional<ViewRectangle> ComputeViewRectangle(PixelSize client, ScreenPoint focus, float zoom,
+                                                  std::int32_t twipsPerPixel) {
     const float z = EffectiveZoom(zoom);
-    const auto x = FocusInTwips(focusX, members.x);
-    const auto y = FocusInTwips(focusY, members.y);
+    const auto x = ToInt32(std::int64_t{focus.x} * twipsPerPixel);
+    const auto y = ToInt32(std::int64_t{focus.y} * twipsPerPixel);
     if (!x || !y) {
         return std::nullopt;
     }
     const double zoomD = z;
-    const double sw = scaleWidth;
-    const double sh = scaleHeight;
+    const double sw = static_cast<double>(client.width) * twipsPerPixel;
+    const double sh = static_cast<double>(client.height) * twipsPerPixel;
 
     ViewRectangle area;
     // The left edge stays fractional until the conversion to pixels; the others are whole twips.
@@ -46,15 +41,13 @@ std::optional<ViewRectangle> ComputeViewRectangle(float scaleWidth, float scaleH
     return area;
 }
 
-std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, float twipsPerPixelX,
-                                       float twipsPerPixelY) {
-    if (!(twipsPerPixelX > 0) || !(twipsPerPixelY > 0)) {
+std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, std::int32_t twipsPerPixel) {
+    if (twipsPerPixel <= 0) {
         return std::nullopt;
     }
-    const double tx = twipsPerPixelX;
-    const double ty = twipsPerPixelY;
-    return PixelRect{RoundToInt32(area.left / tx), RoundToInt32(area.top / ty),
-                     RoundToInt32(area.width / tx), RoundToInt32(area.height / ty)};
+    const double t = twipsPerPixel;
+    return PixelRect{RoundToInt32(area.left / t), RoundToInt32(area.top / t),
+                     RoundToInt32(area.width / t), RoundToInt32(area.height / t)};
 }
 
 std::int32_t ScaledLength(float percent, std::int32_t length) {

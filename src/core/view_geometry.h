@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "base/twips.h"
+#include "base/geometry.h"
 #include "ports/screen_capture.h"
 
 // The screen area a rendering shows, in twips. `left` keeps its fraction; `top`, `width` and
@@ -23,17 +23,15 @@ float EffectiveZoom(float zoom);
 // Averaging when reducing; exact pixel blocks at 100% and above.
 int StretchModeFor(float effectiveZoom);
 
-// The area that, scaled by the zoom, fills a view of scaleWidth x scaleHeight twips with the
-// focus point (screen pixels) in its middle. Nothing clamps it to the screen. Empty when the
-// focus point in twips does not fit a 32-bit integer.
-std::optional<ViewRectangle> ComputeViewRectangle(float scaleWidth, float scaleHeight,
-                                                  std::int32_t focusX, std::int32_t focusY,
-                                                  float zoom, TwipsPerPixel members);
+// The area that, scaled by the zoom, fills a view of `client` pixels with the focus point in its
+// middle, worked out in twips of `twipsPerPixel` each. Nothing clamps it to the screen. Empty when
+// the focus point in twips does not fit a 32-bit integer.
+std::optional<ViewRectangle> ComputeViewRectangle(PixelSize client, ScreenPoint focus, float zoom,
+                                                  std::int32_t twipsPerPixel);
 
 // The area in screen pixels, with the twips per pixel it was worked out with, rounded once.
-// Empty when a factor is not above 0.
-std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, float twipsPerPixelX,
-                                       float twipsPerPixelY);
+// Empty when the factor is not above 0.
+std::optional<PixelRect> TwipsToPixels(const ViewRectangle& area, std::int32_t twipsPerPixel);
 
 // One side of a picture scaled to `percent` per cent.
 std::int32_t ScaledLength(float percent, std::int32_t length);

@@ -1,49 +1,38 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/color.h"
+#include "base/geometry.h"
 
-// The main window's drawing surface: its client area over the background picture, measured in
-// twips, drawing into the same back buffer as the view picture. Texts are UTF-8.
+// A font as the read-outs ask for it; the surface makes it at the window's display scale.
+struct FontSpec {
+    std::string_view face;
+    float points;
+    bool bold;
+    bool operator==(const FontSpec&) const = default;
+};
+
+// The main window's client area over the view picture, in pixels from its top-left corner.
+// Every call carries what it draws with: the surface keeps no pen, colour or position. Texts are
+// UTF-8.
 class DrawingSurface {
   public:
     virtual ~DrawingSurface() = default;
 
-    // Inner size in twips.
-    virtual float ScaleWidth() const = 0;
-    virtual float ScaleHeight() const = 0;
-    // Length of one screen pixel in twips, horizontally and vertically (unrounded).
-    virtual float PixelWidth() const = 0;
-    virtual float PixelHeight() const = 0;
-
-    virtual ColorValue ForeColor() const = 0;
-    virtual void SetForeColor(ColorValue color) = 0;
-
-    // Raster operation of lines (13 = copy pen, 7 = exclusive-or pen) and their width in pixels.
-    virtual int DrawMode() const = 0;
-    virtual void SetDrawMode(int mode) = 0;
-    virtual int DrawWidth() const = 0;
-    virtual void SetDrawWidth(int pixels) = 0;
-
-    virtual void SetFontName(const std::string& face) = 0;
-    virtual void SetFontSize(float points) = 0;
-    virtual void SetFontBold(bool bold) = 0;
-
-    virtual void SetCurrentX(float twips) = 0;
-    virtual void SetCurrentY(float twips) = 0;
-    // Prints at the current position in the fore colour; paints the glyphs only.
-    virtual void Print(const std::string& text) = 0;
-    virtual float TextWidth(const std::string& text) const = 0;
-    virtual float TextHeight(const std::string& text) const = 0;
-
-    virtual void DrawLine(float x1, float y1, float x2, float y2, ColorValue color) = 0;
-    // A rectangle between two corners, filled or as a one-pixel frame.
-    virtual void FillBox(float x1, float y1, float x2, float y2, ColorValue color) = 0;
-    virtual void FrameBox(float x1, float y1, float x2, float y2, ColorValue color) = 0;
+    virtual PixelSize Size() const = 0;
+    // The extent of one line of `text`; an empty text is the font's height high.
+    virtual PixelSize MeasureText(const std::string& text, const FontSpec& font) = 0;
+    // The glyphs only, with the top-left of the text's cell at (x, y): what lies between them
+    // stays visible.
+    virtual void PrintText(std::int32_t x, std::int32_t y, const std::string& text,
+                           const FontSpec& font, ColorValue color) = 0;
+    // The pixels from (left, top) to (right, bottom), both corners included.
+    virtual void FillBox(std::int32_t left, std::int32_t top, std::int32_t right,
+                         std::int32_t bottom, ColorValue color) = 0;
+    // Inverts `lineWidth` columns down the whole surface and as many rows across it, the column
+    // x and the row y being the second of each band; where they cross they invert twice.
+    virtual void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) = 0;
 };
-
-namespace DrawModes {
-inline constexpr int CopyPen = 13;
-inline constexpr int XorPen = 7;
-}  // namespace DrawModes

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/picture.h"
+#include "base/geometry.h"
 
 // Shift state bits of mouse and key events.
 namespace ShiftKey {
@@ -9,17 +9,21 @@ inline constexpr int Ctrl = 2;
 inline constexpr int Alt = 4;
 }  // namespace ShiftKey
 
-// What the toolkit window reports to the program's logic, on the UI thread, one at a time.
+// What the window reports to the program's logic, on the UI thread, one at a time.
 class FormEvents {
   public:
     virtual ~FormEvents() = default;
-    virtual void OnTimer1() = 0;
-    virtual void OnTimer2() = 0;
+    // Every 10 ms: follow the pointer and the caret.
+    virtual void OnTrackingTick() = 0;
+    // Every 250 ms: refresh the view when auto refresh is on.
+    virtual void OnAutoRefreshTick() = 0;
     // After every change of the window's size.
     virtual void OnResize() = 0;
-    // The window moved to a monitor of another scale: its twips per pixel have changed, and the
-    // system suggests the outer rectangle (screen pixels) it should take there.
-    virtual void OnScaleChanged(const PixelRect& suggested) = 0;
+    // The window's monitor now has `dpi`, and the system suggests the outer rectangle the
+    // window should take there.
+    virtual void OnScaleChanged(int dpi, const PixelRect& suggested) = 0;
+    // Monitors came, went or changed their size.
+    virtual void OnDisplayChanged() = 0;
     // A button (MouseButton bits, exactly one) pressed over the window's picture.
     virtual void OnMouseDown(int button, int shift) = 0;
     // A key (virtual-key code) pressed while the window has the keyboard.

@@ -3,12 +3,7 @@
 #include <cstdint>
 
 #include "base/color.h"
-
-struct ScreenPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
+#include "base/geometry.h"
 
 // The text caret of the foreground thread in screen pixels; height 0 means there is none.
 struct CaretInfo {
@@ -29,9 +24,9 @@ inline constexpr std::int16_t Middle = 4;
 class InputDevices {
   public:
     virtual ~InputDevices() = default;
-    virtual ScreenPoint GetCursorPos() = 0;
+    virtual ScreenPoint PointerPosition() = 0;
     // Mask of MouseButton bits; a press since the previous query counts as held.
-    virtual std::int16_t GetMouseButtons() = 0;
-    virtual ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) = 0;
-    virtual CaretInfo GetCaretInfo() = 0;
+    virtual std::int16_t MouseButtons() = 0;
+    virtual ColorValue ScreenPixel(std::int32_t x, std::int32_t y) = 0;
+    virtual CaretInfo Caret() = 0;
 };

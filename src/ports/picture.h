@@ -2,13 +2,7 @@
 
 #include <cstdint>
 
-struct PixelRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
+#include "base/geometry.h"
 
 // A block of 32-bit pixels (blue, green, red, unused from the lowest byte up), top row first;
 // `stride` is the distance between rows in pixels. It only points at pixels someone else owns.

@@ -2,6 +2,6 @@
 
 #include "ports/drawing_surface.h"
 
-// Two inverting white lines through the middle of the view, so the magnified pixel under them
-// is easy to find. Leaves the surface's fore colour, draw mode and draw width as it found them.
+// Two inverting lines, two pixels wide, through the middle of the view, so the magnified pixel
+// under them is easy to find on any picture.
 void DrawCenterCrossOn(DrawingSurface& surface);

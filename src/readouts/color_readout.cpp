@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstdint>
 #include <iterator>
-#include <optional>
 #include <string>
 
 #include "base/rounding.h"
@@ -42,40 +41,31 @@ struct CellStyle {
     ColorValue text;
 };
 
-// Top of a text on the bottom line, lineOffset pixels higher; rounded once, at the end.
-std::optional<std::int32_t> BottomLineTop(const DrawingSurface& surface, const std::string& text,
-                                          std::int32_t twipsPerPixelY, std::int32_t lineOffset) {
-    if (twipsPerPixelY == 0) {
-        return std::nullopt;
-    }
-    const double room = static_cast<double>(surface.ScaleHeight()) - surface.TextHeight(text);
-    return RoundToInt32(room / twipsPerPixelY - BottomMargin - lineOffset);
-}
+// Where the cells go: the surface and its size, in the read-out's font.
+struct Cells {
+    DrawingSurface& surface;
+    PixelSize size;
+    FontSpec font;
 
-// Left edge of a right-hand cell; the column factor counts text widths from the right edge.
-std::optional<std::int32_t> ColumnLeft(const DrawingSurface& surface, const std::string& text,
-                                       std::int32_t twipsPerPixelX, double columnFactor) {
-    if (twipsPerPixelX == 0) {
-        return std::nullopt;
+    // Top of a text on the bottom line, lineOffset pixels higher.
+    std::int32_t BottomLineTop(const PixelSize& extent, std::int32_t lineOffset) const {
+        return size.height - extent.height - BottomMargin - lineOffset;
     }
-    const double room = static_cast<double>(surface.ScaleWidth()) -
-                        columnFactor * static_cast<double>(surface.TextWidth(text));
-    return RoundToInt32(room / twipsPerPixelX - RightMargin);
-}
-
-void DrawBox(DrawingSurface& surface, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
-             const std::string& text, CellStyle style) {
-    if (x && y) {
+    // Left edge of a right-hand cell: the column factor counts text widths from the right edge,
+    // and the position is rounded once, at the end.
+    std::int32_t ColumnLeft(const PixelSize& extent, double columnFactor) const {
+        return RoundToInt32(size.width - columnFactor * extent.width - RightMargin);
+    }
+    void Draw(std::int32_t x, std::int32_t y, const std::string& text, CellStyle style) const {
         // A cell that cannot be drawn is missing for this tick; the others still are.
-        (void)PrintOutlined(surface, *x, *y, text, BoxMargin, style.box, style.text);
+        (void)PrintOutlined(surface, x, y, text, font, BoxMargin, style.box, style.text);
     }
-}
-
-void DrawCell(DrawingSurface& surface, TwipsPerPixel twips, const std::string& text,
-              double columnFactor, std::int32_t lineOffset, CellStyle style) {
-    DrawBox(surface, ColumnLeft(surface, text, twips.x, columnFactor),
-            BottomLineTop(surface, text, twips.y, lineOffset), text, style);
-}
+    void DrawRight(const std::string& text, double columnFactor, std::int32_t lineOffset,
+                   CellStyle style) const {
+        const PixelSize extent = surface.MeasureText(text, font);
+        Draw(ColumnLeft(extent, columnFactor), BottomLineTop(extent, lineOffset), text, style);
+    }
+};
 
 std::string RightAligned(std::int32_t value) {
     const std::string padded = "   " + std::to_string(value);
@@ -111,25 +101,23 @@ std::int32_t InkTextShade(float percent) {
     return RoundToInt32(200.0f - 2.0f * percent);
 }
 
-void DrawHex(DrawingSurface& surface, TwipsPerPixel twips, ColorValue color, int red, int green,
-             int blue) {
+void DrawHex(const Cells& cells, ColorValue color, int red, int green, int blue) {
     const std::string text = HexText(color);
     const CellStyle style{IsRgbColor(color) ? color : NoPixelBoxColor,
                           HexTextColor(red, green, blue)};
-    DrawBox(surface, HexLeft, BottomLineTop(surface, text, twips.y, 0), text, style);
+    cells.Draw(HexLeft, cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text,
+               style);
 }
 
-void DrawDecimal(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, int blue) {
-    DrawCell(surface, twips, RightAligned(red), LeftColumn, 0,
-             {Rgb(red, 0, 0), Rgb(255, red, red)});
-    DrawCell(surface, twips, RightAligned(green), MiddleColumn, 0,
-             {Rgb(0, green, 0), Rgb(green, 255, green)});
-    DrawCell(surface, twips, RightAligned(blue), RightColumn, 0,
-             {Rgb(0, 0, blue), Rgb(blue, blue, 255)});
+void DrawDecimal(const Cells& cells, int red, int green, int blue) {
+    cells.DrawRight(RightAligned(red), LeftColumn, 0, {Rgb(red, 0, 0), Rgb(255, red, red)});
+    cells.DrawRight(RightAligned(green), MiddleColumn, 0,
+                    {Rgb(0, green, 0), Rgb(green, 255, green)});
+    cells.DrawRight(RightAligned(blue), RightColumn, 0, {Rgb(0, 0, blue), Rgb(blue, blue, 255)});
 }
 
-void DrawInks(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, int blue,
-              bool withBlack, std::int32_t lineOffset) {
+void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
+              std::int32_t lineOffset) {
     const CMYKColor cmyk =
         RGBtoCMYK(static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
                   static_cast<std::uint8_t>(blue));
@@ -148,44 +136,42 @@ void DrawInks(DrawingSurface& surface, TwipsPerPixel twips, int red, int green, 
 
     const std::int32_t cyanBox = InkBoxLevel(c);
     const std::int32_t cyanText = InkTextShade(c);
-    DrawCell(surface, twips, text(c), LeftColumn + shift, lineOffset,
-             {Rgb(cyanBox, 255, 255), Rgb(0, cyanText, cyanText)});
+    cells.DrawRight(text(c), LeftColumn + shift, lineOffset,
+                    {Rgb(cyanBox, 255, 255), Rgb(0, cyanText, cyanText)});
     const std::int32_t magentaBox = InkBoxLevel(m);
     const std::int32_t magentaText = InkTextShade(m);
-    DrawCell(surface, twips, text(m), MiddleColumn + shift, lineOffset,
-             {Rgb(255, magentaBox, 255), Rgb(magentaText, 0, magentaText)});
+    cells.DrawRight(text(m), MiddleColumn + shift, lineOffset,
+                    {Rgb(255, magentaBox, 255), Rgb(magentaText, 0, magentaText)});
     const std::int32_t yellowBox = InkBoxLevel(y);
     const std::int32_t yellowText = InkTextShade(y);
-    DrawCell(surface, twips, text(y), RightColumn + shift, lineOffset,
-             {Rgb(255, 255, yellowBox), Rgb(yellowText, yellowText, 0)});
+    cells.DrawRight(text(y), RightColumn + shift, lineOffset,
+                    {Rgb(255, 255, yellowBox), Rgb(yellowText, yellowText, 0)});
     if (withBlack) {
         const std::int32_t grey = InkBoxLevel(cmyk.K);
-        DrawCell(surface, twips, text(cmyk.K), RightColumn, lineOffset,
-                 {Rgb(grey, grey, grey), KTextColor(cmyk.K)});
+        cells.DrawRight(text(cmyk.K), RightColumn, lineOffset,
+                        {Rgb(grey, grey, grey), KTextColor(cmyk.K)});
     }
 }
 
 }  // namespace
 
-void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, float pointerColor,
-                       TwipsPerPixel twipsPerPixel) {
-    surface.SetFontName(ColorReadoutFont.face);
-    surface.SetFontSize(ColorReadoutFont.points);
-    const ColorValue color = RoundToInt32(pointerColor);
+void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, ColorValue color,
+                       bool bold) {
+    const Cells cells{surface, surface.Size(), ColorFiguresFont(bold)};
     const int red = GetRed(color);
     const int green = GetGreen(color);
     const int blue = GetBlue(color);
 
     if (options.IsOptionChecked(Item::ShowColorsHex)) {
-        DrawHex(surface, twipsPerPixel, color, red, green, blue);
+        DrawHex(cells, color, red, green, blue);
     }
     std::int32_t lineOffset = 0;
     if (options.IsOptionChecked(Item::ShowColorsDec)) {
-        DrawDecimal(surface, twipsPerPixel, red, green, blue);
+        DrawDecimal(cells, red, green, blue);
         lineOffset = UpperLineOffset;
     }
     const bool withBlack = options.IsOptionChecked(Item::ShowColorsCMYK);
     if (withBlack || options.IsOptionChecked(Item::ShowColorsCMY)) {
-        DrawInks(surface, twipsPerPixel, red, green, blue, withBlack, lineOffset);
+        DrawInks(cells, red, green, blue, withBlack, lineOffset);
     }
 }

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "base/checked_int.h"
 #include "base/rounding.h"
 #include "readouts/fonts.h"
 #include "readouts/outlined_text.h"
@@ -24,14 +25,12 @@ std::string PairText(const char* first, std::int32_t a, const char* second, std:
     return std::string(first) + std::to_string(a) + "   " + second + std::to_string(b);
 }
 
-// Left edge, in pixels, of a line that ends RightMargin pixels before the right edge.
-std::optional<std::int32_t> RightAlignedLeft(const DrawingSurface& surface, const std::string& text,
-                                             std::int32_t twipsPerPixelX) {
-    if (twipsPerPixelX == 0) {
-        return std::nullopt;
-    }
-    const double room = static_cast<double>(surface.ScaleWidth()) - surface.TextWidth(text);
-    return RoundToInt32(room / twipsPerPixelX - RightMargin);
+// Left edge of a line that ends RightMargin pixels before the right edge; nothing when it lies
+// beyond the 32-bit range.
+std::optional<std::int32_t> RightAlignedLeft(DrawingSurface& surface, const std::string& text) {
+    const std::int64_t room =
+        std::int64_t{surface.Size().width} - surface.MeasureText(text, CoordinateFont).width;
+    return ToInt32(room - RightMargin);
 }
 
 // `value` with exactly two decimals, the float's exact value rounded with halves to even
@@ -55,30 +54,25 @@ std::string FormatTwoDecimals(float value, const std::string& decimalSeparator) 
 
 void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const std::string& text) {
     // A line that cannot be drawn is left out; the others still are.
-    (void)PrintOutlined(surface, x, y, text, OutlineThickness, OutlineColor, TextColor);
+    (void)PrintOutlined(surface, x, y, text, CoordinateFont, OutlineThickness, OutlineColor,
+                        TextColor);
 }
 
 }  // namespace
 
-void DrawCoordinatesOn(DrawingSurface& surface, const ViewState& view, std::int32_t twipsPerPixelX,
+void DrawCoordinatesOn(DrawingSurface& surface, const ViewState& view,
                        const std::string& decimalSeparator) {
-    surface.SetFontName(CoordinateFont.face);
-    surface.SetFontSize(CoordinateFont.points);
-    surface.SetFontBold(false);
-
     PrintLine(surface, LeftMargin, FirstLineTop,
-              PairText("X ", view.MeasureX, "Y ", view.MeasureY));
-
+              PairText("X ", view.measured.x, "Y ", view.measured.y));
     if (!view.Measuring()) {
         return;
     }
-    const std::string distance = PairText("W ", view.MeasureW, "H ", view.MeasureH);
-    if (const auto x = RightAlignedLeft(surface, distance, twipsPerPixelX)) {
+    const std::string distance = PairText("W ", view.distanceX, "H ", view.distanceY);
+    if (const auto x = RightAlignedLeft(surface, distance)) {
         PrintLine(surface, *x, FirstLineTop, distance);
     }
-    const std::string angle =
-        "A " + FormatTwoDecimals(view.MeasureAngle, decimalSeparator) + DegreeSign;
-    if (const auto x = RightAlignedLeft(surface, angle, twipsPerPixelX)) {
+    const std::string angle = "A " + FormatTwoDecimals(view.bearing, decimalSeparator) + DegreeSign;
+    if (const auto x = RightAlignedLeft(surface, angle)) {
         PrintLine(surface, *x, AngleLineTop, angle);
     }
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-// The faces and sizes the read-outs print in. The coordinate read-out's face and size, bold, is
-// also the window's font from start-up, which the color read-out keeps bold until the
-// coordinate read-out first runs.
-struct FontChoice {
-    const char* face;
-    float points;
-};
+#include "ports/drawing_surface.h"
 
-inline constexpr FontChoice CoordinateFont{"Tahoma", 7};
+inline constexpr FontSpec CoordinateFont{"Tahoma", 7, false};
+
 // Any fixed-pitch face of this size keeps the columns of figures in line where it is missing.
-inline constexpr FontChoice ColorReadoutFont{"Terminal", 6};
+// Bold until the coordinate read-out first prints: until then the window's font from start-up,
+// Tahoma 7 bold, leaves its weight to the colour figures.
+inline constexpr FontSpec ColorFiguresFont(bool bold) {
+    return FontSpec{"Terminal", 6, bold};
+}

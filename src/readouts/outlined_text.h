@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "base/color.h"
@@ -11,11 +10,9 @@
 // stays legible on any picture:
 //   outline > 0: an outline `outline` pixels thick in outlineColor, the text on top;
 //   outline < 0: a box in outlineColor reaching -outline pixels around the text (one less at the
-//                sides, two less below), framed in frameColor when one is given;
+//                sides, two less below);
 //   outline = 0: the text alone.
-// Uses the surface's current font and restores its fore colour. Returns false when a position
-// does not fit in 32 bits; the rest of the drawing is then left out and the fore colour stays as
-// set last.
+// Returns false when a position does not fit in 32 bits; the rest of the drawing is then left out.
 bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
-                   std::int16_t outline, ColorValue outlineColor, ColorValue textColor,
-                   std::optional<ColorValue> frameColor = std::nullopt);
+                   const FontSpec& font, std::int16_t outline, ColorValue outlineColor,
+                   ColorValue textColor);

@@ -13,8 +13,8 @@ inline constexpr const char* RunKeyPath = "Software\\Microsoft\\Windows\\Current
 std::string GetExeFileName(const std::string& exePath);
 
 // Writes the entry (unless it already names this program, in any case and with blanks around)
-// or deletes it. Returns whether the Run key registers the program afterwards, as start-up would
-// read it: a refused write or delete shows in the result.
+// or deletes it. Returns whether the entry names this program afterwards: a refused write or
+// delete shows in the result.
 bool UpdateAutorunEntry(Registry& registry, Environment& environment, bool on);
 
 // Whether start-up shows the autorun item checked: the entry, with its quotes removed, names an

@@ -54,7 +54,7 @@ constexpr std::array<LanguageSource, 3> LanguageSources{{
 
 }  // namespace
 
-std::string Lng(Registry& registry) {
+std::string UserLanguage(Registry& registry) {
     std::string text;
     for (const LanguageSource& source : LanguageSources) {
         text = RegReadString(registry, source.hive, source.key, source.name, "");

@@ -132,44 +132,57 @@ std::string SettingText(double value) {
     return std::string(digits, written.ptr);
 }
 
-std::string ReadSetting(Registry& store, const std::string& key, const std::string& fallback) {
-    return RegReadString(store, Hive::CurrentUser, StoreKey(), key, fallback);
+namespace {
+
+std::string ReadSetting(Registry& store, const StoredValue& value) {
+    return RegReadString(store, Hive::CurrentUser, StoreKey(), value.key, value.firstRun);
 }
 
-StoredWindowRect ReadWindowRect(Registry& store) {
-    // An absent value reads as the first run's, written as text like every stored one.
-    const auto read = [&store](const char* key, double firstRun) {
-        return DecodeNumber(ReadSetting(store, key, SettingText(firstRun)));
-    };
-    return {read("Window.Left", FirstRunWindow.left), read("Window.Top", FirstRunWindow.top),
-            read("Window.Width", FirstRunWindow.width),
-            read("Window.Height", FirstRunWindow.height)};
-}
-
-void ReadFlags(Registry& store, OptionTable& options) {
-    for (const FlagSetting& flag : FlagSettings) {
-        options.SetChecked(flag.item,
-                           DecodeNumber(ReadSetting(store, flag.key, flag.defaultText)) == 1);
-    }
-}
-
-std::int16_t ReadZoom(Registry& store) {
-    const double rounded =
-        RoundHalfEven(DecodeNumber(ReadSetting(store, "Set.Zoom", std::to_string(DefaultZoom))));
+std::int16_t DecodeZoom(const std::string& text) {
+    const double rounded = RoundHalfEven(DecodeNumber(text));
     if (!(rounded >= Item::FirstZoom && rounded <= Item::LastZoom)) {
-        return DefaultZoom;
+        return 0;
     }
     return static_cast<std::int16_t>(rounded);
 }
 
-void WriteSettings(Registry& store, const StoredWindowRect& rect, std::int16_t zoom,
+}  // namespace
+
+StoredSettings ReadSettings(Registry& store, OptionTable& options) {
+    StoredSettings stored;
+    for (const StoredValue& value : StoredValues) {
+        const std::string text = ReadSetting(store, value);
+        switch (value.kind) {
+            case StoredKind::WindowEdge:
+                stored.window.*value.edge = DecodeNumber(text);
+                break;
+            case StoredKind::Zoom:
+                stored.zoom = DecodeZoom(text);
+                if (stored.zoom == 0) {
+                    stored.zoom = DecodeZoom(value.firstRun);
+                }
+                break;
+            case StoredKind::Flag:
+                options.SetChecked(value.item, DecodeNumber(text) == 1);
+                break;
+        }
+    }
+    return stored;
+}
+
+void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t zoom,
                    const OptionTable& options) {
-    WriteSetting(store, "Window.Top", SettingText(rect.top));
-    WriteSetting(store, "Window.Left", SettingText(rect.left));
-    WriteSetting(store, "Window.Width", SettingText(rect.width));
-    WriteSetting(store, "Window.Height", SettingText(rect.height));
-    WriteSetting(store, "Set.Zoom", std::to_string(zoom));
-    for (const FlagSetting& flag : FlagSettings) {
-        WriteSetting(store, flag.key, options.IsOptionChecked(flag.item) ? "1" : "0");
+    for (const StoredValue& value : StoredValues) {
+        switch (value.kind) {
+            case StoredKind::WindowEdge:
+                WriteSetting(store, value.key, SettingText(window.*value.edge));
+                break;
+            case StoredKind::Zoom:
+                WriteSetting(store, value.key, std::to_string(zoom));
+                break;
+            case StoredKind::Flag:
+                WriteSetting(store, value.key, options.IsOptionChecked(value.item) ? "1" : "0");
+                break;
+        }
     }
 }

@@ -14,39 +14,45 @@
 inline constexpr const char* SettingsApp = "Korvane-Software";
 inline constexpr const char* SettingsSection = "Magnifier";
 
-// The zoom of a first run, and of a stored zoom that selects no view at all.
-inline constexpr std::int16_t DefaultZoom = 200;
-
-struct FlagSetting {
-    const char* key;
-    std::int16_t item;
-    const char* defaultText;
-};
-
-// In the order they are read and written.
-inline constexpr std::array<FlagSetting, 11> FlagSettings{{
-    {"Set.AutoRefresh", Item::AutoRefresh, "1"},
-    {"Set.FollowMouse", Item::FollowMouse, "1"},
-    {"Set.FollowText", Item::FollowText, "1"},
-    {"Set.ShowCursor", Item::ShowMouseCursor, "1"},
-    {"Set.ShowLines", Item::ShowLines, "1"},
-    {"Set.ShowCoordinates", Item::ShowCoordinates, "1"},
-    {"Set.ShowColorsHex", Item::ShowColorsHex, "1"},
-    {"Set.ShowColorsDec", Item::ShowColorsDec, "1"},
-    {"Set.ShowColorsCMY", Item::ShowColorsCMY, "0"},
-    {"Set.ShowColorsCMYK", Item::ShowColorsCMYK, "0"},
-    {"Window.OnTop", Item::OnTop, "1"},
-}};
-
-// The stored window rectangle in screen pixels (outer, frame included); a first run's as it is
-// made here.
+// The stored window rectangle in screen pixels (outer, frame included).
 struct StoredWindowRect {
-    double left = 32;
-    double top = 32;
-    double width = 128;
-    double height = 128;
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
 };
-inline constexpr StoredWindowRect FirstRunWindow{};
+
+enum class StoredKind { WindowEdge, Zoom, Flag };
+
+// One stored value, with the text a missing one reads as: an edge of the window rectangle, the
+// zoom index, or the checked state of an option item ("1" or "0").
+struct StoredValue {
+    const char* key;
+    StoredKind kind;
+    const char* firstRun;
+    double StoredWindowRect::*edge = nullptr;  // window edges only
+    std::int16_t item = 0;                     // flags only
+};
+
+// Every stored value, in the order they are written.
+inline constexpr std::array<StoredValue, 16> StoredValues{{
+    {"Window.Top", StoredKind::WindowEdge, "32", &StoredWindowRect::top},
+    {"Window.Left", StoredKind::WindowEdge, "32", &StoredWindowRect::left},
+    {"Window.Width", StoredKind::WindowEdge, "128", &StoredWindowRect::width},
+    {"Window.Height", StoredKind::WindowEdge, "128", &StoredWindowRect::height},
+    {"Set.Zoom", StoredKind::Zoom, "200"},
+    {"Set.AutoRefresh", StoredKind::Flag, "1", nullptr, Item::AutoRefresh},
+    {"Set.FollowMouse", StoredKind::Flag, "1", nullptr, Item::FollowMouse},
+    {"Set.FollowText", StoredKind::Flag, "1", nullptr, Item::FollowText},
+    {"Set.ShowCursor", StoredKind::Flag, "1", nullptr, Item::ShowMouseCursor},
+    {"Set.ShowLines", StoredKind::Flag, "1", nullptr, Item::ShowLines},
+    {"Set.ShowCoordinates", StoredKind::Flag, "1", nullptr, Item::ShowCoordinates},
+    {"Set.ShowColorsHex", StoredKind::Flag, "1", nullptr, Item::ShowColorsHex},
+    {"Set.ShowColorsDec", StoredKind::Flag, "1", nullptr, Item::ShowColorsDec},
+    {"Set.ShowColorsCMY", StoredKind::Flag, "0", nullptr, Item::ShowColorsCMY},
+    {"Set.ShowColorsCMYK", StoredKind::Flag, "0", nullptr, Item::ShowColorsCMYK},
+    {"Window.OnTop", StoredKind::Flag, "1", nullptr, Item::OnTop},
+}};
 
 // Reads a stored text as a number the forgiving way stored settings have always been read:
 // blanks, tabs and line feeds are ignored wherever they stand, then the longest prefix that forms
@@ -58,15 +64,17 @@ double DecodeNumber(std::string_view text);
 // significant digits and always "." as the separator, which is all the reader accepts.
 std::string SettingText(double value);
 
-std::string ReadSetting(Registry& store, const std::string& key, const std::string& fallback);
-StoredWindowRect ReadWindowRect(Registry& store);
-// Each flag item is checked exactly when its stored number equals 1.
-void ReadFlags(Registry& store, OptionTable& options);
-// The stored zoom index, rounded halves-to-even. A value that does not round into 1..1999 (no
-// number, 0, negative, too large) gives DefaultZoom: it would leave a view of almost nothing.
-std::int16_t ReadZoom(Registry& store);
+struct StoredSettings {
+    StoredWindowRect window;
+    // Rounded halves to even; a value that does not round into 1..1999 (no number, 0, negative,
+    // too large) reads as the first run's: it would leave a view of almost nothing.
+    std::int16_t zoom = 0;
+};
 
-// Writes all sixteen keys, changed or not: the rectangle (top, left, width, height), the zoom
-// index (0 when none is checked), then the flags as "1" or "0".
-void WriteSettings(Registry& store, const StoredWindowRect& rect, std::int16_t zoom,
+// Reads every stored value; each flag item is checked exactly when its stored number equals 1.
+StoredSettings ReadSettings(Registry& store, OptionTable& options);
+
+// Writes all sixteen values, changed or not, in table order: the zoom index is 0 when none is
+// checked, the flags "1" or "0".
+void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t zoom,
                    const OptionTable& options);

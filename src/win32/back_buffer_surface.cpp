@@ -1,31 +1,11 @@
 #include "win32/back_buffer_surface.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "base/rounding.h"
 #include "ports/screen_capture.h"
-#include "win32/area_average.h"
-#include "win32/placement.h"
-#include "win32/text_conversion.h"
-
-namespace {
-
-int CALLBACK NoteFaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool FaceInstalled(HDC dc, const std::wstring& face) {
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    face.copy(query.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    EnumFontFamiliesExW(dc, &query, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
-}
-
-}  // namespace
+#include "raster/area_average.h"
+#include "raster/placement.h"
 
 void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
     width = std::max(width, 1);
@@ -99,206 +79,83 @@ void BackBufferSurface::BlackenAround(const PixelRect& drawn) {
     blacken(right, drawn.top, width, bottom);
 }
 
-void BackBufferSurface::SetTwipsPerPixel(float x, float y) {
-    twipsX_ = x;
-    twipsY_ = y;
-}
-
 void BackBufferSurface::SetDpi(int dpi) {
     if (dpi > 0) {
         dpi_ = dpi;
     }
 }
 
-float BackBufferSurface::ScaleWidth() const {
-    return static_cast<float>(buffer_.Width()) * twipsX_;
-}
-float BackBufferSurface::ScaleHeight() const {
-    return static_cast<float>(buffer_.Height()) * twipsY_;
+PixelSize BackBufferSurface::Size() const {
+    return {buffer_.Width(), buffer_.Height()};
 }
 
-// Each read-out sets its font on every rendering, mostly to what it was.
-void BackBufferSurface::SetFontName(const std::string& face) {
-    if (face != fontName_) {
-        fontName_ = face;
-        font_ = nullptr;
-    }
-}
-void BackBufferSurface::SetFontSize(float points) {
-    if (points != fontSize_) {
-        fontSize_ = points;
-        font_ = nullptr;
-    }
-}
-void BackBufferSurface::SetFontBold(bool bold) {
-    if (bold != fontBold_) {
-        fontBold_ = bold;
-        font_ = nullptr;
-    }
+FontTexts& BackBufferSurface::Font(const FontSpec& font) {
+    return texts_.For(Dc(), FontKey{std::string(font.face), font.points, font.bold, dpi_});
 }
 
-HFONT BackBufferSurface::Font() const {
-    if (font_ != nullptr && fontDpi_ == dpi_) {
-        return font_;
-    }
-    fontDpi_ = dpi_;
-    // Every rendering switches between the read-outs' fonts, so each is made once and kept.
-    const FontKey key{fontName_, fontSize_, fontBold_, dpi_};
-    if (const auto found = fonts_.find(key); found != fonts_.end()) {
-        return font_ = found->second.get();
-    }
+PixelSize BackBufferSurface::MeasureText(const std::string& text, const FontSpec& font) {
     if (!buffer_) {
-        return nullptr;
+        return {};
     }
-    if (fonts_.size() >= MaxCachedFonts) {
-        texts_.Forget();  // its scratches let go of the fonts they hold selected
-        fonts_.clear();
-    }
-    LOGFONTW spec{};
-    spec.lfHeight = -static_cast<LONG>(std::lround(fontSize_ * static_cast<float>(dpi_) / 72));
-    spec.lfWeight = fontBold_ ? FW_BOLD : FW_NORMAL;
-    spec.lfCharSet = DEFAULT_CHARSET;
-    spec.lfQuality = NONANTIALIASED_QUALITY;
-    const std::wstring face = Widen(fontName_);
-    if (FaceInstalled(Dc(), face)) {
-        face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-    } else {
-        // A face this system lacks (Wine has no "Terminal"): let the mapper pick a
-        // fixed-pitch face of the same size, which keeps columns of figures aligned.
-        spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    }
-    return font_ = fonts_.emplace(key, UniqueFont(CreateFontIndirectW(&spec))).first->second.get();
+    const SIZE extent = Font(font).Measure(Dc(), text);
+    return {extent.cx, extent.cy};
 }
 
-int BackBufferSurface::ToPixelsX(float twips) const {
-    return RoundToInt32(static_cast<double>(twips) / twipsX_);
-}
-
-int BackBufferSurface::ToPixelsY(float twips) const {
-    return RoundToInt32(static_cast<double>(twips) / twipsY_);
-}
-
-SIZE BackBufferSurface::MeasureText(const std::string& text) const {
-    if (!buffer_) {
-        return SIZE{0, 0};
+void BackBufferSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,
+                                  const FontSpec& font, ColorValue color) {
+    if (buffer_) {
+        Font(font).Print(Dc(), text, buffer_.Pixels(), x, y,
+                         static_cast<COLORREF>(color) & 0x00FFFFFF);
     }
-    return texts_.Measure(Dc(), Font(), text);
 }
 
-void BackBufferSurface::Print(const std::string& text) {
+void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_t right,
+                                std::int32_t bottom, ColorValue color) {
     if (!buffer_) {
         return;
     }
-    texts_.Print(Dc(), Font(), text, buffer_.Pixels(), ToPixelsX(currentX_), ToPixelsY(currentY_),
-                 static_cast<COLORREF>(foreColor_) & 0x00FFFFFF);
-}
-
-float BackBufferSurface::TextWidth(const std::string& text) const {
-    return static_cast<float>(MeasureText(text).cx) * twipsX_;
-}
-
-float BackBufferSurface::TextHeight(const std::string& text) const {
-    return static_cast<float>(MeasureText(text).cy) * twipsY_;
-}
-
-void BackBufferSurface::DrawLine(float x1, float y1, float x2, float y2, ColorValue color) {
-    if (!buffer_) {
-        return;
-    }
-    const auto rgb = static_cast<COLORREF>(color) & 0x00FFFFFF;
-    if (drawMode_ == DrawModes::XorPen &&
-        InvertStraightLine(ToPixelsX(x1), ToPixelsY(y1), ToPixelsX(x2), ToPixelsY(y2), rgb)) {
-        return;
-    }
-    SelectGuard select(Dc(), Pen(rgb));
-    SetDCPenColor(Dc(), rgb);
-    const int previousMode = SetROP2(Dc(), drawMode_);
-    MoveToEx(Dc(), ToPixelsX(x1), ToPixelsY(y1), nullptr);
-    LineTo(Dc(), ToPixelsX(x2), ToPixelsY(y2));
-    if (previousMode != 0) {
-        SetROP2(Dc(), previousMode);
-    }
-}
-
-// The centre cross, on every rendering: an exclusive-or line straight across or down is written
-// into the pixels, covering what GDI's pen of that width covers, from half the width before the
-// line.
-bool BackBufferSurface::InvertStraightLine(int x1, int y1, int x2, int y2, COLORREF color) {
-    if (x1 != x2 && y1 != y2) {
-        return false;
-    }
+    // A solid fill of a 32-bit DIB is its colour in every pixel: written straight, as the colour
+    // read-out's boxes are filled on every rendering.
     const PixelBlock pixels = buffer_.Pixels();
-    const int width = std::max(drawWidth_, 1);
-    const bool down = x1 == x2;
-    // The band of rows and columns the line covers, clipped to the buffer.
-    const int across = (down ? x1 : y1) - width / 2;
-    const int from = std::max(0, down ? std::min(y1, y2) : std::min(x1, x2));
-    const int to = std::min(down ? pixels.height : pixels.width,
-                            (down ? std::max(y1, y2) : std::max(x1, x2)) + (width > 1 ? 1 : 0));
-    const int first = std::max(across, 0);
-    const int last = std::min(across + width, down ? pixels.width : pixels.height);
-    const std::uint32_t ink = DibPixel(color);
+    const std::int64_t from = std::max<std::int64_t>(std::min(left, right), 0);
+    const std::int64_t to =
+        std::min<std::int64_t>(std::int64_t{std::max(left, right)} + 1, pixels.width);
+    const std::int64_t last =
+        std::min<std::int64_t>(std::int64_t{std::max(top, bottom)} + 1, pixels.height);
+    const std::uint32_t pixel = DibPixel(static_cast<COLORREF>(color) & 0x00FFFFFF);
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    for (int band = first; band < last; ++band) {
-        for (int along = from; along < to; ++along) {
-            const int x = down ? band : along;
-            const int y = down ? along : band;
-            pixels.pixels[static_cast<std::ptrdiff_t>(y) * pixels.stride + x] ^= ink;
-        }
+    for (std::int64_t y = std::max<std::int64_t>(std::min(top, bottom), 0); y < last && from < to;
+         ++y) {
+        std::uint32_t* const line = pixels.pixels + static_cast<std::ptrdiff_t>(y) * pixels.stride;
+        std::fill(line + from, line + to, pixel);
     }
-    return true;
 }
 
-HPEN BackBufferSurface::Pen(COLORREF color) {
-    if (drawWidth_ <= 1) {
-        return static_cast<HPEN>(GetStockObject(DC_PEN));
-    }
-    if (!widePen_ || widePenWidth_ != drawWidth_ || widePenColor_ != color) {
-        widePen_.reset(CreatePen(PS_SOLID, drawWidth_, color));  // not selected anywhere now
-        widePenWidth_ = drawWidth_;
-        widePenColor_ = color;
-    }
-    return widePen_.get();
-}
-
-RECT BackBufferSurface::BoxRect(float x1, float y1, float x2, float y2) const {
-    // Both corners belong to the box, as with a toolkit's "line, box" between two points.
-    const int left = ToPixelsX(std::min(x1, x2));
-    const int top = ToPixelsY(std::min(y1, y2));
-    const int right = ToPixelsX(std::max(x1, x2)) + 1;
-    const int bottom = ToPixelsY(std::max(y1, y2)) + 1;
-    return RECT{left, top, right, bottom};
-}
-
-void BackBufferSurface::PaintBox(float x1, float y1, float x2, float y2, ColorValue color,
-                                 bool filled) {
+// Written into the pixels: the centre cross comes with every rendering.
+void BackBufferSurface::InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) {
     if (!buffer_) {
         return;
     }
-    const auto rgb = static_cast<COLORREF>(color) & 0x00FFFFFF;
-    const RECT box = BoxRect(x1, y1, x2, y2);
-    if (filled) {
-        // A solid fill of a 32-bit DIB is its colour in every pixel: written straight, as the
-        // colour read-out's boxes are filled on every rendering.
-        const PixelBlock pixels = buffer_.Pixels();
-        const int left = std::max<int>(box.left, 0);
-        const int right = std::min<int>(box.right, pixels.width);
-        const int bottom = std::min<int>(box.bottom, pixels.height);
-        GdiFlush();  // what GDI drew must be in the pixels before they are written
-        for (int y = std::max<int>(box.top, 0); y < bottom && left < right; ++y) {
-            std::uint32_t* const line = pixels.pixels + std::ptrdiff_t{y} * pixels.stride;
-            std::fill(line + left, line + right, DibPixel(rgb));
+    const std::int32_t width = std::max(lineWidth, 1);
+    const std::int32_t left = x - width / 2;
+    const std::int32_t top = y - width / 2;
+    InvertBlock(left, 0, left + width, buffer_.Height());
+    InvertBlock(0, top, buffer_.Width(), top + width);
+}
+
+void BackBufferSurface::InvertBlock(std::int32_t left, std::int32_t top, std::int32_t right,
+                                    std::int32_t bottom) {
+    const PixelBlock pixels = buffer_.Pixels();
+    const std::int32_t first = std::max(top, 0);
+    const std::int32_t last = std::min(bottom, pixels.height);
+    const std::int32_t from = std::max(left, 0);
+    const std::int32_t to = std::min(right, pixels.width);
+    GdiFlush();  // what GDI drew must be in the pixels before they are written
+    for (std::int32_t row = first; row < last; ++row) {
+        std::uint32_t* const line =
+            pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride;
+        for (std::int32_t column = from; column < to; ++column) {
+            line[column] ^= 0x00FFFFFF;
         }
-        return;
     }
-    SetDCBrushColor(Dc(), rgb);
-    FrameRect(Dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
-void BackBufferSurface::FillBox(float x1, float y1, float x2, float y2, ColorValue color) {
-    PaintBox(x1, y1, x2, y2, color, true);
-}
-
-void BackBufferSurface::FrameBox(float x1, float y1, float x2, float y2, ColorValue color) {
-    PaintBox(x1, y1, x2, y2, color, false);
 }

@@ -8,6 +8,12 @@
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 inline constexpr int EffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+inline constexpr DWORD ExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 template <typename Function>
 Function LookUpFunction(const wchar_t* module, const char* name) {
@@ -23,6 +29,12 @@ Function LookUpFunction(const wchar_t* module, const char* name) {
 inline GetDpiForWindowFn GetDpiForWindowFunction() {
     static const auto function =
         LookUpFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    return function;
+}
+
+inline DwmGetWindowAttributeFn DwmGetWindowAttributeFunction() {
+    static const auto function =
+        LookUpFunction<DwmGetWindowAttributeFn>(L"dwmapi.dll", "DwmGetWindowAttribute");
     return function;
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "raster/placement.h"
 #include "win32/handles.h"
-#include "win32/placement.h"
 
 namespace {
 
@@ -25,12 +25,58 @@ GdiScreenCapture::GdiScreenCapture() : screen_(WindowDc(nullptr)) {}
 const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
     const ULONGLONG now = GetTickCount64();
     if (virtualScreenAt_ == 0 || now - virtualScreenAt_ >= VirtualScreenLifeMs) {
-        virtualScreen_ =
-            PixelRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                      GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-        virtualScreenAt_ = now;
+        const PixelRect current{
+            GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        if (virtualScreenAt_ == 0 || !(current == virtualScreen_)) {
+            virtualScreen_ = current;
+            ReadMonitors();
+        }
+        virtualScreenAt_ = std::max<ULONGLONG>(now, 1);
     }
     return virtualScreen_;
+}
+
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+    reinterpret_cast<std::vector<PixelRect>*>(monitors)->push_back(
+        {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top});
+    return TRUE;
+}
+
+}  // namespace
+
+void GdiScreenCapture::ReadMonitors() {
+    std::vector<PixelRect> monitors;
+    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors)) ||
+        monitors.empty()) {
+        offMonitors_.clear();  // no answer: the whole virtual screen counts
+        return;
+    }
+    offMonitors_ = UncoveredParts(virtualScreen_, monitors);
+}
+
+// The capture holds `part` of the screen at its top-left.
+void GdiScreenCapture::BlackenOffMonitors(const PixelRect& part) {
+    bool flushed = false;
+    const PixelBlock pixels = capture_.Pixels();
+    for (const PixelRect& off : offMonitors_) {
+        const std::optional<PixelRect> dark = Intersect(part, off);
+        if (!dark) {
+            continue;
+        }
+        if (!flushed) {
+            GdiFlush();  // the pixels must hold what BitBlt read before they are written
+            flushed = true;
+        }
+        for (std::int32_t row = dark->top - part.top; row < dark->top - part.top + dark->height;
+             ++row) {
+            std::uint32_t* const line =
+                pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride;
+            std::fill_n(line + (dark->left - part.left), dark->width, 0u);
+        }
+    }
 }
 
 std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area, bool withCursor) {
@@ -55,6 +101,7 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
         }
     }
     captured_ = part;
+    BlackenOffMonitors(*part);
     if (withCursor) {
         DrawCursor(POINT{part->left, part->top});
     }

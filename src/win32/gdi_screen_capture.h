@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "ports/screen_capture.h"
 #include "win32/gdi_picture.h"
 #include "win32/handles.h"
@@ -9,22 +11,27 @@
 // Screen capture with GDI into a DIB that is kept from one capture to the next while its size
 // stays, read through a screen DC kept for the capture's life. A capture reads only the part of
 // its area that lies on the virtual screen, so its cost stays bounded by the screen's size
-// whatever the zoom.
+// whatever the zoom, and blackens what lies there on no monitor (below the shorter of two): the
+// system shows nothing there, though some keep old pixels.
 class GdiScreenCapture : public ScreenCapture {
   public:
     GdiScreenCapture();
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
     std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const override;
+    void DisplayChanged() override { virtualScreenAt_ = 0; }
 
   private:
-    // The virtual screen (all monitors) in pixels, read at most once a second; left and top may
-    // be negative.
+    // The virtual screen (all monitors) in pixels, read at most once a second (left and top may
+    // be negative); the monitors again when it changed, or the display did.
     const PixelRect& RecentVirtualScreen();
+    void ReadMonitors();
+    void BlackenOffMonitors(const PixelRect& part);
     void DrawCursor(POINT origin);
 
     UniqueWindowDc screen_;
     PixelRect virtualScreen_;
-    ULONGLONG virtualScreenAt_ = 0;  // GetTickCount64 when it was read
+    ULONGLONG virtualScreenAt_ = 0;       // GetTickCount64 when it was read; 0: read it again
+    std::vector<PixelRect> offMonitors_;  // the parts of the virtual screen on no monitor
     GdiPicture capture_;
     std::optional<PixelRect> captured_;  // the screen part the capture holds
     bool cursorDrawn_ = false;

@@ -1,17 +1,19 @@
 #include "win32/win32_form.h"
 
+#include <vector>
+
 #include "base/rounding.h"
 #include "base/twips.h"
 #include "ports/input_devices.h"
+#include "raster/placement.h"
 #include "win32/dynamic_functions.h"
-#include "win32/placement.h"
 #include "win32/text_conversion.h"
 
 namespace {
 
 constexpr wchar_t ClassName[] = L"RidoduvuziZedezMain";
-constexpr UINT_PTR Timer1Id = 1;
-constexpr UINT_PTR Timer2Id = 2;
+constexpr UINT_PTR TrackingTimer = 1;
+constexpr UINT_PTR AutoRefreshTimer = 2;
 constexpr COLORREF MeasuringLineColor = RGB(128, 128, 128);
 
 int ShiftState(bool shift, bool ctrl) {
@@ -31,21 +33,29 @@ PixelRect ToPixelRect(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-struct WorkAreaSearch {
-    RECT window;
-    bool met = false;
-};
+// How much of a window must lie on a monitor's work area for the user to see and grab it.
+constexpr std::int32_t GrabbablePixels = 32;
 
-// Stops at the first monitor whose work area the window meets.
-BOOL CALLBACK StopWhereWorkAreaMet(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* search = reinterpret_cast<WorkAreaSearch*>(data);
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    RECT common{};
-    search->met = GetMonitorInfoW(monitor, &info) &&
-                  IntersectRect(&common, &info.rcWork, &search->window) != FALSE;
-    return search->met ? FALSE : TRUE;
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<PixelRect>*>(areas)->push_back(ToPixelRect(info.rcWork));
+    }
+    return TRUE;
 }
+
+// Counts a move of the program's own for as long as it lives.
+class OwnPlacement {
+  public:
+    explicit OwnPlacement(int& count) : count_(count) { ++count_; }
+    OwnPlacement(const OwnPlacement&) = delete;
+    OwnPlacement& operator=(const OwnPlacement&) = delete;
+    ~OwnPlacement() { --count_; }
+
+  private:
+    int& count_;
+};
 
 }  // namespace
 
@@ -56,8 +66,7 @@ Win32Form::~Win32Form() {
     window_.reset();  // while every member the window's last messages reach is still there
 }
 
-bool Win32Form::Create(FormEvents& events) {
-    events_ = &events;
+bool Win32Form::Create() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;  // a double click is its own event, not a second press
@@ -74,17 +83,17 @@ bool Win32Form::Create(FormEvents& events) {
                         this) == nullptr) {
         return false;
     }
-    TakeScale();
+    TakeScale(Dpi());
     ResizeBuffer();
     return true;
 }
 
-void Win32Form::StartTimers(int timer1Ms, int timer2Ms) {
+void Win32Form::StartTimers(int trackingMs, int autoRefreshMs) {
     if (!window_) {
         return;
     }
-    SetTimer(window_.get(), Timer1Id, static_cast<UINT>(timer1Ms), nullptr);
-    SetTimer(window_.get(), Timer2Id, static_cast<UINT>(timer2Ms), nullptr);
+    SetTimer(window_.get(), TrackingTimer, static_cast<UINT>(trackingMs), nullptr);
+    SetTimer(window_.get(), AutoRefreshTimer, static_cast<UINT>(autoRefreshMs), nullptr);
     timersRunning_ = true;
 }
 
@@ -110,63 +119,39 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
     // Nothing may unwind through the system's code that called us: a message whose handling
     // failed (out of memory) gets the default handling instead.
     try {
-        return self->Handle(window, message, wParam, lParam);
+        return self->HandleMessage(window, message, wParam, lParam);
     } catch (...) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
-            if (events_ != nullptr && timersRunning_) {
-                if (wParam == Timer1Id) {
-                    events_->OnTimer1();
-                } else if (wParam == Timer2Id) {
-                    events_->OnTimer2();
-                }
-            }
+            OnTimer(wParam);
             return 0;
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED) {
-                return 0;  // nothing to lay out, and the size limits must not restore it
-            }
-            ResizeBuffer();
-            if (events_ != nullptr) {
-                events_->OnResize();
-            }
-            InvalidateRect(window, nullptr, FALSE);
+            OnSize(wParam);
             return 0;
-        case WM_GETMINMAXINFO: {
-            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize.x = MinWindowWidthPx;
-            limits->ptMinTrackSize.y = MinWindowHeightPx;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
-        case WM_DPICHANGED: {
-            // The twips per pixel and the fonts follow the new scale before anything moves; the
-            // program then takes the suggested rectangle, as the system expects of a window that
-            // follows the monitor's scale (keeping the old size could drag it back across).
-            const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
-            TakeScale();
-            if (events_ != nullptr) {
-                events_->OnScaleChanged(ToPixelRect(suggested));
-            } else {
-                SetWindowPos(window, nullptr, suggested.left, suggested.top,
-                             suggested.right - suggested.left, suggested.bottom - suggested.top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
-            }
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
+        case WM_GETDPISCALEDSIZE:
+            return OnGetDpiScaledSize(*reinterpret_cast<SIZE*>(lParam)) ? TRUE : FALSE;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            return 0;
         case WM_LBUTTONDOWN:
+            OnButtonDown(MouseButton::Left, wParam);
+            return 0;
         case WM_RBUTTONDOWN:
+            OnButtonDown(MouseButton::Right, wParam);
+            return 0;
         case WM_MBUTTONDOWN:
-            if (events_ != nullptr) {
-                const int button = message == WM_LBUTTONDOWN   ? MouseButton::Left
-                                   : message == WM_RBUTTONDOWN ? MouseButton::Right
-                                                               : MouseButton::Middle;
-                events_->OnMouseDown(button, MouseShiftState(wParam));
-            }
+            OnButtonDown(MouseButton::Middle, wParam);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
@@ -176,38 +161,131 @@ LRESULT Win32Form::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             // context-menu message that follows them must not open it a second time.
             return 0;
         case WM_KEYDOWN:
+            OnKeyDown(wParam);
+            return 0;
         case WM_SYSKEYDOWN:
-            if (events_ != nullptr) {
-                events_->OnKeyDown(static_cast<int>(wParam), KeyShiftState());
-            }
-            // F4 with Alt closes only through the key handling above, with no other modifier;
-            // the other system keys (Alt+Space) keep working.
-            if (message == WM_KEYDOWN || wParam == VK_F4 || !window_) {
-                return 0;
-            }
-            return DefWindowProcW(window, message, wParam, lParam);
+            OnKeyDown(wParam);
+            // F4 with Alt closes only through the key handling, with no other modifier; the
+            // other system keys (Alt+Space) keep working.
+            return wParam == VK_F4 || !window_ ? 0
+                                               : DefWindowProcW(window, message, wParam, lParam);
         case WM_ERASEBKGND:
             return 1;  // the back buffer covers the whole client area
         case WM_PAINT:
-            Paint();
+            OnPaint();
             return 0;
         case WM_CLOSE:
-            RunUnload();
-            DestroyWindow(window);
+            OnClose();
             return 0;
         case WM_ENDSESSION:
-            // Logging off ends the process without closing the window: keep the settings.
-            if (wParam != FALSE) {
-                RunUnload();
-            }
+            OnEndSession(wParam != FALSE);
             return 0;
         case WM_DESTROY:
-            StopTimers();
-            PostQuitMessage(0);
+            OnDestroy();
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+void Win32Form::OnTimer(UINT_PTR timer) {
+    if (events_ == nullptr || !timersRunning_) {
+        return;
+    }
+    if (timer == TrackingTimer) {
+        events_->OnTrackingTick();
+    } else if (timer == AutoRefreshTimer) {
+        events_->OnAutoRefreshTick();
+    }
+}
+
+void Win32Form::OnSize(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) {
+        return;  // nothing to lay out, and the size limits must not restore it
+    }
+    ResizeBuffer();
+    if (events_ != nullptr) {
+        events_->OnResize();
+    }
+    InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void Win32Form::OnGetMinMaxInfo(MINMAXINFO& limits) {
+    limits.ptMinTrackSize.x = MinWindowWidthPx;
+    limits.ptMinTrackSize.y = MinWindowHeightPx;
+}
+
+// The new scale comes with the message: where the system lacks GetDpiForWindow, asking would
+// give the system's scale, not the monitor's. The fonts follow it before anything moves; the
+// program then takes the suggested rectangle, as the system expects of a window that follows
+// the monitor's scale (keeping the old size could drag it back across).
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+    TakeScale(dpi);
+    const PixelRect rect = ToPixelRect(suggested);
+    if (events_ != nullptr) {
+        events_->OnScaleChanged(dpi, rect);
+    } else {
+        Move(rect);
+    }
+}
+
+// Asked before a move of the program's own takes the window onto a monitor of another scale: the
+// size stays as the program gave it. The system's own scaling applies to the user's moves.
+bool Win32Form::OnGetDpiScaledSize(SIZE&) const {
+    return ownPlacements_ > 0;
+}
+
+void Win32Form::OnDisplayChange() {
+    if (events_ != nullptr) {
+        events_->OnDisplayChanged();
+    }
+}
+
+void Win32Form::OnButtonDown(int button, WPARAM keys) {
+    if (events_ != nullptr) {
+        events_->OnMouseDown(button, MouseShiftState(keys));
+    }
+}
+
+void Win32Form::OnKeyDown(WPARAM key) {
+    if (events_ != nullptr) {
+        events_->OnKeyDown(static_cast<int>(key), KeyShiftState());
+    }
+}
+
+void Win32Form::OnPaint() {
+    const PaintGuard paint(window_.get());
+    // The one copy of the view to the window: only what needs painting.
+    const RECT& part = paint.Part();
+    BitBlt(paint.Dc(), part.left, part.top, part.right - part.left, part.bottom - part.top,
+           surface_.Dc(), part.left, part.top, SRCCOPY);
+    if (measuringLine_.visible) {
+        SelectGuard select(paint.Dc(), GetStockObject(DC_PEN));
+        SetDCPenColor(paint.Dc(), MeasuringLineColor);
+        MoveToEx(paint.Dc(), RoundToInt32(measuringLine_.fromX), RoundToInt32(measuringLine_.fromY),
+                 nullptr);
+        LineTo(paint.Dc(), RoundToInt32(measuringLine_.toX), RoundToInt32(measuringLine_.toY));
+    }
+}
+
+// A close request may arrive inside a modal loop of ours (the popup menu, when an installer or a
+// script asks): that loop ends first, so that nothing runs on a window that is gone.
+void Win32Form::OnClose() {
+    EndMenu();
+    RunUnload();
+    DestroyWindow(window_.get());
+}
+
+// Logging off ends the process without closing the window: keep the settings.
+void Win32Form::OnEndSession(bool ending) {
+    if (ending) {
+        RunUnload();
+    }
+}
+
+void Win32Form::OnDestroy() {
+    StopTimers();
+    PostQuitMessage(0);
 }
 
 void Win32Form::RunUnload() {
@@ -223,12 +301,8 @@ void Win32Form::Unload() {
     }
 }
 
-void Win32Form::TakeScale() {
-    const int dpi = Dpi();
-    twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
+void Win32Form::TakeScale(int dpi) {
     surface_.SetDpi(dpi);
-    surface_.SetTwipsPerPixel(static_cast<float>(twipsPerPixel_),
-                              static_cast<float>(twipsPerPixel_));
 }
 
 void Win32Form::ResizeBuffer() {
@@ -238,25 +312,7 @@ void Win32Form::ResizeBuffer() {
     surface_.Resize(windowDc.get(), client.right - client.left, client.bottom - client.top);
 }
 
-void Win32Form::Paint() {
-    const PaintGuard paint(window_.get());
-    // The one copy of the view to the window: only what needs painting.
-    const RECT& part = paint.Part();
-    BitBlt(paint.Dc(), part.left, part.top, part.right - part.left, part.bottom - part.top,
-           surface_.Dc(), part.left, part.top, SRCCOPY);
-    if (measuringLine_.Visible) {
-        SelectGuard select(paint.Dc(), GetStockObject(DC_PEN));
-        SetDCPenColor(paint.Dc(), MeasuringLineColor);
-        const float tx = surface_.PixelWidth();
-        const float ty = surface_.PixelHeight();
-        MoveToEx(paint.Dc(), RoundToInt32(measuringLine_.X1 / tx),
-                 RoundToInt32(measuringLine_.Y1 / ty), nullptr);
-        LineTo(paint.Dc(), RoundToInt32(measuringLine_.X2 / tx),
-               RoundToInt32(measuringLine_.Y2 / ty));
-    }
-}
-
-void Win32Form::SetMeasuringLine(const LineShape& line) {
+void Win32Form::SetMeasuringLine(const MeasuringLine& line) {
     if (!(line == measuringLine_)) {
         measuringLine_ = line;
         InvalidateRect(window_.get(), nullptr, FALSE);
@@ -276,14 +332,7 @@ int Win32Form::Dpi() const {
     return dpi > 0 ? dpi : StandardDpi;
 }
 
-float Win32Form::ScreenTwipsPerPixelX() const {
-    return static_cast<float>(twipsPerPixel_);
-}
-float Win32Form::ScreenTwipsPerPixelY() const {
-    return static_cast<float>(twipsPerPixel_);
-}
-
-RECT Win32Form::OuterRect() const {
+PixelRect Win32Form::OuterRect() const {
     RECT rect{};
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -297,69 +346,54 @@ RECT Win32Form::OuterRect() const {
             OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
                        monitor.rcWork.top - monitor.rcMonitor.top);
         }
-        return rect;
+        return ToPixelRect(rect);
     }
     GetWindowRect(window_.get(), &rect);
-    return rect;
+    return ToPixelRect(rect);
 }
 
-float Win32Form::Left() const {
-    return static_cast<float>(OuterRect().left) * ScreenTwipsPerPixelX();
-}
-float Win32Form::Top() const {
-    return static_cast<float>(OuterRect().top) * ScreenTwipsPerPixelY();
-}
-float Win32Form::Width() const {
-    const RECT r = OuterRect();
-    return static_cast<float>(r.right - r.left) * ScreenTwipsPerPixelX();
-}
-float Win32Form::Height() const {
-    const RECT r = OuterRect();
-    return static_cast<float>(r.bottom - r.top) * ScreenTwipsPerPixelY();
+PixelSize Win32Form::ClientSize() const {
+    return surface_.Size();
 }
 
-int Win32Form::ToPixels(float twips) const {
-    return RoundToInt32(static_cast<double>(twips) / twipsPerPixel_);
+void Win32Form::Move(const PixelRect& outer) {
+    const OwnPlacement own(ownPlacements_);
+    SetWindowPos(window_.get(), nullptr, outer.left, outer.top, outer.width, outer.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
-void Win32Form::ApplyRect(int left, int top, int width, int height, UINT flags) {
-    SetWindowPos(window_.get(), nullptr, left, top, width, height,
-                 flags | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-}
-
-void Win32Form::SetWidth(float twips) {
-    const RECT r = OuterRect();
-    ApplyRect(0, 0, ToPixels(twips), r.bottom - r.top, SWP_NOMOVE);
-}
-
-void Win32Form::SetHeight(float twips) {
-    const RECT r = OuterRect();
-    ApplyRect(0, 0, r.right - r.left, ToPixels(twips), SWP_NOMOVE);
-}
-
-void Win32Form::Move(float left, float top, float width, float height) {
-    ApplyRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height), 0);
+PixelRect Win32Form::VisibleFrame() const {
+    RECT frame{};
+    if (const auto getAttribute = DwmGetWindowAttributeFunction();
+        getAttribute != nullptr &&
+        SUCCEEDED(getAttribute(window_.get(), ExtendedFrameBounds, &frame, sizeof(frame)))) {
+        return ToPixelRect(frame);
+    }
+    GetWindowRect(window_.get(), &frame);
+    return ToPixelRect(frame);
 }
 
 void Win32Form::MoveOntoWorkArea() {
-    const RECT outer = OuterRect();
-    WorkAreaSearch search{outer};
-    EnumDisplayMonitors(nullptr, nullptr, StopWhereWorkAreaMet, reinterpret_cast<LPARAM>(&search));
-    MONITORINFO nearest{};
-    nearest.cbSize = sizeof(nearest);
-    if (search.met ||
-        !GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &nearest)) {
+    const PixelRect visible = VisibleFrame();
+    std::vector<PixelRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    if (ShowsGrabbablePart(visible, workAreas, GrabbablePixels)) {
         return;
     }
-    const PixelRect inside = InsideArea(ToPixelRect(outer), ToPixelRect(nearest.rcWork));
-    ApplyRect(inside.left, inside.top, 0, 0, SWP_NOSIZE);
-}
-
-float Win32Form::ScaleWidth() const {
-    return surface_.ScaleWidth();
-}
-float Win32Form::ScaleHeight() const {
-    return surface_.ScaleHeight();
+    const RECT frame{visible.left, visible.top, visible.left + visible.width,
+                     visible.top + visible.height};
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof(nearest);
+    if (!GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &nearest)) {
+        return;
+    }
+    // The visible frame goes wholly inside; the invisible border may reach beyond.
+    const PixelRect inside = InsideArea(visible, ToPixelRect(nearest.rcWork));
+    const PixelRect outer = OuterRect();
+    const OwnPlacement own(ownPlacements_);
+    SetWindowPos(window_.get(), nullptr, outer.left + inside.left - visible.left,
+                 outer.top + inside.top - visible.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void Win32Form::SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
@@ -378,10 +412,10 @@ void Win32Form::Show() {
     UpdateWindow(window_.get());
 }
 
-void Win32Form::PlaceWindow(std::int32_t left, std::int32_t top, std::int32_t width,
-                            std::int32_t height, bool topmost) {
-    SetWindowPos(window_.get(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, width, height,
-                 SWP_SHOWWINDOW);
+void Win32Form::PlaceWindow(const PixelRect& outer, bool topmost) {
+    const OwnPlacement own(ownPlacements_);
+    SetWindowPos(window_.get(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, outer.left, outer.top,
+                 outer.width, outer.height, SWP_SHOWWINDOW);
 }
 
 void Win32Form::DragWindow() {
@@ -400,8 +434,8 @@ void Win32Form::ShowMessage(const std::string& text, const std::string& title, M
 
 void Win32Form::StopTimers() {
     if (timersRunning_ && window_) {
-        KillTimer(window_.get(), Timer1Id);
-        KillTimer(window_.get(), Timer2Id);
+        KillTimer(window_.get(), TrackingTimer);
+        KillTimer(window_.get(), AutoRefreshTimer);
     }
     timersRunning_ = false;
 }

@@ -16,31 +16,27 @@ class Win32Form : public FormWindow {
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    // Creates the (hidden) window; events go to `events` from then on.
-    bool Create(FormEvents& events);
-    void StartTimers(int timer1Ms, int timer2Ms);
-    HWND Handle() const { return window_.get(); }
+    // Creates the (hidden) window.
+    bool Create();
+    // Events go to `events` from now on.
+    void Connect(FormEvents& events) { events_ = &events; }
+    void StartTimers(int trackingMs, int autoRefreshMs);
+    HWND Window() const { return window_.get(); }
+    // False once the window has been destroyed: the program's life is over.
+    bool IsOpen() const { return static_cast<bool>(window_); }
 
-    float Left() const override;
-    float Top() const override;
-    float Width() const override;
-    float Height() const override;
-    void SetWidth(float twips) override;
-    void SetHeight(float twips) override;
-    void Move(float left, float top, float width, float height) override;
+    PixelRect OuterRect() const override;
+    void Move(const PixelRect& outer) override;
     void MoveOntoWorkArea() override;
-    float ScaleWidth() const override;
-    float ScaleHeight() const override;
-    float ScreenTwipsPerPixelX() const override;
-    float ScreenTwipsPerPixelY() const override;
+    PixelSize ClientSize() const override;
+    int Dpi() const override;
     void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
                     int stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
-    void SetMeasuringLine(const LineShape& line) override;
+    void SetMeasuringLine(const MeasuringLine& line) override;
     void SetCaption(const std::string& text) override;
     void Show() override;
-    void PlaceWindow(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                     bool topmost) override;
+    void PlaceWindow(const PixelRect& outer, bool topmost) override;
     void DragWindow() override;
     void ShowMessage(const std::string& text, const std::string& title,
                      MessageStyle style) override;
@@ -49,22 +45,34 @@ class Win32Form : public FormWindow {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Routes each message to its handler; the rest go to the system.
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR timer);
+    void OnSize(WPARAM kind);
+    void OnGetMinMaxInfo(MINMAXINFO& limits);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnGetDpiScaledSize(SIZE& size) const;
+    void OnDisplayChange();
+    void OnButtonDown(int button, WPARAM keys);
+    void OnKeyDown(WPARAM key);
+    void OnPaint();
+    void OnClose();
+    void OnEndSession(bool ending);
+    void OnDestroy();
+
     void RunUnload();
-    void TakeScale();
-    void Paint();
+    // The part of the window the user sees: without the invisible resize border that some
+    // systems count in the window rectangle.
+    PixelRect VisibleFrame() const;
+    void TakeScale(int dpi);
     void ResizeBuffer();
-    RECT OuterRect() const;
-    int Dpi() const;
-    int ToPixels(float twips) const;
-    void ApplyRect(int left, int top, int width, int height, UINT flags);
 
     HINSTANCE instance_;
     UniqueWindow window_;
     FormEvents* events_ = nullptr;
     BackBufferSurface surface_;
-    LineShape measuringLine_;
-    int twipsPerPixel_ = StandardTwipsPerPixel;
+    MeasuringLine measuringLine_;
     bool timersRunning_ = false;
+    int ownPlacements_ = 0;  // moves of the program's own under way
     bool unloaded_ = false;
 };

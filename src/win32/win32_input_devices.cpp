@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "win32/caret_scaling.h"
+#include "raster/caret_scaling.h"
 #include "win32/dynamic_functions.h"
 #include "win32/handles.h"
 
@@ -28,15 +28,15 @@ std::pair<int, int> WindowAndMonitorDpi(HWND window) {
 
 }  // namespace
 
-ScreenPoint Win32InputDevices::GetCursorPos() {
+ScreenPoint Win32InputDevices::PointerPosition() {
     POINT point{};
-    if (!::GetCursorPos(&point)) {
+    if (!GetCursorPos(&point)) {
         return {};
     }
     return {point.x, point.y};
 }
 
-std::int16_t Win32InputDevices::GetMouseButtons() {
+std::int16_t Win32InputDevices::MouseButtons() {
     std::int16_t mask = 0;
     // Any non-zero answer counts: held now, or pressed since the previous query.
     if (GetAsyncKeyState(VK_LBUTTON) != 0) {
@@ -51,7 +51,7 @@ std::int16_t Win32InputDevices::GetMouseButtons() {
     return mask;
 }
 
-ColorValue Win32InputDevices::GetScreenPixel(std::int32_t x, std::int32_t y) {
+ColorValue Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
     if (!screen_) {
         screen_ = WindowDc(nullptr);
     }
@@ -62,7 +62,7 @@ ColorValue Win32InputDevices::GetScreenPixel(std::int32_t x, std::int32_t y) {
     return static_cast<ColorValue>(GetPixel(screen_.get(), x, y));
 }
 
-CaretInfo Win32InputDevices::GetCaretInfo() {
+CaretInfo Win32InputDevices::Caret() {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     if (!GetGUIThreadInfo(0, &info) || info.hwndCaret == nullptr) {

@@ -10,10 +10,10 @@
 // Pointer, buttons, screen pixel and caret, read straight from the system on every call.
 class Win32InputDevices : public InputDevices {
   public:
-    ScreenPoint GetCursorPos() override;
-    std::int16_t GetMouseButtons() override;
-    ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override;
-    CaretInfo GetCaretInfo() override;
+    ScreenPoint PointerPosition() override;
+    std::int16_t MouseButtons() override;
+    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override;
+    CaretInfo Caret() override;
 
   private:
     // Kept: a screen DC made for every read costs more than the read itself.

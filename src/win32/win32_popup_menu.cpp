@@ -5,7 +5,7 @@
 
 std::int16_t Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
                                    std::int32_t screenY, MenuAlignment alignment) {
-    const HWND owner = owner_.Handle();
+    const HWND owner = owner_;
     UniqueMenu menu(CreatePopupMenu());
     if (!menu || owner == nullptr) {
         return 0;

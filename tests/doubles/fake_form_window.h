@@ -9,9 +9,11 @@
 #include "ports/form_events.h"
 #include "ports/form_window.h"
 
-// A main window without a screen, with a frame around its inner area. Like the toolkit, it
-// reports every size change at once, so a resize handler can run nested inside its own change.
-// It keeps the last picture and logs what the program asked of it.
+// A main window without a screen, with a frame of 8 x 31 pixels around its inner area. Like the
+// system, it reports every size change at once, so a resize handler can run nested inside its own
+// change; `onMove` runs once the window has its new rectangle, before the resize is reported, as
+// the system reports a change of display scale that the move brought. It keeps the last picture
+// and logs what the program asked of it.
 class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {
@@ -19,48 +21,44 @@ class FakeFormWindow : public FormWindow {
         int stretchMode;
         bool operator==(const ShownPicture&) const = default;
     };
-    float left = 0, top = 0, width = 1920, height = 1920;
-    float scaleWidth = 1920, scaleHeight = 1920;
-    float twipsPerPixelX = 15, twipsPerPixelY = 15;
+    PixelRect outer{0, 0, 128, 128};
+    PixelSize client{120, 97};
+    int dpi = 96;
     std::unique_ptr<ShownPicture> picture;
     int pictureChanges = 0;
-    LineShape measuringLine;  // as the program last handed it over
-    std::function<void()> onResize;
-    FormEvents* events = nullptr;  // Unload reports to it, as closing the window does
+    MeasuringLine measuringLine;  // as the program last handed it over
+    std::function<void(const PixelRect&)> onMove;
+    FormEvents* events = nullptr;  // told of resizes and of Unload, as the system tells it
     std::vector<std::string> log;  // "place L T W H topmost", "message TITLE"...
     RecordingSurface surface;
 
-    float Left() const override { return left; }
-    float Top() const override { return top; }
-    float Width() const override { return width; }
-    float Height() const override { return height; }
-    void MoveOntoWorkArea() override { log.push_back("onto work area"); }
-    void SetWidth(float twips) override { Move(left, top, twips, height); }
-    void SetHeight(float twips) override { Move(left, top, width, twips); }
-    void Move(float l, float t, float w, float h) override {
-        left = l, top = t, width = w, height = h;
-        scaleWidth = width - 8 * 15;  // the frame: 8 x 31 pixels
-        scaleHeight = height - 31 * 15;
-        if (onResize) {
-            onResize();
+    PixelRect OuterRect() const override { return outer; }
+    void Move(const PixelRect& to) override {
+        const bool resized = to.width != outer.width || to.height != outer.height;
+        outer = to;
+        client = {outer.width - 8, outer.height - 31};
+        if (onMove) {
+            onMove(to);
+        }
+        if (resized && events != nullptr) {
+            events->OnResize();
         }
     }
-    float ScaleWidth() const override { return scaleWidth; }
-    float ScaleHeight() const override { return scaleHeight; }
-    float ScreenTwipsPerPixelX() const override { return twipsPerPixelX; }
-    float ScreenTwipsPerPixelY() const override { return twipsPerPixelY; }
+    void MoveOntoWorkArea() override { log.push_back("onto work area"); }
+    PixelSize ClientSize() const override { return client; }
+    int Dpi() const override { return dpi; }
     void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, int mode) override {
         picture = std::make_unique<ShownPicture>(ShownPicture{p.width, p.height, w, h, mode});
         ++pictureChanges;
     }
     DrawingSurface& Surface() override { return surface; }
-    void SetMeasuringLine(const LineShape& line) override { measuringLine = line; }
+    void SetMeasuringLine(const MeasuringLine& line) override { measuringLine = line; }
     void SetCaption(const std::string& text) override { log.push_back("caption " + text); }
     void Show() override { log.push_back("show"); }
-    void PlaceWindow(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h,
-                     bool topmost) override {
-        log.push_back("place " + std::to_string(l) + " " + std::to_string(t) + " " +
-                      std::to_string(w) + " " + std::to_string(h) + (topmost ? " topmost" : ""));
+    void PlaceWindow(const PixelRect& r, bool topmost) override {
+        log.push_back("place " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                      std::to_string(r.width) + " " + std::to_string(r.height) +
+                      (topmost ? " topmost" : ""));
     }
     void DragWindow() override {}
     void ShowMessage(const std::string&, const std::string& title, MessageStyle) override {

@@ -13,12 +13,12 @@ class FakeInputDevices : public InputDevices {
     CaretInfo caret;
     std::string reads;  // "pointer buttons caret pixel 20,30 "
 
-    ScreenPoint GetCursorPos() override { return Read("pointer", pointer); }
-    std::int16_t GetMouseButtons() override { return Read("buttons", buttons); }
-    ColorValue GetScreenPixel(std::int32_t x, std::int32_t y) override {
+    ScreenPoint PointerPosition() override { return Read("pointer", pointer); }
+    std::int16_t MouseButtons() override { return Read("buttons", buttons); }
+    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override {
         return Read("pixel " + std::to_string(x) + "," + std::to_string(y), color);
     }
-    CaretInfo GetCaretInfo() override { return Read("caret", caret); }
+    CaretInfo Caret() override { return Read("caret", caret); }
 
   private:
     template <class T>

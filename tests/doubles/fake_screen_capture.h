@@ -13,6 +13,7 @@ class FakeScreenCapture : public ScreenCapture {
         bool operator==(const CaptureCall&) const = default;
     };
     bool failCapture = false;
+    int displayChanges = 0;
     std::vector<CaptureCall> captures;
 
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override {
@@ -26,4 +27,5 @@ class FakeScreenCapture : public ScreenCapture {
     std::optional<ColorValue> CapturedPixel(std::int32_t, std::int32_t) const override {
         return std::nullopt;
     }
+    void DisplayChanged() override { ++displayChanges; }
 };

@@ -39,9 +39,10 @@ class FakeRegistry : public Registry {
 class FakeEnvironment : public Environment {
   public:
     std::map<std::string, std::int32_t> files;  // path -> length
+    std::string exePath = "C:\\Tools\\zedez.exe";
 
     bool IsWinNT() override { return true; }
-    std::string ExePath() override { return "C:\\Tools\\zedez.exe"; }
+    std::string ExePath() override { return exePath; }
     std::int32_t FileLength(const std::string& path) override {
         return files.count(path) != 0 ? files[path] : -1;
     }

@@ -8,12 +8,12 @@ bin=$(cd "${1:?usage: run.sh BIN_DIR [scenario ...]}" && pwd) && shift
 [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
 # The version text the program shows, from the version the build was configured with: major, then
-# the minor as two digits.
-cache="$bin/../CMakeCache.txt"
-major=$(sed -n 's/^CMAKE_PROJECT_VERSION_MAJOR:STATIC=//p' "$cache") &&
-    minor=$(sed -n 's/^CMAKE_PROJECT_VERSION_MINOR:STATIC=//p' "$cache") &&
-    [ -n "$major" ] && [ -n "$minor" ] || { echo "no project version in $cache" >&2; exit 2; }
-export E2E_VERSION_TEXT="$major.$(printf '%02d' $((10#$minor % 100)))"
+# the minor as two digits; and the release date it shows.
+cache="$bin/../CMakeCache.txt" && cached() { sed -n "s/^$1:[A-Z]*=//p" "$cache"; }
+major=$(cached CMAKE_PROJECT_VERSION_MAJOR) minor=$(cached CMAKE_PROJECT_VERSION_MINOR)
+E2E_RELEASE_DATE=$(cached ZEDEZ_RELEASE_DATE)
+[ -n "$major" ] && [ -n "$minor" ] && [ -n "$E2E_RELEASE_DATE" ] || { echo "no version in $cache" >&2; exit 2; }
+export E2E_VERSION_TEXT="$major.$(printf '%02d' $((10#$minor % 100)))" E2E_RELEASE_DATE
 
 root=$(mktemp -d /tmp/zedez-e2e.XXXXXX)
 template="$root/template-prefix"

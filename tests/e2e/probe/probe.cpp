@@ -1,7 +1,8 @@
 // Run by the end-to-end tests beside the magnifier, in its Wine prefix, to read and drive windows
 // from outside. Exit code 2 when the window, the caret or the box is not there.
 //   rect          "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
-//   close         asks the window to close, as the system does when the user closes it
+//   close         asks the window to close and waits for the answer, as an installer or a task
+//                 manager does
 //   focus [CLASS] makes it (or the window of that class) the foreground window, which gets the
 //                 keys that xdotool sends
 //   caret         "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
@@ -107,8 +108,10 @@ int main(int argc, char** argv) {
     if (window == nullptr) {
         return 2;
     }
-    return command == "rect"    ? PrintRect(window)
-           : command == "close" ? (PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1)
-           : command == "focus" ? Focus(window)
-                                : 1;
+    if (command == "close") {
+        const LRESULT answered =
+            SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+        return answered != 0 ? 0 : 1;
+    }
+    return command == "rect" ? PrintRect(window) : command == "focus" ? Focus(window) : 1;
 }

@@ -28,7 +28,7 @@ class RecordingTarget : public CommandTarget {
         const OptionTable fresh;
         for (std::size_t i = 0; i < fresh.Items().size(); ++i) {
             const OptionItem& item = options.Items()[i];
-            if (item.checked != fresh.Items()[i].checked && item.index >= 7000) {
+            if (item.checked != fresh.Items()[i].checked && item.index > Item::LastZoom) {
                 log += (item.checked ? "+" : "-") + std::to_string(item.index) + " ";
             }
         }
@@ -38,18 +38,21 @@ class RecordingTarget : public CommandTarget {
 
 // Each pick on a new table, after toggling `before` (0: nothing) from its state at creation,
 // where 7010, 7020, 7030, 7035, 7040 and 8010 are checked.
-TEST(MnuClick, DecidesByTheIndexAlone) {
+TEST(MenuPick, DecidesByTheIndexAlone) {
+    using namespace Item;
     // clang-format off
     const struct { std::int16_t before, index; const char* expected; } cases[] = {
         {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
-        {0, 7010, "-7010 "}, {0, 7020, "color kept, -7020 "}, {7020, 7020, ""}, {0, 7035, "-7035 "},
-        {0, 7040, "line off, refresh, -7040 "}, {7040, 7040, "line on, refresh, "},
-        {0, 7050, "refresh, +7050 "}, {7060, 7065, "refresh, +7060 +7065 "},
-        {7075, 7070, "refresh, +7070 "}, {7070, 7070, "refresh, "},  // neither is left
-        {7070, 7075, "refresh, +7075 "}, {0, 8010, "ontop off, -8010 "},
-        {0, 8020, "autorun on, +8020 "}, {0, 9990, "about, "}, {0, 9999, "unload, "},
-        {0, 0, ""}, {0, -5, ""}, {0, 2000, ""}, {0, 7000, ""}, {0, 8000, ""}, {0, 9000, ""},
-        {0, 7011, ""}};
+        {0, AutoRefresh, "-7010 "}, {0, FollowMouse, "color kept, -7020 "}, {FollowMouse, FollowMouse, ""},
+        {0, ShowMouseCursor, "-7035 "}, {0, ShowLines, "line off, refresh, -7040 "},
+        {ShowLines, ShowLines, "line on, refresh, "}, {0, ShowCoordinates, "refresh, +7050 "},
+        {ShowColorsHex, ShowColorsDec, "refresh, +7060 +7065 "},
+        {ShowColorsCMYK, ShowColorsCMY, "refresh, +7070 "},
+        {ShowColorsCMY, ShowColorsCMY, "refresh, "},  // neither is left
+        {ShowColorsCMY, ShowColorsCMYK, "refresh, +7075 "}, {0, OnTop, "ontop off, -8010 "},
+        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "unload, "},
+        {0, 0, ""}, {0, -5, ""}, {0, LastZoom + 1, ""}, {0, OptionsSeparator, ""},
+        {0, WindowSeparator, ""}, {0, CommandsSeparator, ""}, {0, AutoRefresh + 1, ""}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(RecordingTarget().Picked(c.before, c.index), c.expected) << c.index;

@@ -2,22 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include "ports/form_events.h"
+#include "ports/input_devices.h"
+
 namespace {
 
 TEST(Input, ShiftStateAndCodeMustMatchWhole) {
     using A = InputAction;
+    using namespace MouseButton;
+    using namespace VirtualKey;
+    using ShiftKey::Alt, ShiftKey::Ctrl, ShiftKey::Shift;
     const struct {
         bool mouse;
         int code, shift;
         InputAction action;
     } cases[] = {
         // clang-format off
-        {true, 1, 0, A::DragWindow}, {true, 2, 0, A::MenuAtPointer}, {true, 4, 0, A::None},
-        {true, 3, 0, A::None}, {true, 1, 1, A::None}, {true, 1, 4, A::None}, {true, 2, 2, A::None},
-        {false, 112, 0, A::MenuFromKeyboard}, {false, 93, 0, A::MenuFromKeyboard},
-        {false, 112, 1, A::None}, {false, 93, 2, A::None}, {false, 115, 4, A::Unload},
-        {false, 115, 0, A::None}, {false, 115, 2, A::None}, {false, 115, 5, A::None},
-        {false, 113, 0, A::None},
+        {true, Left, 0, A::DragWindow}, {true, Right, 0, A::MenuAtPointer}, {true, Middle, 0, A::None},
+        {true, Left | Right, 0, A::None}, {true, Left, Shift, A::None}, {true, Left, Alt, A::None},
+        {true, Right, Ctrl, A::None},
+        {false, F1, 0, A::MenuFromKeyboard}, {false, ContextMenu, 0, A::MenuFromKeyboard},
+        {false, F1, Shift, A::None}, {false, ContextMenu, Ctrl, A::None}, {false, F4, Alt, A::Unload},
+        {false, F4, 0, A::None}, {false, F4, Ctrl, A::None}, {false, F4, Alt | Shift, A::None},
+        {false, F1 + 1, 0, A::None},
         // clang-format on
     };
     for (const auto& c : cases) {

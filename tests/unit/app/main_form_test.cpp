@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/input.h"
 #include "base/rounding.h"
 #include "core/angles.h"
 #include "doubles/fake_form_window.h"
@@ -21,45 +22,64 @@ class MainFormTest : public ::testing::Test {
     FakePopupMenu menu;
     MainForm app{form, input, screen, registry, environment, menu, ","};
 
-    void SetUp() override {
-        form.onResize = [this] { app.OnResize(); };
-        form.events = &app;
-    }
+    void SetUp() override { form.events = &app; }
+    std::int32_t CapturedWidth() const { return screen.captures.back().area.width; }
 };
 
 TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
-    form.Move(0, 0, 1500, 1500);  // a size the window reports while it is made: no layout yet
-    EXPECT_EQ(form.width, 1500);
     registry.SetSetting("Window.Left", "600");
+    registry.SetSetting("Window.Height", "40");  // below the minimum
     ASSERT_TRUE(app.Load());
-    EXPECT_EQ(form.surface.fontName + " " + std::to_string(form.surface.fontSize) +
-                  (form.surface.fontBold ? " bold" : ""),
-              "Tahoma 7.000000 bold");
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
-                                                  "show", "place 600 32 128 128 topmost"}));
+                                                  "show", "place 600 32 128 64 topmost"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
-    app.OnKeyDown(112, 0);
+    app.OnKeyDown(VirtualKey::F1, 0);
     EXPECT_EQ((ScreenPoint{menu.showings.at(0).x, menu.showings[0].y}), (ScreenPoint{600, 32}));
     EXPECT_EQ(menu.showings[0].alignment, MenuAlignment::CentredOnPoint);
 
     input.pointer = {300, 200};
-    app.OnTimer1();
-    app.OnTimer1();
+    app.OnTrackingTick();
+    app.OnTrackingTick();
     EXPECT_EQ(screen.captures.size(), 1u);  // nothing moved
-    app.OnTimer2();
+    app.OnAutoRefreshTick();
     EXPECT_EQ(screen.captures.size(), 2u);  // auto refresh
     app.Options().SetChecked(Item::AutoRefresh, false);
-    app.OnTimer2();
+    app.OnAutoRefreshTick();
     EXPECT_EQ(screen.captures.size(), 2u);
-    // To a monitor at 180 dpi: the window, still 128 pixels wide, reports 1024 twips; it takes the
-    // suggested rectangle, whose move reports a resize, and stays 128 pixels wide.
-    form.twipsPerPixelX = form.twipsPerPixelY = 8;
-    form.width = form.height = 128 * 8;
-    app.OnScaleChanged({40, 50, 128, 128});
-    EXPECT_EQ(app.CurrentTwips(), (TwipsPerPixel{8, 8}));
-    EXPECT_EQ((std::vector<float>{form.left, form.top, form.width}),
-              (std::vector<float>{40 * 8, 50 * 8, 128 * 8}));
+    app.OnDisplayChanged();  // the capture learns of the monitors' new places, and the view too
+    EXPECT_EQ(screen.displayChanges, 1);
     EXPECT_EQ(screen.captures.size(), 3u);
+    // At 1600% a client 120 pixels wide is 112.5 twips of the screen at 96 dpi, 112 rounded,
+    // 7 pixels; at 180 dpi 60 twips of 8, 7.5 pixels, 8 rounded. The window takes the suggested
+    // rectangle and shows the new scale at once.
+    form.Move({0, 0, 128, 128});
+    app.OnMenuPick(1600);
+    app.RefreshTick(true);
+    EXPECT_EQ(CapturedWidth(), 7);
+    app.OnScaleChanged(180, {40, 50, 128, 128});
+    EXPECT_EQ(form.outer, (PixelRect{40, 50, 128, 128}));
+    EXPECT_EQ(screen.captures.size(), 5u);
+    EXPECT_EQ(CapturedWidth(), 8);
+}
+
+// A window stored on a monitor of 150 % opens there at its stored size, although the system
+// suggests half as much again when the start-up move takes it there; dragged there by the user,
+// it takes the suggested rectangle.
+TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
+    registry.SetSetting("Window.Left", "-500");
+    registry.SetSetting("Window.Width", "300");
+    registry.SetSetting("Window.Height", "300");
+    form.onMove = [this](const PixelRect& to) {
+        if (to.left < 0 && form.dpi == 96) {
+            form.dpi = 144;
+            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2});
+        }
+    };
+    ASSERT_TRUE(app.Load());
+    EXPECT_EQ(form.outer, (PixelRect{-500, 32, 300, 300}));
+    form.onMove = nullptr;
+    app.OnScaleChanged(96, {100, 32, 200, 200});  // dragged back by the user
+    EXPECT_EQ(form.outer, (PixelRect{100, 32, 200, 200}));
 }
 
 // The centre lines turned on during a measurement show its line toward the anchor at once, and no
@@ -68,22 +88,22 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     ASSERT_TRUE(app.Load());
     app.Options().SetChecked(Item::ShowLines, false);
     input.pointer = {300, 200};
-    app.OnTimer1();
+    app.OnTrackingTick();
     input.buttons = MouseButton::Left;
     input.pointer = {360, 200};  // the anchor lies to the left
-    app.OnTimer1();
-    app.Mnu_Click(Item::ShowLines);
-    EXPECT_TRUE(form.measuringLine.Visible);
-    EXPECT_EQ(RoundToInt32(AngleDeg(form.measuringLine.X2, form.measuringLine.Y2,
-                                    form.measuringLine.X1, form.measuringLine.Y1)),
-              270);
+    app.OnTrackingTick();
+    app.OnMenuPick(Item::ShowLines);
+    const MeasuringLine& line = form.measuringLine;
+    EXPECT_TRUE(line.visible);
+    EXPECT_EQ((std::vector<float>{line.fromX, line.fromY}), (std::vector<float>{60, 48.5f}));
+    EXPECT_EQ(RoundToInt32(AngleDeg(line.fromX, line.fromY, line.toX, line.toY)), 270);
     input.buttons = 0;
-    app.OnTimer1();
-    app.Mnu_Click(Item::ShowLines);
-    app.Mnu_Click(Item::ShowLines);
-    EXPECT_FALSE(form.measuringLine.Visible);
+    app.OnTrackingTick();
+    app.OnMenuPick(Item::ShowLines);
+    app.OnMenuPick(Item::ShowLines);
+    EXPECT_FALSE(form.measuringLine.visible);
     registry.refuse = true;
-    app.Mnu_Click(Item::Autorun);
+    app.OnMenuPick(Item::Autorun);
     EXPECT_FALSE(app.Options().IsOptionChecked(Item::Autorun));
 }
 

@@ -11,9 +11,9 @@ constexpr int CoC = StretchMode::ColorOnColor, Avg = StretchMode::Halftone;
 
 struct Case {
     const char* name;
-    float scaleWidth, scaleHeight;  // the view in twips
-    std::int32_t members;           // whole twips per pixel; the window's own factor is 7.5
-    std::int32_t focusX, focusY;
+    PixelSize client;
+    std::int32_t twips;  // per pixel
+    ScreenPoint focus;
     float zoom;
     int failCapture;
     PixelRect captured;       // width 0: nothing is captured
@@ -21,37 +21,52 @@ struct Case {
 };
 
 TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
-    // The example view is 300 x 200 pixels at 15 twips per pixel.
     const Case cases[] = {
-        {"zoom 2", 4500, 3000, 15, 500, 400, 2, 0, {425, 350, 150, 100}, 300, 200, CoC},
-        {"zoom 0.1", 4500, 3000, 15, 500, 400, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
-        {"zoom 16", 4500, 3000, 15, 500, 400, 16, 0, {491, 394, 19, 13}, 304, 208, CoC},
+        {"zoom 2", {300, 200}, 15, {500, 400}, 2, 0, {425, 350, 150, 100}, 300, 200, CoC},
+        {"zoom 0.1", {300, 200}, 15, {500, 400}, 0.1f, 0, {-1000, -600, 3000, 2000}, 300, 200, Avg},
+        {"zoom 16", {300, 200}, 15, {500, 400}, 16, 0, {491, 394, 19, 13}, 304, 208, CoC},
         // Left -7.5 twips keeps its half (pixel 0, even); top -7.5 rounds to -8 twips (pixel -1).
-        {"halves", 60, 60, 15, 0, 0, 4, 0, {0, -1, 1, 1}, 4, 4, CoC},
+        {"halves", {4, 4}, 15, {0, 0}, 4, 0, {0, -1, 1, 1}, 4, 4, CoC},
         // At one twip a pixel: top -501.25, width 1000.5 and height 1002.5 go to the even
         // neighbour, and a picture of 2.5 pixels to 2.
-        {"halves to even", 4002, 4010, 1, 0, 0, 4, 0, {-500, -501, 1000, 1002}, 4000, 4008, CoC},
-        {"picture to even", 3, 3, 1, 0, 0, 2.5f, 0, {-1, -1, 1, 1}, 2, 2, CoC},
-        {"zero", 4500, 3000, 15, 500, 400, 0, 0, {-149500, -99600, 300000, 200000}, 300, 200, Avg},
-        {"capture fails", 4500, 3000, 15, 500, 400, 2, 1, {425, 350, 150, 100}, 0, 0, 0},
-        {"empty view", 0, 3000, 15, 500, 400, 2, 0, {}, 0, 0, 0},
-        // 7 twips high at 200% captures 4 twips, under a third of a pixel.
-        {"no pixel", 4500, 7, 15, 500, 400, 2, 0, {}, 0, 0, 0},
-        {"beyond int32", 4500, 3000, 15, 143165577, 0, 2, 0, {}, 0, 0, 0},
-        // Three captured rows at 10% make no row.
-        {"no row", 4500, 4, 15, 500, 400, 0.1f, 0, {-1000, 399, 3000, 3}, 0, 0, 0},
+        {"halves to even",
+         {4002, 4010},
+         1,
+         {0, 0},
+         4,
+         0,
+         {-500, -501, 1000, 1002},
+         4000,
+         4008,
+         CoC},
+        {"picture to even", {3, 3}, 1, {0, 0}, 2.5f, 0, {-1, -1, 1, 1}, 2, 2, CoC},
+        // At 192 dpi (8 twips a pixel) the same view as at 96.
+        {"192 dpi", {300, 200}, 8, {500, 400}, 2, 0, {425, 350, 150, 100}, 300, 200, CoC},
+        {"zero",
+         {300, 200},
+         15,
+         {500, 400},
+         0,
+         0,
+         {-149500, -99600, 300000, 200000},
+         300,
+         200,
+         Avg},
+        {"capture fails", {300, 200}, 15, {500, 400}, 2, 1, {425, 350, 150, 100}, 0, 0, 0},
+        {"empty view", {0, 200}, 15, {500, 400}, 2, 0, {}, 0, 0, 0},
+        // 15 twips high at 1600% captures one twip, a fifteenth of a pixel.
+        {"no pixel", {300, 1}, 15, {500, 400}, 16, 0, {}, 0, 0, 0},
+        {"beyond int32", {300, 200}, 15, {143165577, 0}, 2, 0, {}, 0, 0, 0},
     };
     bool cursor = false;
     for (const Case& c : cases) {
         FakeFormWindow form;
-        form.scaleWidth = c.scaleWidth;
-        form.scaleHeight = c.scaleHeight;
-        form.twipsPerPixelX = form.twipsPerPixelY = 7.5f;
+        form.client = c.client;
         FakeScreenCapture screen;
         screen.failCapture = c.failCapture != 0;
         cursor = !cursor;
 
-        RenderFocusArea(form, screen, c.focusX, c.focusY, c.zoom, {c.members, c.members}, cursor);
+        RenderFocusArea(form, screen, c.focus, c.zoom, c.twips, cursor);
 
         SCOPED_TRACE(c.name);
         using Calls = std::vector<FakeScreenCapture::CaptureCall>;

@@ -13,7 +13,9 @@ namespace {
 // created but for 7050 toggled twice and 7060 once. Indexes that address no item change nothing.
 TEST(OptionTable, TheMenuAfterToggles) {
     OptionTable table;
-    EXPECT_TRUE(table.ToggleOption(7050) && table.ToggleOption(7050) && table.ToggleOption(7060));
+    EXPECT_TRUE(table.ToggleOption(Item::ShowCoordinates) &&
+                table.ToggleOption(Item::ShowCoordinates) &&
+                table.ToggleOption(Item::ShowColorsHex));
     EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
     table.SetChecked(Item::About, true);  // a command shows no mark whatever its state
     std::string menu;
@@ -36,7 +38,8 @@ TEST(ZoomSelection, WorkedExamples) {
         std::ostringstream text;
         text << factor.value_or(-1) << " |";
         for (const OptionItem& item : table.Items()) {
-            text << (item.checked && item.index < 7000 ? " " + std::to_string(item.index) : "");
+            text << (item.checked && item.index <= Item::LastZoom ? " " + std::to_string(item.index)
+                                                                  : "");
         }
         text << " | " << FindCheckedZoom(table, found) << " " << found;
         return text.str();

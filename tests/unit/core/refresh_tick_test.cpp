@@ -18,17 +18,15 @@ class RefreshTickTest : public ::testing::Test, public RefreshHooks {
     OptionTable options;
     ViewState view;
     TrackState track;
-    LineShape LA;
-    RefreshContext context{input, options, view, track, LA, *this};
+    MeasuringLine line{.fromX = 64, .fromY = 48};  // the view centre
+    RefreshContext context{input, options, view, track, line, *this};
 
     // What one tick read and then rendered and drew, in order.
-    void RenderView(std::int32_t x, std::int32_t y, float zoom) override {
-        input.reads +=
-            "view " + Pair(x, y) + " at " + std::to_string(static_cast<int>(zoom * 100)) + "% ";
+    void RenderView(ScreenPoint focus, float zoom) override {
+        input.reads += "view " + Pair(focus.x, focus.y) + " at " +
+                       std::to_string(static_cast<int>(zoom * 100)) + "% ";
     }
-    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override {
-        return input.GetScreenPixel(x, y);
-    }
+    ColorValue PixelColor(ScreenPoint at) override { return input.ScreenPixel(at.x, at.y); }
     void DrawCenterCross() override { input.reads += "cross "; }
     void DrawCoordinates() override { input.reads += "coordinates "; }
     void DrawColorValues() override { input.reads += "colours "; }
@@ -56,7 +54,7 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
                   "coordinates colours ");
         options.SetChecked(item, false);
     }
-    EXPECT_EQ(view.PointerColor, static_cast<float>(0x123456));
+    EXPECT_EQ(view.pointerColor, 0x123456);
     options.SetChecked(Item::ShowColorsHex, true);
     options.SetChecked(Item::ShowCoordinates, false);
     input.pointer = {20, 30};  // both move: the caret wins the view, the colour is the pointer's
@@ -100,15 +98,15 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         input.buttons = buttons;
         input.caret = caret;
         Tick();
-        std::string state = Pair(view.FocusX, view.FocusY);
-        const bool moved = view.MeasureX != view.FocusX || view.MeasureY != view.FocusY;
-        state += moved ? " from " + Pair(view.MeasureX, view.MeasureY) : "";
-        state += view.MeasureW == NoMeasure && view.MeasureH == NoMeasure
-                     ? ""
-                     : " " + Pair(view.MeasureW, view.MeasureH) + " " +
-                           std::to_string(view.MeasureAngle);
+        std::string state = Pair(view.focus.x, view.focus.y);
         state +=
-            LA.Visible ? " line " + std::to_string(RoundToInt32(AngleDeg(0, 0, LA.X1, LA.Y1))) : "";
+            view.measured == view.focus ? "" : " from " + Pair(view.measured.x, view.measured.y);
+        state +=
+            view.distanceX == NoMeasure && view.distanceY == NoMeasure
+                ? ""
+                : " " + Pair(view.distanceX, view.distanceY) + " " + std::to_string(view.bearing);
+        const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
+        state += line.visible ? " line " + std::to_string(RoundToInt32(bearing)) : "";
         EXPECT_EQ(state, expected);
     }
 }

@@ -9,22 +9,19 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Each line as "text@x,y" in pixels: the prints in the text colour, each of which has nine in the
-// outline colour, once the font is Tahoma 7, not bold.
-Lines Draw(float width, std::int32_t w, std::int32_t h, float angle = 287.456f) {
+// outline colour, all in Tahoma 7, not bold.
+Lines Draw(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle = 287.456f) {
     RecordingSurface surface;
-    surface.width = width;
-    surface.unit = 15;
+    surface.size.width = width;
+    surface.fonts = true;
     const ViewState view{
-        .MeasureX = 1024, .MeasureY = -3, .MeasureW = w, .MeasureH = h, .MeasureAngle = angle};
-    DrawCoordinatesOn(surface, view, 15, ",");
-    const Lines& log = surface.log;
-    EXPECT_EQ(Lines(log.begin(), log.begin() + 3), (Lines{"Tahoma", "size 7", "bold 0"}));
+        .measured = {1024, -3}, .distanceX = dx, .distanceY = dy, .bearing = angle};
+    DrawCoordinatesOn(surface, view, ",");
     Lines lines;
     std::size_t outlines = 0;
-    for (const std::string& entry : log) {
-        if (entry.find('@') == std::string::npos) {
-            continue;  // not a print
-        }
+    for (std::string entry : surface.log) {
+        EXPECT_TRUE(entry.ends_with(" Tahoma 7.0")) << entry;
+        entry.resize(entry.size() - 11);
         if (entry.ends_with(" efefef")) {
             lines.push_back(entry.substr(0, entry.size() - 7));
         } else {
@@ -32,19 +29,21 @@ Lines Draw(float width, std::int32_t w, std::int32_t h, float angle = 287.456f) 
         }
     }
     EXPECT_EQ(outlines, 9 * lines.size());
+    for (const FontSpec& font : surface.measuredIn) {
+        EXPECT_EQ(font, (FontSpec{"Tahoma", 7, false}));
+    }
     return lines;
 }
 
-// 75 twips a byte: the right-hand lines start at (width - 75 * bytes) / 15 - 4, rounded with
-// halves to even (69.5 and 74.5 in the last example).
+// 5 pixels a byte: the right-hand lines start at width - 5 * bytes - 4.
 TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     const std::string point = "X 1024   Y -3@5,3", angle = "A 287,46\xC2\xB0@";
-    EXPECT_EQ(Draw(1920, NoMeasure, NoMeasure), Lines{point});
-    EXPECT_EQ(Draw(1920, NoMeasure, 0), Lines{point});
-    EXPECT_EQ(Draw(1920, 0, NoMeasure), Lines{point});
-    EXPECT_EQ(Draw(1920, -65535, -65535),
+    EXPECT_EQ(Draw(128, NoMeasure, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(128, NoMeasure, 0), Lines{point});
+    EXPECT_EQ(Draw(128, 0, NoMeasure), Lines{point});
+    EXPECT_EQ(Draw(128, -65535, -65535),
               (Lines{point, "W -65535   H -65535@29,3", angle + "74,16"}));
-    EXPECT_EQ(Draw(1927.5f, -12, 4), (Lines{point, "W -12   H 4@70,3", angle + "74,16"}));
+    EXPECT_EQ(Draw(129, -12, 4), (Lines{point, "W -12   H 4@70,3", angle + "75,16"}));
 }
 
 // The float's exact value rounded, halves to even: 359.995f is 359.99499..., 2.675f 2.67499...
@@ -53,7 +52,7 @@ TEST(DrawCoordinates, TheAngleHasTwoDecimals) {
         {359.996f, "360,00"}, {359.995f, "359,99"}, {0.0f, "0,00"},   {0.125f, "0,12"},
         {0.375f, "0,38"},     {2.675f, "2,67"},     {-1.5f, "-1,50"}, {-0.001f, "0,00"}};
     for (const auto& [angle, text] : cases) {
-        const std::string line = Draw(1920, 1, 1, angle).at(2);
+        const std::string line = Draw(128, 1, 1, angle).at(2);
         EXPECT_EQ(line.substr(0, line.find('@')), "A " + std::string(text) + "\xC2\xB0");
     }
 }

@@ -3,51 +3,49 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
 
 #include "doubles/recording_surface.h"
 
 namespace {
 
-constexpr ColorValue Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239), Frame = Rgb(1, 2, 3);
+constexpr ColorValue Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239);
+constexpr FontSpec Font{"Tahoma", 7, false};
 using Log = std::vector<std::string>;
 
-// "ab" at pixel (6, 100): 9.47 x 12.67 pixels at 71 twips a byte, 190 high, 15 twips a pixel. The
-// outline is set first and the fore colour as it was (black) last.
+// "ab" at pixel (6, 100), 10 x 12 pixels: what is drawn before the text, then the text on top.
 TEST(PrintOutlined, WorkedExamples) {
-    const auto check = [](std::int16_t outline, std::optional<ColorValue> frame, const Log& log,
-                          float pixelWidth = 15, float pixelHeight = 15) {
-        RecordingSurface surface;
-        surface.charWidth = 71;
-        surface.lineHeight = 190;
-        surface.pixelWidth = pixelWidth;
-        surface.pixelHeight = pixelHeight;
-        EXPECT_TRUE(PrintOutlined(surface, 6, 100, "ab", outline, Outline, Text, frame));
-        EXPECT_EQ(surface.log, log) << outline;
+    const struct {
+        std::int16_t outline;
+        Log before;  // the outline's prints, in any order, or the box
+    } cases[] = {
+        {1,
+         {"ab@5,99 5f5f5f", "ab@5,100 5f5f5f", "ab@5,101 5f5f5f", "ab@6,99 5f5f5f",
+          "ab@6,100 5f5f5f", "ab@6,101 5f5f5f", "ab@7,99 5f5f5f", "ab@7,100 5f5f5f",
+          "ab@7,101 5f5f5f"}},
+        {0, {}},
+        // From X - 1 to X + W + 1 and from Y - 2 to Y + H, both corners included.
+        {-2, {"fill 5,98 17,112 5f5f5f"}},
+        // As wide as the text, one pixel up and one short below.
+        {-1, {"fill 6,99 16,111 5f5f5f"}},
     };
-    // clang-format off
-    // The outline column by column, then the text on top.
-    check(1, Frame, {"fore 5f5f5f", "ab@75,1485 5f5f5f", "ab@75,1500 5f5f5f", "ab@75,1515 5f5f5f",
-                     "ab@90,1485 5f5f5f", "ab@90,1500 5f5f5f", "ab@90,1515 5f5f5f",
-                     "ab@105,1485 5f5f5f", "ab@105,1500 5f5f5f", "ab@105,1515 5f5f5f",
-                     "fore efefef", "ab@90,1500 efefef", "fore 000000"});
-    check(0, Frame, {"fore 5f5f5f", "fore efefef", "ab@90,1500 efefef", "fore 000000"});
-    // The box from (5, 98) to (16.47, 112.67), framed after the fill: the far corner is not rounded.
-    check(-2, Frame, {"fore 5f5f5f", "fill 75,1470 247,1690 5f5f5f", "frame 75,1470 247,1690 010203",
-                      "fore efefef", "ab@90,1500 efefef", "fore 000000"});
-    // As wide as the text, one pixel up; no frame without a frame colour.
-    check(-1, {}, {"fore 5f5f5f", "fill 90,1485 232,1675 5f5f5f", "fore efefef", "ab@90,1500 efefef",
-                   "fore 000000"});
-    // Pixel sizes round halves to even: 14.5 to 14, 15.5 to 16.
-    check(0, {}, {"fore 5f5f5f", "fore efefef", "ab@84,1600 efefef", "fore 000000"}, 14.5f, 15.5f);
-    // clang-format on
+    for (const auto& c : cases) {
+        RecordingSurface surface;
+        EXPECT_TRUE(PrintOutlined(surface, 6, 100, "ab", Font, c.outline, Outline, Text));
+        ASSERT_FALSE(surface.log.empty());
+        EXPECT_EQ(surface.log.back(), "ab@6,100 efefef") << c.outline;
+        const std::multiset<std::string> before(surface.log.begin(), surface.log.end() - 1);
+        EXPECT_EQ(before, std::multiset<std::string>(c.before.begin(), c.before.end()))
+            << c.outline;
+    }
     RecordingSurface thicker, outlined, boxed;
-    PrintOutlined(thicker, 10, 20, "ab", 2, Outline, Text);
-    EXPECT_EQ(thicker.log.size(), 25u + 4);  // 5 x 5 outline prints
-    // A position beyond 32 bits abandons the rest of the call and leaves the colour as set.
-    EXPECT_FALSE(PrintOutlined(outlined, INT32_MAX / 15, 0, "ab", 1, Outline, Text));
-    EXPECT_EQ(outlined.log.size(), 7u);  // the outline colour and its columns at -1 and 0
-    EXPECT_FALSE(PrintOutlined(boxed, INT32_MIN, 0, "ab", -2, Outline, Text));
-    EXPECT_EQ(boxed.log, Log{"fore 5f5f5f"});
+    PrintOutlined(thicker, 10, 20, "ab", Font, 2, Outline, Text);
+    EXPECT_EQ(thicker.log.size(), 25u + 1);  // 5 x 5 outline prints
+    // A position beyond 32 bits abandons the rest of the call.
+    EXPECT_FALSE(PrintOutlined(outlined, INT32_MAX, 0, "ab", Font, 1, Outline, Text));
+    EXPECT_EQ(outlined.log.size(), 6u);  // the columns at -1 and 0
+    EXPECT_FALSE(PrintOutlined(boxed, INT32_MIN, 0, "ab", Font, -2, Outline, Text));
+    EXPECT_EQ(boxed.log, Log{});
 }
 
 }  // namespace

@@ -40,9 +40,20 @@ TEST(Autorun, StartUpMarkAndCheckingTheItem) {
         // A Run key that refuses: the result says what it holds, not what was asked.
         registry.refuse = true;
         EXPECT_FALSE(UpdateAutorunEntry(registry, environment, true));
-        registry.values[own] = "C:\\Other\\zedez.exe";
+        registry.values[own] = "\"C:\\Tools\\zedez.exe\"";
         EXPECT_TRUE(UpdateAutorunEntry(registry, environment, false));
+        registry.values[own] = "C:\\Other\\zedez.exe";
+        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, false));
     }
+    // A copy that start-up cannot see (hidden, say): the mark follows the entry all the same,
+    // so the next click deletes it.
+    FakeRegistry registry;
+    FakeEnvironment hidden;
+    hidden.exePath = "C:\\Tools\\.zedez.exe";
+    EXPECT_TRUE(UpdateAutorunEntry(registry, hidden, true));
+    EXPECT_FALSE(IsAutorunRegistered(registry, hidden));
+    EXPECT_FALSE(UpdateAutorunEntry(registry, hidden, false));
+    EXPECT_TRUE(registry.values.empty());
     EXPECT_EQ(GetExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
     EXPECT_EQ(GetExeFileName("prog.exe"), "prog.exe");
 }

@@ -32,10 +32,10 @@ TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
         OptionTable options;
         std::string shown = AppTitleEnglish;
         for (int run = 0; run < 2; ++run) {  // a second run changes nothing
-            ApplyLanguageTexts(Lng(registry), options, shown, 250);
+            ApplyLanguageTexts(UserLanguage(registry), options, shown, 250);
         }
         for (const std::int16_t item : {Item::AutoRefresh, std::int16_t{200}, Item::About,
-                                        Item::ShowColorsCMYK, std::int16_t{7000}}) {
+                                        Item::ShowColorsCMYK, Item::OptionsSeparator}) {
             shown += "|" + options.Caption(item);
         }
         EXPECT_EQ(shown, std::string(c.german ? AppTitleGerman : AppTitleEnglish) +

@@ -33,7 +33,8 @@ TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
     for (const auto& [stored, zoom] : cases) {
         FakeRegistry store;
         store.SetSetting("Set.Zoom", stored);
-        EXPECT_EQ(ReadZoom(store), zoom) << stored;
+        OptionTable options;
+        EXPECT_EQ(ReadSettings(store, options).zoom, zoom) << stored;
     }
 }
 
@@ -43,18 +44,23 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
               "32 150.5 -7 0.333333333333333");
     EXPECT_EQ(DecodeNumber(SettingText(1.0 / 3)), 0.333333333333333);
 
+    // Read where only three values are stored, and written back: the first run's values for the
+    // rest, in the order they are written.
     FakeRegistry store;
+    store.SetSetting("Window.Height", "200.5");
+    store.SetSetting("Set.ShowLines", "-1");
+    store.SetSetting("Set.ShowColorsCMY", "1.0");
     OptionTable options;
-    options.SetChecked(Item::ShowColorsCMY, true);
-    options.SetChecked(Item::OnTop, false);
-    WriteSettings(store, {100, 50, 300, 200.5}, 400, options);
+    const StoredSettings stored = ReadSettings(store, options);
+    store.writes.clear();
+    WriteSettings(store, stored.window, stored.zoom, options);
     EXPECT_EQ(store.writes,
               (std::vector<std::string>{
-                  "Window.Top=50", "Window.Left=100", "Window.Width=300", "Window.Height=200.5",
-                  "Set.Zoom=400", "Set.AutoRefresh=1", "Set.FollowMouse=1", "Set.FollowText=1",
-                  "Set.ShowCursor=1", "Set.ShowLines=1", "Set.ShowCoordinates=0",
-                  "Set.ShowColorsHex=0", "Set.ShowColorsDec=0", "Set.ShowColorsCMY=1",
-                  "Set.ShowColorsCMYK=0", "Window.OnTop=0"}));
+                  "Window.Top=32", "Window.Left=32", "Window.Width=128", "Window.Height=200.5",
+                  "Set.Zoom=200", "Set.AutoRefresh=1", "Set.FollowMouse=1", "Set.FollowText=1",
+                  "Set.ShowCursor=1", "Set.ShowLines=0", "Set.ShowCoordinates=1",
+                  "Set.ShowColorsHex=1", "Set.ShowColorsDec=1", "Set.ShowColorsCMY=1",
+                  "Set.ShowColorsCMYK=0", "Window.OnTop=1"}));
 }
 
 }  // namespace

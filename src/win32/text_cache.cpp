@@ -1,9 +1,9 @@
-#include "win32/text_masks.h"
+#include "win32/text_cache.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "win32/gdi_picture.h"
-#include "win32/handles.h"
 #include "win32/text_conversion.h"
 
 namespace {
@@ -23,21 +23,55 @@ SIZE Extent(HDC dc, const std::wstring& text) {
     return size;
 }
 
-}  // namespace
-
-SIZE TextMasks::Measure(HDC dc, HFONT font, const std::string& text) {
-    return Find(dc, font, text).extent;
+int CALLBACK NoteFaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
 }
 
-void TextMasks::Print(HDC dc, HFONT font, const std::string& text, PixelBlock target,
-                      std::int32_t x, std::int32_t y, COLORREF color) {
-    Text& entry = Find(dc, font, text);
+bool FaceInstalled(HDC dc, const std::wstring& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    face.copy(query.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+HFONT MakeFont(HDC dc, const FontKey& key) {
+    LOGFONTW spec{};
+    spec.lfHeight = -static_cast<LONG>(std::lround(key.points * static_cast<float>(key.dpi) / 72));
+    spec.lfWeight = key.bold ? FW_BOLD : FW_NORMAL;
+    spec.lfCharSet = DEFAULT_CHARSET;
+    spec.lfQuality = NONANTIALIASED_QUALITY;
+    const std::wstring face = Widen(key.face);
+    if (FaceInstalled(dc, face)) {
+        face.copy(spec.lfFaceName, LF_FACESIZE - 1);
+    } else {
+        // A face this system lacks (Wine has no "Terminal"): let the mapper pick a fixed-pitch
+        // face of the same size, which keeps columns of figures aligned.
+        spec.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    }
+    return CreateFontIndirectW(&spec);
+}
+
+}  // namespace
+
+FontTexts::FontTexts(HDC compatibleWith, const FontKey& key)
+    : font_(MakeFont(compatibleWith, key)) {}
+
+SIZE FontTexts::Measure(HDC dc, const std::string& text) {
+    return Find(dc, text).extent;
+}
+
+void FontTexts::Print(HDC dc, const std::string& text, PixelBlock target, std::int32_t x,
+                      std::int32_t y, COLORREF color) {
+    Text& entry = Find(dc, text);
     if (!entry.masked) {
-        Mask(dc, font, entry, text);
+        Mask(dc, entry, text);
     }
     if (!entry.masked) {
         const std::wstring wide = Widen(text);
-        SelectGuard select(dc, font);
+        SelectGuard select(dc, font_.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, color);
         TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
@@ -62,34 +96,25 @@ void TextMasks::Print(HDC dc, HFONT font, const std::string& text, PixelBlock ta
     }
 }
 
-void TextMasks::Forget() {
-    lastKey_ = nullptr;
-    lastText_ = nullptr;
-    texts_.clear();
-    scratches_.clear();  // deleting their DCs lets go of the fonts
-}
-
-TextMasks::Text& TextMasks::Find(HDC dc, HFONT font, const std::string& text) {
-    const auto fontKey = reinterpret_cast<std::uintptr_t>(font);
-    if (lastKey_ != nullptr && lastKey_->first == fontKey && lastKey_->second == text) {
+FontTexts::Text& FontTexts::Find(HDC dc, const std::string& text) {
+    if (lastKey_ != nullptr && *lastKey_ == text) {
         lastText_->lastUse = ++uses_;
         return *lastText_;
     }
-    Key key{fontKey, text};
-    auto found = texts_.find(key);
+    auto found = texts_.find(text);
     if (found == texts_.end()) {
         if (texts_.size() >= MaxTexts) {
             DropOldTexts();
         }
         Text entry;
         const std::wstring wide = Widen(text);
-        if (Scratch* scratch = ScratchFor(dc, font, 1, 1)) {
+        if (Scratch* scratch = ScratchOf(dc, 1, 1)) {
             entry.extent = Extent(scratch->dc.get(), wide);
         } else {
-            SelectGuard select(dc, font);
+            SelectGuard select(dc, font_.get());
             entry.extent = Extent(dc, wide);
         }
-        found = texts_.emplace(std::move(key), std::move(entry)).first;
+        found = texts_.emplace(text, std::move(entry)).first;
     }
     lastKey_ = &found->first;
     lastText_ = &found->second;
@@ -97,7 +122,7 @@ TextMasks::Text& TextMasks::Find(HDC dc, HFONT font, const std::string& text) {
     return found->second;
 }
 
-void TextMasks::DropOldTexts() {
+void FontTexts::DropOldTexts() {
     std::vector<std::uint64_t> uses;
     uses.reserve(texts_.size());
     for (const auto& entry : texts_) {
@@ -111,15 +136,19 @@ void TextMasks::DropOldTexts() {
     lastText_ = nullptr;
 }
 
-TextMasks::Scratch* TextMasks::ScratchFor(HDC dc, HFONT font, std::int32_t width,
-                                          std::int32_t height) {
-    Scratch& scratch = scratches_[reinterpret_cast<std::uintptr_t>(font)];
-    if (scratch.bits != nullptr && width <= scratch.width && height <= scratch.height) {
-        return &scratch;
+FontTexts::Scratch* FontTexts::ScratchOf(HDC dc, std::int32_t width, std::int32_t height) {
+    if (scratch_ && width <= scratch_->width && height <= scratch_->height) {
+        return &*scratch_;
     }
     // Only ever larger, so that it is seldom made anew.
-    width = std::max(width, scratch.width);
-    height = std::max(height, scratch.height);
+    if (scratch_) {
+        width = std::max(width, scratch_->width);
+        height = std::max(height, scratch_->height);
+    }
+    scratch_.reset();  // its DC first, then its bitmap
+    if (!font_) {
+        return nullptr;
+    }
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colors[2];
@@ -131,17 +160,16 @@ TextMasks::Scratch* TextMasks::ScratchFor(HDC dc, HFONT font, std::int32_t width
     info.header.biBitCount = 1;
     info.header.biCompression = BI_RGB;
     info.colors[1] = RGBQUAD{255, 255, 255, 0};
+    Scratch scratch;
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
-                                         DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueMemoryDc memory = MemoryDc(dc);
-    if (!bitmap || !memory || bits == nullptr ||
-        SelectObject(memory.get(), bitmap.get()) == nullptr ||
-        (font != nullptr && SelectObject(memory.get(), font) == nullptr)) {
+    scratch.bitmap.reset(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
+                                          DIB_RGB_COLORS, &bits, nullptr, 0));
+    scratch.dc = MemoryDc(dc);
+    if (!scratch.bitmap || !scratch.dc || bits == nullptr ||
+        SelectObject(scratch.dc.get(), scratch.bitmap.get()) == nullptr ||
+        SelectObject(scratch.dc.get(), font_.get()) == nullptr) {
         return nullptr;
     }
-    scratch.dc = std::move(memory);  // the old DC goes first, then its bitmap
-    scratch.bitmap = std::move(bitmap);
     scratch.bits = static_cast<std::uint8_t*>(bits);
     scratch.width = width;
     scratch.height = height;
@@ -152,12 +180,12 @@ TextMasks::Scratch* TextMasks::ScratchFor(HDC dc, HFONT font, std::int32_t width
     GetTextMetricsW(scratch.dc.get(), &metrics);
     // Glyphs may reach beyond the text's cell (overhangs, accents): a margin of a whole cell.
     scratch.margin = std::max<std::int32_t>(metrics.tmHeight, metrics.tmMaxCharWidth);
-    return &scratch;
+    return &scratch_.emplace(std::move(scratch));
 }
 
 // Whole texts only: GDI may set a text's characters closer together than their own advances.
-void TextMasks::Mask(HDC dc, HFONT font, Text& entry, const std::string& text) {
-    const Scratch* scratch = ScratchFor(dc, font, 1, 1);
+void FontTexts::Mask(HDC dc, Text& entry, const std::string& text) {
+    const Scratch* scratch = ScratchOf(dc, 1, 1);
     if (scratch == nullptr) {
         return;
     }
@@ -165,7 +193,7 @@ void TextMasks::Mask(HDC dc, HFONT font, Text& entry, const std::string& text) {
     const std::int32_t width = entry.extent.cx + 2 * margin;
     const std::int32_t height = entry.extent.cy + 2 * margin;
     if (std::int64_t{width} * height > MaxScratchPixels ||
-        (scratch = ScratchFor(dc, font, width, height)) == nullptr) {
+        (scratch = ScratchOf(dc, width, height)) == nullptr) {
         return;
     }
     const HDC scratchDc = scratch->dc.get();
@@ -197,4 +225,20 @@ void TextMasks::Mask(HDC dc, HFONT font, Text& entry, const std::string& text) {
         }
     }
     entry.masked = true;
+}
+
+FontTexts& TextCache::For(HDC compatibleWith, const FontKey& key) {
+    if (last_ != nullptr && key == lastKey_) {
+        return *last_;
+    }
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        if (fonts_.size() >= MaxFonts) {
+            fonts_.clear();  // each goes whole: its DC, its bitmap, its font
+        }
+        found = fonts_.emplace(key, std::make_unique<FontTexts>(compatibleWith, key)).first;
+    }
+    last_ = found->second.get();
+    lastKey_ = key;
+    return *last_;
 }

@@ -1,4 +1,4 @@
-#include "win32/caret_scaling.h"
+#include "raster/caret_scaling.h"
 
 #include <gtest/gtest.h>
 

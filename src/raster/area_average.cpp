@@ -1,4 +1,4 @@
-#include "win32/area_average.h"
+#include "raster/area_average.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,8 @@
-#include "win32/placement.h"
+#include "raster/placement.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -22,6 +24,25 @@ TEST(Placement, TheOnScreenPartAndWhereItLands) {
     EXPECT_EQ(InsideArea({5000, -3000, 128, 64}, {0, 0, 1024, 738}), (PixelRect{896, 0, 128, 64}));
     EXPECT_EQ(InsideArea({-5000, 10, 2000, 64}, {-1280, 0, 1280, 1024}),
               (PixelRect{-1280, 10, 2000, 64}));
+    // A part to grab needs 32 x 32 pixels on one work area: 28 x 23 at the bottom-left corner is
+    // too little, 128 x 58 at the bottom is enough, and so is exactly 32 x 32.
+    const std::vector<PixelRect> areas{{0, 0, 1024, 768}, {-640, 0, 640, 480}};
+    EXPECT_FALSE(ShowsGrabbablePart({-100, 745, 128, 64}, areas, 32));
+    EXPECT_TRUE(ShowsGrabbablePart({7, 710, 128, 64}, areas, 32));
+    EXPECT_TRUE(ShowsGrabbablePart({-32, 448, 128, 64}, areas, 32));
+    EXPECT_FALSE(ShowsGrabbablePart({-20, 460, 40, 64}, areas, 32));  // 20 x 20 on each
+}
+
+// A secondary monitor of 640 x 480 left of a primary of 1024 x 512: an area across both, below
+// them and beyond the virtual screen's left edge.
+TEST(Placement, WhatLiesOnNoMonitor) {
+    const std::vector<PixelRect> monitors{{-640, 0, 640, 480}, {0, 0, 1024, 512}};
+    EXPECT_EQ(
+        UncoveredParts({-700, 400, 800, 200}, monitors),
+        (std::vector<PixelRect>{{-700, 400, 60, 80}, {-700, 480, 700, 32}, {-700, 512, 800, 88}}));
+    EXPECT_EQ(UncoveredParts({-640, 0, 1664, 512}, monitors),
+              (std::vector<PixelRect>{{-640, 480, 640, 32}}));
+    EXPECT_TRUE(UncoveredParts({10, 10, 100, 100}, monitors).empty());
 }
 
 }  // namespace
