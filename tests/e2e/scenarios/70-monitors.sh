@@ -10,12 +10,12 @@
 e2e_begin monitors_start 1024x512 640x480
 monitors_seen() { local seen && seen=$(probe monitors | tr '\n' ' ') && echo "$seen" && [ "$seen" = "$1" ]; }
 point() { xdotool mousemove $(($1 + SCREEN_OX)) "$2"; }  # X Y: the pointer at Windows (X, Y)
+# on_secondary KEY=VALUE...: view_settings with a 300 x 200 window at (-600, 250).
+on_secondary() { view_settings Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200 "$@"; }
 
-# Wine's desktop takes the monitors from the changes RandR reports while it runs.
-wait_for 20 "Wine's desktop" probe monitors
 xrandr --output DUMMY1 --off || fail "could not switch the secondary off"
 wait_for 20 "the primary alone" monitors_seen "monitor 0 0 1024 512 "
-view_settings Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200
+on_secondary
 start_magnifier
 expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 0,250,300,200 "window stored on the switched-off secondary"
 close_magnifier
@@ -25,7 +25,7 @@ wait_for 20 "both monitors" monitors_seen "monitor 0 0 1024 512 monitor -640 0 0
 SCREEN_OX=640
 _pattern 128 128 'fine(x, y)' >"$E2E_WORK/fine.ppm"
 convert -size 1664x512 "tile:$E2E_WORK/fine.ppm" "$E2E_WORK/pattern.png" || fail "could not make the picture"
-view_settings Set.Zoom=200 Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200
+on_secondary Set.Zoom=200
 show_image "$E2E_WORK/pattern.png"
 start_magnifier
 expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" -600,250,300,200 "window stored on the secondary"
@@ -36,9 +36,8 @@ done
 close_magnifier
 expect_settings Window.Left=-600 Window.Top=250
 
-# The read-outs at (-400, 100) and at (400, 100): the text there, its pixels in TEXT's colour.
-view_settings Set.Zoom=400 Window.Left=-600 Window.Top=250 Window.Width=300 Window.Height=200 \
-    Set.ShowCoordinates=1 Set.ShowColorsHex=1
+# The read-outs at (-400, 100) and at (400, 100); the coordinates' text pixels are EFEFEF.
+on_secondary Set.Zoom=400 Set.ShowCoordinates=1 Set.ShowColorsHex=1
 start_magnifier
 for x in -400 400; do
     point $x 100
@@ -56,7 +55,7 @@ close_magnifier
 expect_settings Window.Left=100 Window.Top=250
 
 # Below the secondary, from y = 480 on, there is no monitor.
-view_settings Set.Zoom=200 Window.Left=100 Window.Top=250 Window.Width=300 Window.Height=200
+on_secondary Set.Zoom=200 Window.Left=100
 start_magnifier
 point -20 460
 VIEW_HOLE="-640 480 0 512" wait_for 20 "black below the secondary" view_shows 2 -20 460 0
