@@ -7,6 +7,7 @@
 #include "ports/input_devices.h"
 #include "raster/placement.h"
 #include "win32/dynamic_functions.h"
+#include "win32/resource_ids.h"
 #include "win32/text_conversion.h"
 
 namespace {
@@ -73,6 +74,13 @@ bool Win32Form::Create() {
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    // The system keeps shared icons of the standard sizes: nothing to give back.
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZEDEZ),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                      GetSystemMetrics(SM_CYICON), LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZEDEZ),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = ClassName;
     RegisterClassExW(&windowClass);
 
