@@ -9,11 +9,9 @@
 #include "ports/form_events.h"
 #include "ports/form_window.h"
 
-// A main window without a screen, with a frame of 8 x 31 pixels around its inner area. Like the
-// system, it reports every size change at once, so a resize handler can run nested inside its own
-// change; `onMove` runs once the window has its new rectangle, before the resize is reported, as
-// the system reports a change of display scale that the move brought. It keeps the last picture
-// and logs what the program asked of it.
+// A main window without a screen, its frame 8 x 31 pixels. Like the system it reports a change of
+// size at once, so that layouts nest; `onMove` runs when a move is done, before that report, as a
+// change of display scale the move brought would. It keeps the last picture and logs the rest.
 class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {
@@ -29,7 +27,7 @@ class FakeFormWindow : public FormWindow {
     MeasuringLine measuringLine;  // as the program last handed it over
     std::function<void(const PixelRect&)> onMove;
     FormEvents* events = nullptr;  // told of resizes and of Unload, as the system tells it
-    std::vector<std::string> log;  // "place L T W H topmost", "message TITLE"...
+    std::vector<std::string> log;  // "caption TEXT", "show", "place L T W H topmost"...
     RecordingSurface surface;
 
     PixelRect OuterRect() const override { return outer; }
@@ -56,15 +54,13 @@ class FakeFormWindow : public FormWindow {
     void SetCaption(const std::string& text) override { log.push_back("caption " + text); }
     void Show() override { log.push_back("show"); }
     void PlaceWindow(const PixelRect& r, bool topmost) override {
-        log.push_back("place " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                      std::to_string(r.width) + " " + std::to_string(r.height) +
-                      (topmost ? " topmost" : ""));
+        const auto text = [](std::int32_t v) { return std::to_string(v) + " "; };
+        log.push_back("place " + text(r.left) + text(r.top) + text(r.width) + text(r.height) +
+                      (topmost ? "topmost" : ""));
     }
     void DragWindow() override {}
-    void ShowMessage(const std::string&, const std::string& title, MessageStyle) override {
-        log.push_back("message " + title);
-    }
-    void StopTimers() override { log.push_back("stop timers"); }
+    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
+    void StopTimers() override {}
     void Unload() override {
         if (events != nullptr) {
             events->OnUnload();

@@ -18,14 +18,10 @@ class FakeScreenCapture : public ScreenCapture {
 
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override {
         captures.push_back({area, withCursor});
-        if (failCapture) {
-            return std::nullopt;
-        }
-        return Picture{area.width, area.height, {}, {}};
+        return failCapture ? std::nullopt : std::optional(Picture{area.width, area.height, {}, {}});
     }
-    // Holds no pixel, so that the program reads the screen.
     std::optional<ColorValue> CapturedPixel(std::int32_t, std::int32_t) const override {
-        return std::nullopt;
+        return std::nullopt;  // so that the program reads the screen
     }
     void DisplayChanged() override { ++displayChanges; }
 };

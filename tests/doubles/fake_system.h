@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,29 +42,23 @@ class FakeEnvironment : public Environment {
 
     bool IsWinNT() override { return true; }
     std::string ExePath() override { return exePath; }
-    std::int32_t FileLength(const std::string& path) override {
-        return files.count(path) != 0 ? files[path] : -1;
+    std::int32_t FileLength(const std::string& p) override {
+        return files.count(p) ? files[p] : -1;
     }
 };
 
-// Picks the queued indexes in turn (then 0, dismissed) and logs each showing.
+// Logs where each showing opens; the user always dismisses it.
 class FakePopupMenu : public PopupMenu {
   public:
     struct Showing {
-        std::vector<MenuEntry> entries;
         std::int32_t x, y;
         MenuAlignment alignment;
     };
-    std::deque<std::int16_t> picks;
     std::vector<Showing> showings;
 
-    std::int16_t Track(const std::vector<MenuEntry>& entries, std::int32_t x, std::int32_t y,
+    std::int16_t Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
                        MenuAlignment alignment) override {
-        showings.push_back({entries, x, y, alignment});
-        const std::int16_t picked = picks.empty() ? 0 : picks.front();
-        if (!picks.empty()) {
-            picks.pop_front();
-        }
-        return picked;
+        showings.push_back({x, y, alignment});
+        return 0;
     }
 };

@@ -24,9 +24,8 @@ wait_for() {
     done
 }
 
-# e2e_begin [COMMAND...]: a display of its own, from COMMAND of scripts/virtual-screen.sh
-# (screen_start 1024x768 unless said), a copy of the prefix and one wineserver that stays up for
-# the whole scenario.
+# e2e_begin [COMMAND...]: a display of its own (scripts/virtual-screen.sh's COMMAND, screen_start
+# 1024x768 unless said), a copy of the prefix and one wineserver for the whole scenario.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
 e2e_begin() {
     SCREEN_WORK=$E2E_WORK
@@ -39,9 +38,8 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values under KEY (HKCU\...), in one
-# import, so that values of any length get there; DATA as a .reg file writes it (hex(1):31,00);
-# a NAME alone is removed. set_settings: the magnifier's settings.
+# reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY (HKCU\...) in
+# one import; DATA as a .reg file writes it (hex(1):31,00); a NAME alone is removed.
 reg_import() {
     local key=$1 pair value && shift
     {
@@ -56,8 +54,8 @@ reg_import() {
     wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg" || fail "could not import into $key"
 }
 set_settings() { reg_import "$SETTINGS_KEY" "$@"; }
-# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) that follows only the mouse and
-# draws no overlay and no cursor, refreshed four times a second; the arguments override these.
+# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) following only the mouse, no
+# overlay, no cursor, auto refresh on; the arguments override these.
 view_settings() {
     set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
         Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
@@ -71,8 +69,8 @@ expect_settings() {
         sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
-# in_locale COMMAND...: runs it in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set), which every
-# Wine program writes as the user's language when it starts: the magnifier and the probes share one.
+# in_locale COMMAND...: in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set), which Wine writes as
+# the user's language when a program starts.
 in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"; }
 probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 # start_magnifier: runs ZEDEZ_EXE (a Windows path; the built program unless set).
@@ -96,8 +94,7 @@ close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
 }
-# The popup menu's items top to bottom by number (the zooms in per cent), without the separators,
-# which the arrow keys skip.
+# The popup menu's items top to bottom, without the separators, which the arrow keys skip.
 MENU_ITEMS=(10 25 50 75 90 100 200 400 800 1600 7010 7020 7030 7035 7040 7050 7060 7065 7070 7075
     8010 8020 9990 9999)
 # menu_pick X Y ITEM: right-clicks client pixel (X, Y) and picks ITEM, every other call 10 pixels
@@ -108,8 +105,8 @@ menu_pick() {
     menu_choose "$3"
 }
 key_pick() { xdotool key F1 && menu_choose "$1"; }
-# menu_choose ITEM: once the menu shows, reaches ITEM with the fewest arrow keys (in a menu just
-# opened Down selects the first item, Up the last), picks it and waits for the menu to close.
+# menu_choose ITEM: picks ITEM with the fewest arrow keys (just opened, Down selects the first item,
+# Up the last) and waits for the menu to close.
 menu_choose() {
     local i=0 n=${#MENU_ITEMS[@]} key count
     while [ $i -lt $n ] && [ "${MENU_ITEMS[i]}" != "$1" ]; do i=$((i + 1)); done
@@ -128,10 +125,8 @@ expect_msgbox() {
     wait_for 20 "the message box to close" eval '! probe msgbox'
 }
 
-# show_image FILE [X Y]: makes FILE the screen's background and waits until pixel (X, Y) shows
-# it. Wine clears the background whenever its desktop process starts anew: from then on every
-# screenshot checks that pixel, and puts the picture back (and fails, so a wait tries again) when
-# it is gone.
+# show_image FILE [X Y]: FILE as the screen's background, once pixel (X, Y) shows it. Wine clears it
+# when its desktop starts anew: every screenshot then puts it back and fails, so a wait tries again.
 show_image() {
     BACKGROUND=
     display -window root "$1"  # exits with 1 even when it worked
@@ -151,8 +146,7 @@ pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X 
 client_pixel() { pixel "$SHOT" $((CLIENT_L + SCREEN_OX + $1)) $((CLIENT_T + $2)); }
 screen_pixel_is() { screenshot && [ "$(pixel "$SHOT" "$1" "$2")" = "$3" ]; }
 client_pixel_is() { screen_pixel_is $((CLIENT_L + SCREEN_OX + $1)) $((CLIENT_T + $2)) "$3"; }
-# client_pixels [X Y W H]: "x y RRGGBB" for every pixel of the screenshot's client area, or of
-# that part of it.
+# client_pixels [X Y W H]: "x y RRGGBB" for every pixel of the client area, or that part of it.
 client_pixels() {
     local x=${1:-0} y=${2:-0}
     convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + SCREEN_OX + x))+$((CLIENT_T + y))" \

@@ -3,7 +3,6 @@ VIEW_TWIPS=${VIEW_TWIPS:-15}
 
 # VIEW_AWK: the functions of awk/view.awk (fine(), cell(), inverse(), rhe()) for short programs.
 VIEW_AWK=$(<"$E2E_AWK/view.awk")
-cell() { awk "$VIEW_AWK"'BEGIN { print cell('"$1, $2"') }'; }
 
 # set_dpi DPI: the display scale of the Wine programs started from now on.
 set_dpi() {
@@ -32,17 +31,9 @@ view_geometry() {
             L = rhe((fx * m - sw / (z * 2)) / s); T = rhe(rhe(fy * m - sh / (z * 2)) / s)
             print L, T, W, H, rhe(z * W), rhe(z * H) }')
 }
-# view_xy SX SY: the client pixel that shows the middle of screen pixel (SX, SY).
-view_xy() {
-    awk "BEGIN { print int(($1 + 0.5 - $VIEW_L) * $PIC_W / $VIEW_W),
-        int(($2 + 0.5 - $VIEW_T) * $PIC_H / $VIEW_H) }"
-}
-
 # view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
-# times; with LINES 1 inverted along two adjacent columns and rows at the middle or just before it
-# (the half in twips is not rounded), and nowhere else. The picture lies at X's coordinates (the
-# screen's plus SCREEN_OX); VIEW_HOLE, "LEFT TOP RIGHT BOTTOM" on the screen, shows black. Sets
-# DIFF_N, DIFF_LEFT and DIFF_TOP: how many pixels differ, and the first column and row that do.
+# times, with LINES 1 inverted along two columns and rows at the middle, black in VIEW_HOLE ("LEFT
+# TOP RIGHT BOTTOM" on the screen). Sets DIFF_N, DIFF_LEFT, DIFF_TOP: how many pixels differ, where.
 view_shows() {
     local ok seen
     view_geometry "$1" "$2" "$3"
@@ -53,9 +44,4 @@ view_shows() {
         -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) -f "$E2E_AWK/view.awk" -f "$E2E_AWK/view_shows.awk")
     echo "$seen"
     [ "$ok" = 1 ]
-}
-# keeps_showing SECONDS ZOOM FX FY LINES: view_shows holds on every screenshot meanwhile.
-keeps_showing() {
-    local end=$((SECONDS + $1)) out && shift
-    while [ "$SECONDS" -lt "$end" ]; do out=$(view_shows "$@") || fail "the view changed: $out"; done
 }

@@ -1,15 +1,11 @@
-// Run by the end-to-end tests beside the magnifier, in its Wine prefix, to read and drive windows
-// from outside. Exit code 2 when the window, the caret or the box is not there.
+// Reads and drives windows from outside, in the magnifier's Wine prefix; exit code 2 when the
+// window, the caret or the box is not there.
 //   rect          "outer L T R B", "client L T R B" (screen pixels), "topmost 0|1"; 3 while hidden
-//   close         asks the window to close and waits for the answer, as an installer or a task
-//                 manager does
-//   focus [CLASS] makes it (or the window of that class) the foreground window, which gets the
-//                 keys that xdotool sends
-//   caret         "caret X TOP HEIGHT" of the foreground thread's caret (screen pixels)
-//   menu          exit 0 while a popup menu is open
-//   msgbox [ok]   "title T" and "text T" of the message box, with \, CR and LF written \\, \r and
-//                 \n so that trailing blanks show; "ok" then presses its OK button
-//   monitors      "monitor L T R B" of each display monitor, in the system's order
+//   close         asks the window to close and waits for the answer, as an installer does
+//   focus [CLASS] makes it (or that class's window) the foreground window, which gets the keys
+//   caret         "caret X TOP HEIGHT" of the foreground thread's caret; menu: 0 while one is open
+//   msgbox [ok]   "title T", "text T" of the message box, \, CR and LF written \\, \r, \n; "ok"
+//                 presses OK. monitors: "monitor L T R B" of each monitor
 #include <windows.h>
 
 #include <cstdio>

@@ -1,8 +1,6 @@
-# Following the text caret and the mouse: typing in Notepad moves the view so that the caret's
-# point (its left edge, at the middle of its height) is the view's centre; at 100% the view then
-# shows exactly the screen around that point. The pointer moved takes the view; the caret that
-# goes (the magnifier has the keyboard) and comes back in place (Notepad has it again) takes it
-# back.
+# Caret and mouse: typing in Notepad centres the view (100%) on the caret's left edge at the middle
+# of its height; the pointer moved takes the view, the caret that goes and comes back in place
+# takes it back.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin

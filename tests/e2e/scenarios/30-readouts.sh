@@ -1,12 +1,11 @@
-# The read-outs by their colours, as glyph shapes depend on Wine's fonts: coordinates (7050) in
-# outlined text at the top left, and at the top right while a button is held; the hexadecimal box
-# (7060) in the pointer's colour; the R, G, B and C, M, Y, K cells (7065, 7075) at the bottom right.
+# The read-outs by their colours (glyphs depend on Wine's fonts): outlined coordinates at the top
+# left, and right while a button is held; the hex box in the pointer's colour; the R, G, B and
+# C, M, Y, K cells at the bottom right.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 
-# Dark blue with an orange patch at (600, 400): RGB(200, 120, 40) is CMYK (0, 40, 80, 21.57), so
-# the boxes are R C80000, G 007800, B 000028, C FFFFFF, M FF99FF (255 - 102), Y FFFF33 (255 - 204)
-# and K C8C8C8 (255 - 55).
+# Dark blue, an orange patch at (600, 400): RGB(200, 120, 40) is CMYK (0, 40, 80, 21.57), so the
+# boxes are R C80000, G 007800, B 000028, C FFFFFF, M FF99FF, Y FFFF33 and K C8C8C8.
 SURROUND=104070 PATCH=C87828 TEXT=EFEFEF OUTLINE=5F5F5F
 convert -size 1024x768 "xc:#$SURROUND" -fill "#$PATCH" -draw 'rectangle 592,392 607,407' "$E2E_WORK/screen.png"
 view_settings Window.Left=40 Window.Top=40 Window.Width=260 Window.Height=200 Set.Zoom=400 \

@@ -1,10 +1,6 @@
-# Two monitors: a 640 x 480 secondary left of the 1024 x 512 primary, so that its x is negative (X's
-# x is Windows x + 640) and below it lies a strip of no monitor. With the secondary off, a window
-# stored on it opens on the primary at its size. A window stored on the secondary opens there and
-# is stored there; the view follows the pointer onto it and across the edge, every view pixel the
-# screen pixel the geometry puts there. At negative x the coordinates print a minus sign and the
-# hexadecimal box shows the colour under the pointer; a drag of the picture takes the window to
-# the primary. The strip below the secondary shows black in the view.
+# Two monitors: a 640 x 480 secondary left of the 1024 x 512 primary (X's x is Windows x + 640), a
+# strip of no monitor below it. Windows stored on it, switched off and on; the view, the read-outs
+# at negative x and a drag across the edge; the strip black in the view.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin monitors_start 1024x512 640x480

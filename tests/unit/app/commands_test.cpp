@@ -4,6 +4,10 @@
 
 #include <string>
 
+#include "app/input.h"
+#include "ports/form_events.h"
+#include "ports/input_devices.h"
+
 namespace {
 
 // Logs what the dispatch sets off, in order, then the options changed against a new table.
@@ -56,6 +60,28 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(RecordingTarget().Picked(c.before, c.index), c.expected) << c.index;
+    }
+}
+
+// Shift state and code compare whole: a combination counts only with no other modifier held.
+TEST(Input, ShiftStateAndCodeMustMatchWhole) {
+    using enum InputAction;
+    using namespace MouseButton;
+    using namespace VirtualKey;
+    using ShiftKey::Alt, ShiftKey::Ctrl, ShiftKey::Shift;
+    // clang-format off
+    const struct { bool mouse; int code, shift; InputAction action; } cases[] = {
+        {true, Left, 0, DragWindow}, {true, Right, 0, MenuAtPointer}, {true, Middle, 0, None},
+        {true, Left | Right, 0, None}, {true, Left, Shift, None}, {true, Left, Alt, None},
+        {true, Right, Ctrl, None}, {false, F1, 0, MenuFromKeyboard},
+        {false, ContextMenu, 0, MenuFromKeyboard}, {false, F1, Shift, None},
+        {false, ContextMenu, Ctrl, None}, {false, F4, Alt, Unload}, {false, F4, 0, None},
+        {false, F4, Ctrl, None}, {false, F4, Alt | Shift, None}, {false, F1 + 1, 0, None}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift),
+                  c.action)
+            << c.code << " shift " << c.shift;
     }
 }
 

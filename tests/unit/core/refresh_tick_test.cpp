@@ -67,10 +67,9 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     EXPECT_EQ(Tick(true), "caret view 400,108 at 200% colours ");
 }
 
-// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height)
-// and ticks. Then: the focus point, the measured point where it is not the focus, while
-// measuring the distance and bearing from the anchor, and while it is shown the measuring line's
-// bearing from the view centre.
+// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height),
+// ticks; then the focus, the measured point if not that, distance and bearing while measuring,
+// and the bearing of the measuring line from the view centre while it shows.
 TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     // clang-format off
     const struct { std::int16_t off; ScreenPoint pointer; std::int16_t buttons; CaretInfo caret;
@@ -108,6 +107,20 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
         state += line.visible ? " line " + std::to_string(RoundToInt32(bearing)) : "";
         EXPECT_EQ(state, expected);
+    }
+}
+
+// (dx, dy) from the anchor: straight, every quadrant on both sides of its diagonal, and a bearing
+// that rounds up to 360.
+TEST(Angles, BearingsFromTheAnchor) {
+    // clang-format off
+    const float bearings[][3] = {
+        {0, -10, 0}, {0, 10, 180}, {-10, 0, 270}, {-1, -1e8f, 0},
+        {1, -3, 18.434948f}, {3, -1, 71.565051f}, {3, 1, 108.43495f}, {1, 3, 161.56505f},
+        {-1, 3, 198.43495f}, {-3, 1, 251.56505f}, {-3, -1, 288.43495f}, {-1, -3, 341.56505f}};
+    // clang-format on
+    for (const auto [dx, dy, degrees] : bearings) {
+        EXPECT_FLOAT_EQ(AngleDeg(100, 100, 100 + dx, 100 + dy), degrees) << dx << ", " << dy;
     }
 }
 

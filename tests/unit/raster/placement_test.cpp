@@ -1,4 +1,5 @@
 #include "raster/placement.h"
+#include "raster/caret_scaling.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,21 @@ TEST(Placement, WhatLiesOnNoMonitor) {
     EXPECT_EQ(UncoveredParts({-640, 0, 1664, 512}, monitors),
               (std::vector<PixelRect>{{-640, 480, 640, 32}}));
     EXPECT_TRUE(UncoveredParts({10, 10, 100, 100}, monitors).empty());
+}
+
+// A caret of an unaware window, in its own logical units, in physical pixels; unchanged where the
+// two DPIs agree or one is unknown.
+TEST(Placement, CaretsOfUnawareWindows) {
+    // clang-format off
+    const struct { int windowDpi, monitorDpi; std::vector<std::int32_t> expected; } cases[] = {
+        {96, 96, {10, 21, 15}}, {192, 192, {10, 21, 15}}, {96, 192, {20, 42, 30}},
+        {96, 144, {15, 32, 22}}, {144, 192, {13, 28, 20}}, {0, 192, {10, 21, 15}}, {96, 0, {10, 21, 15}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const CaretInfo scaled = CaretInPhysicalPixels({10, 21, 15}, c.windowDpi, c.monitorDpi);
+        EXPECT_EQ((std::vector<std::int32_t>{scaled.x, scaled.top, scaled.height}), c.expected)
+            << c.windowDpi << " on " << c.monitorDpi;
+    }
 }
 
 }  // namespace
