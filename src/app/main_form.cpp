@@ -52,8 +52,10 @@ bool MainForm::Load() {
     SelectZoom(stored.zoom);  // which lays the window out
 
     form_.SetCaption(appTitle_);
-    form_.Show();
+    // In or out of the topmost band before anyone can see it: placing it shows it, so that it
+    // never shows a moment behind other windows first.
     ApplyTopmost(form_, options_.IsOptionChecked(Item::OnTop));
+    form_.Show();
     loaded_ = true;
     return true;
 }

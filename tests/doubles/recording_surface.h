@@ -7,9 +7,8 @@
 
 #include "ports/drawing_surface.h"
 
-// A surface that draws nothing and logs each call as one string: "TEXT@x,y RRGGBB" for a print
-// (with " FACE SIZE bold" after it when `fonts` is set), "fill l,t r,b RRGGBB", "cross x,y w".
-// Every byte of a text is charWidth pixels wide, every text lineHeight high.
+// Logs each call: "TEXT@x,y RRGGBB" for a print (then " FACE SIZE bold" with `fonts`), "fill l,t
+// r,b RRGGBB", "cross x,y w". A text's every byte is charWidth pixels wide, lineHeight high.
 class RecordingSurface : public DrawingSurface {
   public:
     PixelSize size{128, 128};

@@ -30,7 +30,7 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     registry.SetSetting("Window.Height", "40");  // below the minimum
     ASSERT_TRUE(app.Load());
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
-                                                  "show", "place 600 32 128 64 topmost"}));
+                                                  "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
     app.OnKeyDown(VirtualKey::F1, 0);
     EXPECT_EQ((ScreenPoint{menu.showings.at(0).x, menu.showings[0].y}), (ScreenPoint{600, 32}));
