@@ -38,8 +38,8 @@ e2e_begin() {
     xdotool mousemove 0 0
 }
 
-# reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY (HKCU\...) in
-# one import; DATA as a .reg file writes it (hex(1):31,00); a NAME alone is removed.
+# reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY in one import
+# (again if Wine fails to start regedit); DATA as a .reg file writes it; a NAME alone is removed.
 reg_import() {
     local key=$1 pair value && shift
     {
@@ -51,7 +51,7 @@ reg_import() {
             printf '"%s"=%s\r\n' "${pair%%=*}" "$value"
         done
     } | { printf '\xff\xfe' && iconv -f UTF-8 -t UTF-16LE; } >"$E2E_WORK/import.reg"
-    wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg" || fail "could not import into $key"
+    wait_for 20 "the import into $key" wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg"
 }
 set_settings() { reg_import "$SETTINGS_KEY" "$@"; }
 # view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) following only the mouse, no
@@ -73,11 +73,10 @@ expect_settings() {
 # the user's language when a program starts.
 in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"; }
 probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-# start_magnifier: runs ZEDEZ_EXE (a Windows path; the built program unless set).
-start_magnifier() {
-    in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!
-    wait_for 60 "the magnifier's window" read_window_rect
-}
+# start_magnifier: runs ZEDEZ_EXE (the built program unless set), again if Wine did not start it.
+start_magnifier() { E2E_APP_PID= && wait_for 60 "the magnifier's window" magnifier_shown; }
+magnifier_shown() { kill -0 "$E2E_APP_PID" 2>/dev/null || run_magnifier; read_window_rect; }
+run_magnifier() { in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!; }
 # read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels), TOPMOST; fails while hidden.
 read_window_rect() {
     local out && out=$(probe rect) || return 1
