@@ -29,13 +29,13 @@ bool UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
     if (name.empty()) {
         return false;  // an empty name would address the Run key's default value, not ours
     }
+    const std::string own = Folded(Quoted(Trimmed(path)));
     const auto current = [&] {
-        return RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, "");
+        return Folded(RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, ""));
     };
     if (!on) {
         registry.DeleteValue(Hive::CurrentUser, RunKeyPath, name);
-    } else if (Folded(current()) != Folded(Quoted(Trimmed(path))) ||
-               !IsAutorunRegistered(registry, environment)) {
+    } else if (current() != own || !IsAutorunRegistered(registry, environment)) {
         // An entry that names this program in another case, or with blanks around, is left
         // alone, unless the blanks keep start-up from finding the file, which would leave the
         // item unchecked for good.
@@ -44,7 +44,7 @@ bool UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
     // Whether the entry now starts this very program. Not the start-up rule, which also asks the
     // file to be visible: for a copy it cannot see, the mark would stay off while the entry is
     // written, and no click could ever delete it.
-    return Folded(current()) == Folded(Quoted(Trimmed(path)));
+    return current() == own;
 }
 
 bool IsAutorunRegistered(Registry& registry, Environment& environment) {

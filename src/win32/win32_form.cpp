@@ -91,7 +91,7 @@ bool Win32Form::Create() {
                         this) == nullptr) {
         return false;
     }
-    TakeScale(Dpi());
+    surface_.SetDpi(Dpi());
     ResizeBuffer();
     return true;
 }
@@ -228,7 +228,7 @@ void Win32Form::OnGetMinMaxInfo(MINMAXINFO& limits) {
 // program then takes the suggested rectangle, as the system expects of a window that follows
 // the monitor's scale (keeping the old size could drag it back across).
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-    TakeScale(dpi);
+    surface_.SetDpi(dpi);
     const PixelRect rect = ToPixelRect(suggested);
     if (events_ != nullptr) {
         events_->OnScaleChanged(dpi, rect);
@@ -307,10 +307,6 @@ void Win32Form::Unload() {
     if (window_) {
         SendMessageW(window_.get(), WM_CLOSE, 0, 0);
     }
-}
-
-void Win32Form::TakeScale(int dpi) {
-    surface_.SetDpi(dpi);
 }
 
 void Win32Form::ResizeBuffer() {

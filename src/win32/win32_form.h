@@ -64,7 +64,6 @@ class Win32Form : public FormWindow {
     // The part of the window the user sees: without the invisible resize border that some
     // systems count in the window rectangle.
     PixelRect VisibleFrame() const;
-    void TakeScale(int dpi);
     void ResizeBuffer();
 
     HINSTANCE instance_;
