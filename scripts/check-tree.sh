@@ -6,13 +6,13 @@ cd "$(dirname "$0")/.."
 status=0
 
 # The layers from the bottom up; a file may include its own layer and those below it. The
-# backend's portable raster helpers (raster/) see only base/ and ports/, the backend (win32/)
-# those and raster/; main.cpp sees everything.
+# backend's portable raster helpers (raster/) see only base/ and ports/, each backend (win32/,
+# x11/) those and raster/; the entry points (main*.cpp) see everything.
 layers=(base ports core readouts shell app)
 allowed() {
     local from=$1 to=$2 layer
     [ "$from" = raster ] && { [[ $to =~ ^(base|ports|raster)$ ]]; return; }
-    [ "$from" = win32 ] && { [[ $to =~ ^(base|ports|raster|win32)$ ]]; return; }
+    [[ $from =~ ^(win32|x11)$ ]] && { [[ $to =~ ^(base|ports|raster|$from)$ ]]; return; }
     for layer in "${layers[@]}"; do
         [ "$layer" = "$to" ] && return 0
         [ "$layer" = "$from" ] && return 1
