@@ -140,6 +140,11 @@ void MainForm::OnMenuPick(std::int16_t index) {
 
 void MainForm::OnUnload() {
     form_.StopTimers();
+    // A close that comes while start-up is still under way (the refusal box is open) must not
+    // store the options and rectangle of a window that never loaded.
+    if (!loaded_) {
+        return;
+    }
     const PixelRect outer = form_.OuterRect();
     const StoredWindowRect window{static_cast<double>(outer.left), static_cast<double>(outer.top),
                                   static_cast<double>(outer.width),

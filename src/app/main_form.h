@@ -36,7 +36,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnDisplayChanged() override;
     void OnMouseDown(int button, int shift) override;
     void OnKeyDown(int key, int shift) override;
-    // Stops the timers and writes every setting.
+    // Stops the timers and writes every setting, once start-up has finished.
     void OnUnload() override;
 
     void OnMenuPick(std::int16_t index);

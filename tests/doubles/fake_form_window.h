@@ -26,8 +26,9 @@ class FakeFormWindow : public FormWindow {
     int pictureChanges = 0;
     MeasuringLine measuringLine;  // as the program last handed it over
     std::function<void(const PixelRect&)> onMove;
-    FormEvents* events = nullptr;  // told of resizes and of Unload, as the system tells it
-    std::vector<std::string> log;  // "caption TEXT", "show", "place L T W H topmost"...
+    std::function<void()> onMessage;  // runs while a message box is open
+    FormEvents* events = nullptr;     // told of resizes and of Unload, as the system tells it
+    std::vector<std::string> log;     // "caption TEXT", "show", "place L T W H topmost"...
     RecordingSurface surface;
 
     PixelRect OuterRect() const override { return outer; }
@@ -59,7 +60,11 @@ class FakeFormWindow : public FormWindow {
                       (topmost ? "topmost" : ""));
     }
     void DragWindow() override {}
-    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
+    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {
+        if (onMessage) {
+            onMessage();
+        }
+    }
     void StopTimers() override {}
     void Unload() override {
         if (events != nullptr) {

@@ -40,7 +40,9 @@ class FakeEnvironment : public Environment {
     std::map<std::string, std::int32_t> files;  // path -> length
     std::string exePath = "C:\\Tools\\zedez.exe";
 
-    bool IsWinNT() override { return true; }
+    bool winNT = true;
+
+    bool IsWinNT() override { return winNT; }
     std::string ExePath() override { return exePath; }
     std::int32_t FileLength(const std::string& p) override {
         return files.count(p) ? files[p] : -1;
