@@ -139,6 +139,7 @@ class TimedSurface : public DrawingSurface {
     explicit TimedSurface(DrawingSurface& inner) : inner_(inner) {}
 
     PixelSize Size() const override { return inner_.Size(); }
+    int Dpi() const override { return inner_.Dpi(); }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override {
         return Timed(measurements, [&] { return inner_.MeasureText(text, font); });
     }

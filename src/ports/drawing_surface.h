@@ -23,6 +23,8 @@ class DrawingSurface {
     virtual ~DrawingSurface() = default;
 
     virtual PixelSize Size() const = 0;
+    // The window's display scale in dots per inch (96 is 100 %), which its fonts are made for.
+    virtual int Dpi() const = 0;
     // The extent of one line of `text`; an empty text is the font's height high.
     virtual PixelSize MeasureText(const std::string& text, const FontSpec& font) = 0;
     // The glyphs only, with the top-left of the text's cell at (x, y): what lies between them

@@ -1,18 +1,21 @@
 #include "readouts/color_readout.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <string>
 
 #include "base/rounding.h"
+#include "base/twips.h"
 #include "readouts/color_models.h"
 #include "readouts/fonts.h"
 #include "readouts/outlined_text.h"
 
 namespace {
 
-constexpr std::int16_t BoxMargin = -2;  // PrintOutlined's box style
+// Distances at 96 dpi, which grow with the display scale.
+constexpr std::int32_t BoxMargin = 2;  // PrintOutlined's box style
 constexpr std::int32_t HexLeft = 6;
 constexpr std::int32_t BottomMargin = 6;
 constexpr std::int32_t RightMargin = 7;
@@ -41,29 +44,35 @@ struct CellStyle {
     ColorValue text;
 };
 
-// Where the cells go: the surface and its size, in the read-out's font.
+// Where the cells go: the surface and its size, in the read-out's font, with the distances at the
+// surface's display scale.
 struct Cells {
     DrawingSurface& surface;
     PixelSize size;
     FontSpec font;
+    int dpi;
 
+    std::int32_t Scaled(std::int32_t pixels) const { return PixelsAtDpi(pixels, dpi); }
     // Top of a text on the bottom line, lineOffset pixels higher.
     std::int32_t BottomLineTop(const PixelSize& extent, std::int32_t lineOffset) const {
-        return size.height - extent.height - BottomMargin - lineOffset;
+        return size.height - extent.height - Scaled(BottomMargin) - lineOffset;
     }
     // Left edge of a right-hand cell: the column factor counts text widths from the right edge,
     // and the position is rounded once, at the end.
     std::int32_t ColumnLeft(const PixelSize& extent, double columnFactor) const {
-        return RoundToInt32(size.width - columnFactor * extent.width - RightMargin);
+        return RoundToInt32(size.width - columnFactor * extent.width - Scaled(RightMargin));
     }
     void Draw(std::int32_t x, std::int32_t y, const std::string& text, CellStyle style) const {
         // A cell that cannot be drawn is missing for this tick; the others still are.
-        (void)PrintOutlined(surface, x, y, text, font, BoxMargin, style.box, style.text);
+        (void)PrintOutlined(surface, x, y, text, font,
+                            static_cast<std::int16_t>(-Scaled(BoxMargin)), style.box, style.text);
     }
-    void DrawRight(const std::string& text, double columnFactor, std::int32_t lineOffset,
-                   CellStyle style) const {
+    // Returns the text's height.
+    std::int32_t DrawRight(const std::string& text, double columnFactor, std::int32_t lineOffset,
+                           CellStyle style) const {
         const PixelSize extent = surface.MeasureText(text, font);
         Draw(ColumnLeft(extent, columnFactor), BottomLineTop(extent, lineOffset), text, style);
+        return extent.height;
     }
 };
 
@@ -105,15 +114,21 @@ void DrawHex(const Cells& cells, ColorValue color, int red, int green, int blue)
     const std::string text = HexText(color);
     const CellStyle style{IsRgbColor(color) ? color : NoPixelBoxColor,
                           HexTextColor(red, green, blue)};
-    cells.Draw(HexLeft, cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text,
-               style);
+    cells.Draw(cells.Scaled(HexLeft),
+               cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text, style);
 }
 
-void DrawDecimal(const Cells& cells, int red, int green, int blue) {
-    cells.DrawRight(RightAligned(red), LeftColumn, 0, {Rgb(red, 0, 0), Rgb(255, red, red)});
-    cells.DrawRight(RightAligned(green), MiddleColumn, 0,
-                    {Rgb(0, green, 0), Rgb(green, 255, green)});
-    cells.DrawRight(RightAligned(blue), RightColumn, 0, {Rgb(0, 0, blue), Rgb(blue, blue, 255)});
+// Returns how far above the bottom line the ink cells go: the scaled line offset, or more where
+// the font outgrows the scale, so that the two rows' boxes never share a pixel row. A box reaches
+// the margin above its text and two pixels less below it.
+std::int32_t DrawDecimal(const Cells& cells, int red, int green, int blue) {
+    std::int32_t height =
+        cells.DrawRight(RightAligned(red), LeftColumn, 0, {Rgb(red, 0, 0), Rgb(255, red, red)});
+    height = std::max(height, cells.DrawRight(RightAligned(green), MiddleColumn, 0,
+                                              {Rgb(0, green, 0), Rgb(green, 255, green)}));
+    height = std::max(height, cells.DrawRight(RightAligned(blue), RightColumn, 0,
+                                              {Rgb(0, 0, blue), Rgb(blue, blue, 255)}));
+    return std::max(cells.Scaled(UpperLineOffset), height + 2 * cells.Scaled(BoxMargin) - 1);
 }
 
 void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
@@ -157,7 +172,7 @@ void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
 
 void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, ColorValue color,
                        bool bold) {
-    const Cells cells{surface, surface.Size(), ColorFiguresFont(bold)};
+    const Cells cells{surface, surface.Size(), ColorFiguresFont(bold), surface.Dpi()};
     const int red = GetRed(color);
     const int green = GetGreen(color);
     const int blue = GetBlue(color);
@@ -167,8 +182,7 @@ void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, Colo
     }
     std::int32_t lineOffset = 0;
     if (options.IsOptionChecked(Item::ShowColorsDec)) {
-        DrawDecimal(cells, red, green, blue);
-        lineOffset = UpperLineOffset;
+        lineOffset = DrawDecimal(cells, red, green, blue);
     }
     const bool withBlack = options.IsOptionChecked(Item::ShowColorsCMYK);
     if (withBlack || options.IsOptionChecked(Item::ShowColorsCMY)) {

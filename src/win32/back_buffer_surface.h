@@ -29,6 +29,7 @@ class BackBufferSurface : public DrawingSurface {
     HDC Dc() const { return buffer_.Dc(); }
 
     PixelSize Size() const override;
+    int Dpi() const override { return dpi_; }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override;
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
                    ColorValue color) override;

@@ -12,12 +12,14 @@
 class RecordingSurface : public DrawingSurface {
   public:
     PixelSize size{128, 128};
+    int dpi = 96;
     std::int32_t charWidth = 5, lineHeight = 12;
     bool fonts = false;
     std::vector<std::string> log;
     std::vector<FontSpec> measuredIn;
 
     PixelSize Size() const override { return size; }
+    int Dpi() const override { return dpi; }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override {
         measuredIn.push_back(font);
         return {charWidth * static_cast<std::int32_t>(text.size()), lineHeight};
