@@ -48,7 +48,7 @@ class BufferWindow : public FormWindow {
     void DragWindow() override {}
     void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
     void StopTimers() override {}
-    void Unload() override {}
+    void Close() override {}
 
     long Pictures() const { return pictures_; }
     std::string PictureSize() const { return SizeText(pictureWidth_, pictureHeight_); }

@@ -182,10 +182,10 @@ struct Program {
     MainForm& app;
     Win32InputDevices& input;
     // The overlays the first run shows.
-    std::vector<std::int16_t> overlays;
+    std::vector<int> overlays;
 
-    void ShowOnly(const std::vector<std::int16_t>& shown) {
-        for (const std::int16_t item : overlays) {
+    void ShowOnly(const std::vector<int>& shown) {
+        for (const int item : overlays) {
             app.Options().SetChecked(item,
                                      std::find(shown.begin(), shown.end(), item) != shown.end());
         }
@@ -222,7 +222,7 @@ void PrintOverlayCosts(Program& program, long& step) {
     const PixelSize client = program.form.ClientSize();
     const std::string size = SizeText(client.width, client.height);
     const auto move = [&] { MovePointer(step); };
-    const auto tickWith = [&](std::vector<std::int16_t> shown) {
+    const auto tickWith = [&](std::vector<int> shown) {
         return [&program, shown] {
             program.ShowOnly(shown);
             program.Tick();
@@ -380,16 +380,14 @@ int TickPart(const std::vector<ViewCase>& cases) {
     Win32PopupMenu menu(form.Window());
     MainForm app(form, input, capture, registry, environment, menu, ".");
     form.Connect(app);
-    if (!app.Load()) {
+    if (!app.Start()) {
         std::printf("the program refused to run\n");
         return 1;
     }
     Program program{form, app, input, {}};
-    for (const std::int16_t item :
-         {Item::ShowLines, Item::ShowCoordinates, Item::ShowColorsHex, Item::ShowColorsDec,
-          Item::ShowColorsCMY, Item::ShowColorsCMYK}) {
-        if (app.Options().IsOptionChecked(item)) {
-            program.overlays.push_back(item);
+    for (const OptionRow& row : OptionRows) {
+        if (row.overlay != Overlay::None && app.Options().IsOptionChecked(row.index)) {
+            program.overlays.push_back(row.index);
         }
     }
     // The program's own factor: the one its window's scale gives.

@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32PopupMenu menu(form.Window());
     MainForm app(form, input, screen, registry, environment, menu, UserDecimalSeparator());
     form.Connect(app);
-    if (!app.Load()) {
+    if (!app.Start()) {
         return 1;  // refused to run here: nothing was shown or stored
     }
     // Ticks start once start-up is complete.

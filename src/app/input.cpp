@@ -21,7 +21,7 @@ InputAction KeyDownAction(int key, int shift) {
         return InputAction::MenuFromKeyboard;
     }
     if (shift == ShiftKey::Alt && key == VirtualKey::F4) {
-        return InputAction::Unload;
+        return InputAction::Close;
     }
     return InputAction::None;
 }

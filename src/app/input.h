@@ -2,7 +2,7 @@
 
 // What a press over the main window does. Shift state and code are compared whole: a combination
 // counts only with no other modifier held.
-enum class InputAction { None, DragWindow, MenuAtPointer, MenuFromKeyboard, Unload };
+enum class InputAction { None, DragWindow, MenuAtPointer, MenuFromKeyboard, Close };
 
 namespace VirtualKey {
 inline constexpr int F1 = 112;

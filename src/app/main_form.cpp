@@ -30,7 +30,7 @@ MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen,
       menu_(menu),
       decimalSeparator_(std::move(decimalSeparator)) {}
 
-bool MainForm::Load() {
+bool MainForm::Start() {
     appTitle_ = AppTitleEnglish;
     versionText_ = GetVersionText();
     ApplyLanguage();  // so that a refusal already speaks the user's language
@@ -40,23 +40,23 @@ bool MainForm::Load() {
     }
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
-    const StoredSettings stored = ReadSettings(registry_, options_);
+    const StoredWindowRect window = ReadWindowAndFlags(registry_, options_);
     placing_ = true;
-    form_.Move({RoundToInt32(stored.window.left), RoundToInt32(stored.window.top),
-                RoundToInt32(stored.window.width), RoundToInt32(stored.window.height)});
+    form_.Move({RoundToInt32(window.left), RoundToInt32(window.top), RoundToInt32(window.width),
+                RoundToInt32(window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
     placing_ = false;
     if (IsAutorunRegistered(registry_, environment_)) {
         options_.SetChecked(Item::Autorun, true);
     }
-    SelectZoom(stored.zoom);  // which lays the window out
+    SelectZoom(ReadZoom(registry_));  // which lays the window out
 
     form_.SetCaption(appTitle_);
     // In or out of the topmost band before anyone can see it: placing it shows it, so that it
     // never shows a moment behind other windows first.
     ApplyTopmost(form_, options_.IsOptionChecked(Item::OnTop));
     form_.Show();
-    loaded_ = true;
+    started_ = true;
     return true;
 }
 
@@ -86,14 +86,14 @@ void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested) {
     if (!placing_) {
         form_.Move(suggested);
     }
-    if (loaded_) {
+    if (started_) {
         ForceRefresh();  // with the fonts of the new scale
     }
 }
 
 void MainForm::OnDisplayChanged() {
     screen_.DisplayChanged();
-    if (loaded_) {
+    if (started_) {
         ForceRefresh();
     }
 }
@@ -119,8 +119,8 @@ void MainForm::OnKeyDown(int key, int shift) {
             ShowMenu({outer.left, outer.top}, MenuAlignment::CentredOnPoint);
             break;
         }
-        case InputAction::Unload:
-            form_.Unload();
+        case InputAction::Close:
+            form_.Close();
             break;
         default:
             break;
@@ -128,21 +128,21 @@ void MainForm::OnKeyDown(int key, int shift) {
 }
 
 void MainForm::ShowMenu(ScreenPoint at, MenuAlignment alignment) {
-    const std::int16_t picked = menu_.Track(MenuEntriesOf(options_), at.x, at.y, alignment);
+    const int picked = menu_.Track(MenuEntriesOf(options_), at.x, at.y, alignment);
     if (picked != 0) {
         OnMenuPick(picked);
     }
 }
 
-void MainForm::OnMenuPick(std::int16_t index) {
+void MainForm::OnMenuPick(int index) {
     DispatchMenuItem(*this, index);
 }
 
-void MainForm::OnUnload() {
+void MainForm::OnClosing() {
     form_.StopTimers();
     // A close that comes while start-up is still under way (the refusal box is open) must not
     // store the options and rectangle of a window that never loaded.
-    if (!loaded_) {
+    if (!started_) {
         return;
     }
     const PixelRect outer = form_.OuterRect();
@@ -235,6 +235,6 @@ void MainForm::ShowAbout() {
                       AboutTitle(options_.Caption(Item::About)), MessageStyle::About);
 }
 
-void MainForm::Unload() {
-    form_.Unload();
+void MainForm::Close() {
+    form_.Close();
 }

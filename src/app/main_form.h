@@ -27,7 +27,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     // Start-up: language, the system check, the stored rectangle, options and zoom, the autorun
     // mark, then the window is shown and placed. False when the program refuses to run on this
     // system; the user has been told, and nothing was shown or stored.
-    bool Load();
+    bool Start();
 
     void OnTrackingTick() override;
     void OnAutoRefreshTick() override;
@@ -37,9 +37,9 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnMouseDown(int button, int shift) override;
     void OnKeyDown(int key, int shift) override;
     // Stops the timers and writes every setting, once start-up has finished.
-    void OnUnload() override;
+    void OnClosing() override;
 
-    void OnMenuPick(std::int16_t index);
+    void OnMenuPick(int index);
     void SelectZoom(std::int16_t zoom) override;
     // Renders the view and its overlays; without `forced`, only when the focus point moved.
     void RefreshTick(bool forced);
@@ -67,7 +67,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void SetOnTop(bool onTop) override;
     void SetAutorun(bool on) override;
     void ShowAbout() override;
-    void Unload() override;
+    void Close() override;
 
     FormWindow& form_;
     InputDevices& input_;
@@ -87,7 +87,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     // The colour figures are bold until the coordinate read-out first prints: the window's font
     // from start-up is bold, and the coordinate read-out's is not.
     bool colorFiguresBold_ = true;
-    bool loaded_ = false;
+    bool started_ = false;
     bool placing_ = false;  // the program is putting its window where it was stored
     std::string appTitle_;
     std::string versionText_;

@@ -1,5 +1,6 @@
 #include "core/refresh_tick.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/checked_int.h"
@@ -94,10 +95,9 @@ void FollowCaret(RefreshContext& c) {
 }
 
 bool ColorReadoutShown(const OptionTable& options) {
-    return options.IsOptionChecked(Item::ShowColorsHex) ||
-           options.IsOptionChecked(Item::ShowColorsDec) ||
-           options.IsOptionChecked(Item::ShowColorsCMY) ||
-           options.IsOptionChecked(Item::ShowColorsCMYK);
+    return std::ranges::any_of(OptionRows, [&options](const OptionRow& row) {
+        return row.overlay == Overlay::ColorFigures && options.IsOptionChecked(row.index);
+    });
 }
 
 }  // namespace

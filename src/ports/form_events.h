@@ -29,5 +29,5 @@ class FormEvents {
     // A key (virtual-key code) pressed while the window has the keyboard.
     virtual void OnKeyDown(int key, int shift) = 0;
     // The window is about to close; it is destroyed when this returns. Called once at most.
-    virtual void OnUnload() = 0;
+    virtual void OnClosing() = 0;
 };

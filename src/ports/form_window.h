@@ -66,6 +66,6 @@ class FormWindow {
     virtual void ShowMessage(const std::string& text, const std::string& title,
                              MessageStyle style) = 0;
     virtual void StopTimers() = 0;
-    // Closes the window the way the system does: unload, then destroy.
-    virtual void Unload() = 0;
+    // Closes the window the way the system does: the program is told, then the window goes.
+    virtual void Close() = 0;
 };

@@ -20,9 +20,3 @@ class Registry {
                              const std::string& data) = 0;
     virtual bool DeleteValue(Hive hive, const std::string& subkey, const std::string& name) = 0;
 };
-
-// The value's text, or `fallback` when it has none (an empty value stays empty).
-inline std::string RegReadString(Registry& registry, Hive hive, const std::string& subkey,
-                                 const std::string& name, const std::string& fallback) {
-    return registry.ReadString(hive, subkey, name).value_or(fallback);
-}

@@ -31,7 +31,7 @@ bool UpdateAutorunEntry(Registry& registry, Environment& environment, bool on) {
     }
     const std::string own = Folded(Quoted(Trimmed(path)));
     const auto current = [&] {
-        return Folded(RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, ""));
+        return Folded(registry.ReadString(Hive::CurrentUser, RunKeyPath, name).value_or(""));
     };
     if (!on) {
         registry.DeleteValue(Hive::CurrentUser, RunKeyPath, name);
@@ -52,7 +52,7 @@ bool IsAutorunRegistered(Registry& registry, Environment& environment) {
     if (name.empty()) {
         return false;
     }
-    std::string path = RegReadString(registry, Hive::CurrentUser, RunKeyPath, name, "");
+    std::string path = registry.ReadString(Hive::CurrentUser, RunKeyPath, name).value_or("");
     path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
     return !path.empty() && environment.FileLength(path) > 0;
 }

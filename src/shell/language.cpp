@@ -1,35 +1,10 @@
 #include "shell/language.h"
 
 #include <array>
-#include <cstdint>
 
 #include "base/text.h"
 
 namespace {
-
-struct GermanCaption {
-    std::int16_t index;
-    const char* caption;
-};
-
-constexpr std::array<GermanCaption, 14> GermanCaptions{{
-    {Item::AutoRefresh, "Ak&tualisiere alle %ms"},
-    {Item::FollowMouse, "Dem &Maus-Cursor folgen"},
-    {Item::FollowText, "Dem &Text-Cursor folgen"},
-    {Item::ShowMouseCursor, "Maus-&Cursor anzeigen"},
-    {Item::ShowLines, "&Mittellinien anzeigen"},
-    {Item::ShowCoordinates, "K&oordinaten anzeigen"},
-    {Item::ShowColorsHex, "RGB Farbwerte anzeigen (&Hex)"},
-    {Item::ShowColorsDec, "RGB Farbwerte anzeigen (&Dez)"},
-    {Item::ShowColorsCMY, "C&YM Farbwerte anzeigen"},
-    {Item::ShowColorsCMYK, "CYM&K Farbwerte anzeigen"},
-    {Item::OnTop, "Fenster im &Vordergrund"},
-    {Item::Autorun, "&Autostart mit Windows"},
-    {Item::About,
-     "&\xC3\x9C"
-     "ber ..."},
-    {Item::Close, "Be&enden"},
-}};
 
 constexpr const char* ZoomGerman =
     "Vergr\xC3\xB6\xC3\x9F"
@@ -57,7 +32,7 @@ constexpr std::array<LanguageSource, 3> LanguageSources{{
 std::string UserLanguage(Registry& registry) {
     std::string text;
     for (const LanguageSource& source : LanguageSources) {
-        text = RegReadString(registry, source.hive, source.key, source.name, "");
+        text = registry.ReadString(source.hive, source.key, source.name).value_or("");
         if (!text.empty()) {
             break;
         }
@@ -69,13 +44,13 @@ void ApplyLanguageTexts(const std::string& languageText, OptionTable& options,
                         std::string& appTitle, int refreshIntervalMs) {
     if (IsGerman(languageText)) {
         appTitle = AppTitleGerman;
-        for (const OptionItem& item : options.Items()) {
-            if (item.index >= Item::FirstZoom && item.index <= Item::LastZoom) {
-                options.SetCaption(item.index, ReplaceAll(item.caption, "Zoom", ZoomGerman));
+        for (const OptionRow& row : OptionRows) {
+            if (row.kind == ItemKind::Zoom) {
+                options.SetCaption(row.index,
+                                   ReplaceAll(options.Caption(row.index), "Zoom", ZoomGerman));
+            } else if (!row.german.empty()) {
+                options.SetCaption(row.index, std::string(row.german));
             }
-        }
-        for (const GermanCaption& german : GermanCaptions) {
-            options.SetCaption(german.index, german.caption);
         }
     }
     options.SetCaption(Item::AutoRefresh, ReplaceAll(options.Caption(Item::AutoRefresh), "%",

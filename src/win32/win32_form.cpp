@@ -280,14 +280,14 @@ void Win32Form::OnPaint() {
 // script asks): that loop ends first, so that nothing runs on a window that is gone.
 void Win32Form::OnClose() {
     EndMenu();
-    RunUnload();
+    ReportClosing();
     DestroyWindow(window_.get());
 }
 
 // Logging off ends the process without closing the window: keep the settings.
 void Win32Form::OnEndSession(bool ending) {
     if (ending) {
-        RunUnload();
+        ReportClosing();
     }
 }
 
@@ -296,14 +296,14 @@ void Win32Form::OnDestroy() {
     PostQuitMessage(0);
 }
 
-void Win32Form::RunUnload() {
-    if (!unloaded_ && events_ != nullptr) {
-        unloaded_ = true;
-        events_->OnUnload();
+void Win32Form::ReportClosing() {
+    if (!closingReported_ && events_ != nullptr) {
+        closingReported_ = true;
+        events_->OnClosing();
     }
 }
 
-void Win32Form::Unload() {
+void Win32Form::Close() {
     if (window_) {
         SendMessageW(window_.get(), WM_CLOSE, 0, 0);
     }

@@ -41,7 +41,7 @@ class Win32Form : public FormWindow {
     void ShowMessage(const std::string& text, const std::string& title,
                      MessageStyle style) override;
     void StopTimers() override;
-    void Unload() override;
+    void Close() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -60,7 +60,7 @@ class Win32Form : public FormWindow {
     void OnEndSession(bool ending);
     void OnDestroy();
 
-    void RunUnload();
+    void ReportClosing();
     // The part of the window the user sees: without the invisible resize border that some
     // systems count in the window rectangle.
     PixelRect VisibleFrame() const;
@@ -73,5 +73,5 @@ class Win32Form : public FormWindow {
     MeasuringLine measuringLine_;
     bool timersRunning_ = false;
     int ownPlacements_ = 0;  // moves of the program's own under way
-    bool unloaded_ = false;
+    bool closingReported_ = false;
 };

@@ -27,7 +27,7 @@ class FakeFormWindow : public FormWindow {
     MeasuringLine measuringLine;  // as the program last handed it over
     std::function<void(const PixelRect&)> onMove;
     std::function<void()> onMessage;  // runs while a message box is open
-    FormEvents* events = nullptr;     // told of resizes and of Unload, as the system tells it
+    FormEvents* events = nullptr;     // told of resizes and of closing, as the system tells it
     std::vector<std::string> log;     // "caption TEXT", "show", "place L T W H topmost"...
     RecordingSurface surface;
 
@@ -66,9 +66,9 @@ class FakeFormWindow : public FormWindow {
         }
     }
     void StopTimers() override {}
-    void Unload() override {
+    void Close() override {
         if (events != nullptr) {
-            events->OnUnload();
+            events->OnClosing();
         }
     }
 };

@@ -58,8 +58,8 @@ class FakePopupMenu : public PopupMenu {
     };
     std::vector<Showing> showings;
 
-    std::int16_t Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
-                       MenuAlignment alignment) override {
+    int Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
+              MenuAlignment alignment) override {
         showings.push_back({x, y, alignment});
         return 0;
     }

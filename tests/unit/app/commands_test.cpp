@@ -24,8 +24,8 @@ class RecordingTarget : public CommandTarget {
     void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
     void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
     void ShowAbout() override { log += "about, "; }
-    void Unload() override { log += "unload, "; }
-    std::string Picked(std::int16_t before, std::int16_t index) {
+    void Close() override { log += "close, "; }
+    std::string Picked(int before, int index) {
         options.SetChecked(before, !options.IsOptionChecked(before));
         log.clear();
         DispatchMenuItem(*this, index);
@@ -45,7 +45,7 @@ class RecordingTarget : public CommandTarget {
 TEST(MenuPick, DecidesByTheIndexAlone) {
     using namespace Item;
     // clang-format off
-    const struct { std::int16_t before, index; const char* expected; } cases[] = {
+    const struct { int before, index; const char* expected; } cases[] = {
         {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
         {0, AutoRefresh, "-7010 "}, {0, FollowMouse, "color kept, -7020 "}, {FollowMouse, FollowMouse, ""},
         {0, ShowMouseCursor, "-7035 "}, {0, ShowLines, "line off, refresh, -7040 "},
@@ -54,7 +54,7 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
         {ShowColorsCMYK, ShowColorsCMY, "refresh, +7070 "},
         {ShowColorsCMY, ShowColorsCMY, "refresh, "},  // neither is left
         {ShowColorsCMY, ShowColorsCMYK, "refresh, +7075 "}, {0, OnTop, "ontop off, -8010 "},
-        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "unload, "},
+        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "close, "},
         {0, 0, ""}, {0, -5, ""}, {0, LastZoom + 1, ""}, {0, OptionsSeparator, ""},
         {0, WindowSeparator, ""}, {0, CommandsSeparator, ""}, {0, AutoRefresh + 1, ""}};
     // clang-format on
@@ -75,7 +75,7 @@ TEST(Input, ShiftStateAndCodeMustMatchWhole) {
         {true, Left | Right, 0, None}, {true, Left, Shift, None}, {true, Left, Alt, None},
         {true, Right, Ctrl, None}, {false, F1, 0, MenuFromKeyboard},
         {false, ContextMenu, 0, MenuFromKeyboard}, {false, F1, Shift, None},
-        {false, ContextMenu, Ctrl, None}, {false, F4, Alt, Unload}, {false, F4, 0, None},
+        {false, ContextMenu, Ctrl, None}, {false, F4, Alt, Close}, {false, F4, 0, None},
         {false, F4, Ctrl, None}, {false, F4, Alt | Shift, None}, {false, F1 + 1, 0, None}};
     // clang-format on
     for (const auto& c : cases) {

@@ -28,7 +28,7 @@ class MainFormTest : public ::testing::Test {
 TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     registry.SetSetting("Window.Left", "600");
     registry.SetSetting("Window.Height", "40");  // below the minimum
-    ASSERT_TRUE(app.Load());
+    ASSERT_TRUE(app.Start());
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
@@ -62,8 +62,8 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
 // A close request that comes while the refusal box is open stores nothing.
 TEST_F(MainFormTest, ARefusedStartUpStoresNothing) {
     environment.winNT = false;
-    form.onMessage = [this] { form.Unload(); };
-    EXPECT_FALSE(app.Load());
+    form.onMessage = [this] { form.Close(); };
+    EXPECT_FALSE(app.Start());
     EXPECT_EQ(registry.writes, std::vector<std::string>{});
 }
 
@@ -80,7 +80,7 @@ TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
             app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2});
         }
     };
-    ASSERT_TRUE(app.Load());
+    ASSERT_TRUE(app.Start());
     EXPECT_EQ(form.outer, (PixelRect{-500, 32, 300, 300}));
     form.onMove = nullptr;
     app.OnScaleChanged(96, {100, 32, 200, 200});  // dragged back by the user
@@ -90,7 +90,7 @@ TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
 // The centre lines turned on during a measurement show its line toward the anchor at once, and no
 // line without one; a refused Run entry unchecks the item.
 TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
-    ASSERT_TRUE(app.Load());
+    ASSERT_TRUE(app.Start());
     app.Options().SetChecked(Item::ShowLines, false);
     input.pointer = {300, 200};
     app.OnTrackingTick();

@@ -35,8 +35,8 @@ TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
         for (int run = 0; run < 2; ++run) {  // a second run changes nothing
             ApplyLanguageTexts(UserLanguage(registry), options, shown, 250);
         }
-        for (const std::int16_t item : {Item::AutoRefresh, std::int16_t{200}, Item::About,
-                                        Item::ShowColorsCMYK, Item::OptionsSeparator}) {
+        for (const int item :
+             {Item::AutoRefresh, 200, Item::About, Item::ShowColorsCMYK, Item::OptionsSeparator}) {
             shown += "|" + options.Caption(item);
         }
         EXPECT_EQ(shown, std::string(c.german ? AppTitleGerman : AppTitleEnglish) +
@@ -51,7 +51,7 @@ TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
 
 TEST(VersionText, MinorAlwaysTwoDigitsAndTheRevisionPicksTheStage) {
     // clang-format off
-    const struct { std::int16_t major, minor, revision; const char* text; } cases[] = {
+    const struct { int major, minor, revision; const char* text; } cases[] = {
         {1, 10, 0, "1.10"}, {1, 5, 0, "1.05"}, {2, 10, 3, "2.10.3"}, {1, 1, 26, "1.01.26"},
         {1, 1, 27, "1.01"}, {1, 0, 1001, "1.00 Alpha 1"}, {1, 1, 1000, "1.01 Alpha"},
         {1, 1, 1999, "1.01 Alpha 999"}, {1, 1, 100, "1.01 Beta"}, {1, 1, 199, "1.01 Beta 99"},

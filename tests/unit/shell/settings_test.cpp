@@ -33,8 +33,7 @@ TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
     for (const auto& [stored, zoom] : cases) {
         FakeRegistry store;
         store.SetSetting("Set.Zoom", stored);
-        OptionTable options;
-        EXPECT_EQ(ReadSettings(store, options).zoom, zoom) << stored;
+        EXPECT_EQ(ReadZoom(store), zoom) << stored;
     }
 }
 
@@ -51,9 +50,9 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
     store.SetSetting("Set.ShowLines", "-1");
     store.SetSetting("Set.ShowColorsCMY", "1.0");
     OptionTable options;
-    const StoredSettings stored = ReadSettings(store, options);
+    const StoredWindowRect window = ReadWindowAndFlags(store, options);
     store.writes.clear();
-    WriteSettings(store, stored.window, stored.zoom, options);
+    WriteSettings(store, window, ReadZoom(store), options);
     EXPECT_EQ(store.writes,
               (std::vector<std::string>{
                   "Window.Top=32", "Window.Left=32", "Window.Width=128", "Window.Height=200.5",
