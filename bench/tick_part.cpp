@@ -144,11 +144,11 @@ class TimedSurface : public DrawingSurface {
         return Timed(measurements, [&] { return inner_.MeasureText(text, font); });
     }
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
-                   ColorValue color) override {
+                   Color color) override {
         Timed(prints, [&] { inner_.PrintText(x, y, text, font, color); });
     }
     void FillBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                 ColorValue color) override {
+                 Color color) override {
         Timed(shapes, [&] { inner_.FillBox(left, top, right, bottom, color); });
     }
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) override {
@@ -252,7 +252,7 @@ void PrintOverlayCosts(Program& program, long& step) {
     view.distanceY = NoMeasure;
     const auto nextText = [&] {
         view.focus = view.measured = SweepPoint(++step);
-        view.pointerColor = (view.pointerColor + 0x0B0D11) & 0xFFFFFF;
+        view.pointerColor = ColorOfPixel(PixelOf(*view.pointerColor) + 0x110D0B);
     };
     // Not bold: in a tick the coordinates print first, and from then on the figures are not.
     const auto coordinates = [&](DrawingSurface& on) { DrawCoordinatesOn(on, view, "."); };

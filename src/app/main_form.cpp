@@ -186,8 +186,8 @@ void MainForm::RenderView(ScreenPoint focus, float zoom) {
                     options_.IsOptionChecked(Item::ShowMouseCursor));
 }
 
-ColorValue MainForm::PixelColor(ScreenPoint at) {
-    if (const std::optional<ColorValue> captured = screen_.CapturedPixel(at.x, at.y)) {
+std::optional<Color> MainForm::PixelColor(ScreenPoint at) {
+    if (const std::optional<Color> captured = screen_.CapturedPixel(at.x, at.y)) {
         return *captured;
     }
     return input_.ScreenPixel(at.x, at.y);

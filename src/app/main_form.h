@@ -56,7 +56,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void ShowLineChanges();
 
     void RenderView(ScreenPoint focus, float zoom) override;
-    ColorValue PixelColor(ScreenPoint at) override;
+    std::optional<Color> PixelColor(ScreenPoint at) override;
     void DrawCenterCross() override;
     void DrawCoordinates() override;
     void DrawColorValues() override;

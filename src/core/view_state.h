@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/color.h"
 #include "base/geometry.h"
@@ -14,8 +15,8 @@ struct ViewState {
     ScreenPoint measured{};      // what the coordinate read-out shows
     std::int32_t distanceX = 0;  // from the anchor to the measured point, or NoMeasure
     std::int32_t distanceY = 0;
-    float bearing = 0;  // from the anchor to the measured point, degrees
-    ColorValue pointerColor = 0;
+    float bearing = 0;                            // from the anchor to the measured point, degrees
+    std::optional<Color> pointerColor = Color{};  // nothing: the pointer is over no pixel
 
     // Whether the read-out shows a distance and a bearing.
     bool Measuring() const { return distanceX > NoMeasure && distanceY > NoMeasure; }

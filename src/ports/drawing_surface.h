@@ -30,10 +30,10 @@ class DrawingSurface {
     // The glyphs only, with the top-left of the text's cell at (x, y): what lies between them
     // stays visible.
     virtual void PrintText(std::int32_t x, std::int32_t y, const std::string& text,
-                           const FontSpec& font, ColorValue color) = 0;
+                           const FontSpec& font, Color color) = 0;
     // The pixels from (left, top) to (right, bottom), both corners included.
     virtual void FillBox(std::int32_t left, std::int32_t top, std::int32_t right,
-                         std::int32_t bottom, ColorValue color) = 0;
+                         std::int32_t bottom, Color color) = 0;
     // Inverts `lineWidth` columns down the whole surface and as many rows across it, the column
     // x and the row y being the second of each band; where they cross they invert twice.
     virtual void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) = 0;

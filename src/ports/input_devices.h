@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/color.h"
 #include "base/geometry.h"
@@ -20,13 +21,14 @@ inline constexpr std::int16_t Middle = 4;
 }  // namespace MouseButton
 
 // What the refresh tick reads from the system on every tick. Each query is cheap and never fails:
-// a failing system call gives a neutral answer (the origin, no buttons, NoPixel, no caret).
+// a failing system call gives a neutral answer (the origin, no buttons, no pixel, no caret).
 class InputDevices {
   public:
     virtual ~InputDevices() = default;
     virtual ScreenPoint PointerPosition() = 0;
     // Mask of MouseButton bits; a press since the previous query counts as held.
     virtual std::int16_t MouseButtons() = 0;
-    virtual ColorValue ScreenPixel(std::int32_t x, std::int32_t y) = 0;
+    // Nothing for a point that has no pixel (on no monitor).
+    virtual std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) = 0;
     virtual CaretInfo Caret() = 0;
 };

@@ -24,7 +24,7 @@ class ScreenCapture {
     virtual std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
     // The colour of screen pixel (x, y) as the last capture read it, before a cursor was drawn
     // over it; nothing when that capture did not hold it.
-    virtual std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const = 0;
+    virtual std::optional<Color> CapturedPixel(std::int32_t x, std::int32_t y) const = 0;
     // The monitors changed: the next capture takes their new places.
     virtual void DisplayChanged() = 0;
 };

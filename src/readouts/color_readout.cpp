@@ -1,9 +1,8 @@
 #include "readouts/color_readout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <iterator>
+#include <optional>
 #include <string>
 
 #include "base/rounding.h"
@@ -25,23 +24,27 @@ constexpr double MiddleColumn = 2.33;
 constexpr double RightColumn = 1.0;
 constexpr double CmykShift = 1.33;  // C, M and Y move one column left to make room for K
 
-// Fill of the hexadecimal box when the colour value is no RGB colour (-1: no pixel under the
-// pointer). Black, like the picture beyond the screen's edge.
-constexpr ColorValue NoPixelBoxColor = Rgb(0, 0, 0);
+// With no pixel under the pointer (off every monitor) the read-out shows what it always has:
+// FFFFFF in hexadecimal on a black box, like the picture beyond the screen's edge, and the
+// figures of full red.
+constexpr const char* NoPixelHexText = "FFFFFF";
+constexpr Color NoPixelHexBox = Rgb(0, 0, 0);
+constexpr Color NoPixelFigures = Rgb(255, 0, 0);
 
 // Text on the box filled with the colour itself: white on dark colours, near-black otherwise.
-ColorValue HexTextColor(int red, int green, int blue) {
-    return (red + green + blue) / 3.0 < 128 ? Rgb(255, 255, 255) : Rgb(31, 31, 31);
+Color HexTextColor(Color color) {
+    return (color.red + color.green + color.blue) / 3.0 < 128 ? Rgb(255, 255, 255)
+                                                              : Rgb(31, 31, 31);
 }
 
 // Text on the grey box of the K figure.
-ColorValue KTextColor(float k) {
+Color KTextColor(float k) {
     return k < 50 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
 }
 
 struct CellStyle {
-    ColorValue box;
-    ColorValue text;
+    Color box;
+    Color text;
 };
 
 // Where the cells go: the surface and its size, in the read-out's font, with the distances at the
@@ -81,23 +84,15 @@ std::string RightAligned(std::int32_t value) {
     return padded.substr(padded.size() - 3);
 }
 
-// The colour value holds blue, green, red from the high digits down; people read RGB.
-std::string HexText(ColorValue color) {
-    char digits[8];
-    const auto written =
-        std::to_chars(std::begin(digits), std::end(digits), static_cast<std::uint32_t>(color), 16);
-    std::string bgr = "00000" + std::string(digits, written.ptr);
-    bgr = bgr.substr(bgr.size() - 6);
-    for (char& digit : bgr) {
-        if (digit >= 'a' && digit <= 'f') {
-            digit = static_cast<char>(digit - 'a' + 'A');
-        }
+// Red, green and blue as two upper-case hexadecimal digits each.
+std::string HexText(Color color) {
+    constexpr char Digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t channel : {color.red, color.green, color.blue}) {
+        text += Digits[channel >> 4];
+        text += Digits[channel & 0xF];
     }
-    return bgr.substr(4, 2) + bgr.substr(2, 2) + bgr.substr(0, 2);
-}
-
-bool IsRgbColor(ColorValue color) {
-    return (color & ~0xFFFFFF) == 0;
+    return text;
 }
 
 // The channels that tint an ink's cell: the box from 255 (no ink) down to 0 (full ink), the
@@ -110,10 +105,10 @@ std::int32_t InkTextShade(float percent) {
     return RoundToInt32(200.0f - 2.0f * percent);
 }
 
-void DrawHex(const Cells& cells, ColorValue color, int red, int green, int blue) {
-    const std::string text = HexText(color);
-    const CellStyle style{IsRgbColor(color) ? color : NoPixelBoxColor,
-                          HexTextColor(red, green, blue)};
+void DrawHex(const Cells& cells, const std::optional<Color>& color) {
+    const std::string text = color ? HexText(*color) : NoPixelHexText;
+    const CellStyle style{color.value_or(NoPixelHexBox),
+                          HexTextColor(color.value_or(NoPixelFigures))};
     cells.Draw(cells.Scaled(HexLeft),
                cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text, style);
 }
@@ -170,15 +165,16 @@ void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
 
 }  // namespace
 
-void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, ColorValue color,
-                       bool bold) {
+void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options,
+                       const std::optional<Color>& color, bool bold) {
     const Cells cells{surface, surface.Size(), ColorFiguresFont(bold), surface.Dpi()};
-    const int red = GetRed(color);
-    const int green = GetGreen(color);
-    const int blue = GetBlue(color);
+    const Color figures = color.value_or(NoPixelFigures);
+    const int red = figures.red;
+    const int green = figures.green;
+    const int blue = figures.blue;
 
     if (options.IsOptionChecked(Item::ShowColorsHex)) {
-        DrawHex(cells, color, red, green, blue);
+        DrawHex(cells, color);
     }
     std::int32_t lineOffset = 0;
     if (options.IsOptionChecked(Item::ShowColorsDec)) {

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr ColorValue OutlineColor = Rgb(95, 95, 95);
-constexpr ColorValue TextColor = Rgb(239, 239, 239);
+constexpr Color OutlineColor = Rgb(95, 95, 95);
+constexpr Color TextColor = Rgb(239, 239, 239);
 constexpr std::int16_t OutlineThickness = 1;
 // Distances at 96 dpi, which grow with the display scale.
 constexpr std::int32_t LeftMargin = 5;

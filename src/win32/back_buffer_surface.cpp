@@ -102,15 +102,15 @@ PixelSize BackBufferSurface::MeasureText(const std::string& text, const FontSpec
 }
 
 void BackBufferSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,
-                                  const FontSpec& font, ColorValue color) {
+                                  const FontSpec& font, Color color) {
     if (buffer_) {
         Font(font).Print(Dc(), text, buffer_.Pixels(), x, y,
-                         static_cast<COLORREF>(color) & 0x00FFFFFF);
+                         RGB(color.red, color.green, color.blue));
     }
 }
 
 void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_t right,
-                                std::int32_t bottom, ColorValue color) {
+                                std::int32_t bottom, Color color) {
     if (!buffer_) {
         return;
     }
@@ -122,7 +122,7 @@ void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_
         std::min<std::int64_t>(std::int64_t{std::max(left, right)} + 1, pixels.width);
     const std::int64_t last =
         std::min<std::int64_t>(std::int64_t{std::max(top, bottom)} + 1, pixels.height);
-    const std::uint32_t pixel = DibPixel(static_cast<COLORREF>(color) & 0x00FFFFFF);
+    const std::uint32_t pixel = PixelOf(color);
     GdiFlush();  // what GDI drew must be in the pixels before they are written
     for (std::int64_t y = std::max<std::int64_t>(std::min(top, bottom), 0); y < last && from < to;
          ++y) {

@@ -32,9 +32,9 @@ class BackBufferSurface : public DrawingSurface {
     int Dpi() const override { return dpi_; }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override;
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
-                   ColorValue color) override;
+                   Color color) override;
     void FillBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                 ColorValue color) override;
+                 Color color) override;
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) override;
 
   private:

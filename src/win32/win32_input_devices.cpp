@@ -51,15 +51,15 @@ std::int16_t Win32InputDevices::MouseButtons() {
     return mask;
 }
 
-ColorValue Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
+std::optional<Color> Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
     if (!screen_) {
         screen_ = WindowDc(nullptr);
     }
-    if (!screen_) {
-        return NoPixel;
+    const COLORREF pixel = screen_ ? GetPixel(screen_.get(), x, y) : CLR_INVALID;
+    if (pixel == CLR_INVALID) {
+        return std::nullopt;  // a point without a pixel
     }
-    // CLR_INVALID (all bits set) for a point without a pixel reads as -1.
-    return static_cast<ColorValue>(GetPixel(screen_.get(), x, y));
+    return Rgb(GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
 }
 
 CaretInfo Win32InputDevices::Caret() {

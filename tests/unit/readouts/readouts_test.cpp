@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr ColorValue Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239);
+constexpr Color Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239);
 constexpr FontSpec Font{"Tahoma", 7, false};
 using Log = std::vector<std::string>;
 
@@ -131,7 +131,7 @@ OptionTable Checked(Items items) {
 
 // Each text as "text@x,y box/ink" in pixels, the box being the last one filled before the text,
 // with colours as RRGGBB, every print in Terminal 6 (bold when asked); 141 x 9 pixels a cell.
-Log DrawCells(ColorValue color, Items items, bool bold = false) {
+Log DrawCells(std::optional<Color> color, Items items, bool bold = false) {
     RecordingSurface surface;
     surface.size = {1000, 125};
     surface.charWidth = 47;
@@ -161,30 +161,31 @@ Log DrawCells(ColorValue color, Items items, bool bold = false) {
 // 2.33 and 1, that is 289.41, 476.94, 664.47 and 852, rounded once; the bottom line at
 // 125 - 9 - 6 = 110, the upper one 14 higher.
 TEST(DrawColorValues, TextsTintsAndPlaces) {
-    const auto check = [](ColorValue color, Items items, const Log& cells) {
-        EXPECT_EQ(DrawCells(color, items), cells) << color;
+    const auto check = [](std::optional<Color> color, Items items, const Log& cells) {
+        EXPECT_EQ(DrawCells(color, items), cells) << (color ? PixelOf(*color) : -1);
     };
     // Red first in hexadecimal; an average of exactly 128 takes dark text.
-    check(0xF08010, {Item::ShowColorsHex, Item::ShowColorsDec},
+    check(Rgb(0x10, 0x80, 0xF0), {Item::ShowColorsHex, Item::ShowColorsDec},
           {"1080F0@6,110 1080f0/1f1f1f", " 16@477,110 100000/ff1010", "128@664,110 008000/80ff80",
            "240@852,110 0000f0/f0f0ff"});
-    check(0, {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK},
+    check(Rgb(0, 0, 0), {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK},
           {"000000@6,110 000000/ffffff", "  0@477,110 000000/ff0000", "  0@664,110 000000/00ff00",
            "  0@852,110 000000/0000ff", "  0@289,96 ffffff/00c8c8", "  0@477,96 ffffff/c800c8",
            "  0@664,96 ffffff/c8c800", "100@852,96 000000/ffffff"});
     // No pixel: hexadecimal FFFFFF but red for the rest, on a box of a defined colour.
-    check(-1, {Item::ShowColorsHex, Item::ShowColorsCMY},
+    check(std::nullopt, {Item::ShowColorsHex, Item::ShowColorsCMY},
           {"FFFFFF@6,110 000000/ffffff", "  0@477,110 ffffff/00c8c8", "100@664,110 ff00ff/000000",
            "100@852,110 ffff00/000000"});
     // K = 49.8 reads 50 but is below the threshold of white text.
-    check(0x808080, {Item::ShowColorsHex, Item::ShowColorsCMYK},
+    check(Rgb(128, 128, 128), {Item::ShowColorsHex, Item::ShowColorsCMYK},
           {"808080@6,110 808080/1f1f1f", "  0@289,110 ffffff/00c8c8", "  0@477,110 ffffff/c800c8",
            "  0@664,110 ffffff/c8c800", " 50@852,110 808080/000000"});
     // CMY folds K back in: C = 100 (1 - 200 / 255) = 21.57, box 255 - 55, text 200 - 43.1;
     // M = 49.8: box 255 - 127, text 200 - 99.6.
-    check(0x0080C8, {Item::ShowColorsCMY},
+    check(Rgb(200, 128, 0), {Item::ShowColorsCMY},
           {" 22@477,110 c8ffff/009d9d", " 50@664,110 ff80ff/640064", "100@852,110 ffff00/000000"});
-    EXPECT_EQ(DrawCells(0, {Item::ShowColorsHex}, true).size(), 1u);  // in bold throughout
+    EXPECT_EQ(DrawCells(Rgb(0, 0, 0), {Item::ShowColorsHex}, true).size(),
+              1u);  // in bold throughout
 }
 
 // The fonts' heights at each display scale, as the program's own font code measured them under
