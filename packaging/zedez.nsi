@@ -29,6 +29,11 @@ ManifestSupportedOS all
 !define SHORTCUT "$SMPROGRAMS\${APP}.lnk"
 !define CLOSE_WAIT_MS 10000
 
+; Where the install began, for .onInstFailed: the folder's DirState (-1 none, 0 empty, 1 not
+; empty) and the deepest of it and its parents that was there ("" when none was).
+Var FolderState
+Var FolderThere
+
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
@@ -188,19 +193,24 @@ Function .onInit
 FunctionEnd
 
 Section
-    Call CloseRunningCopies
-    ${DirState} $INSTDIR $9  ; -1, 0: a new folder, which a failed install removes again
+    ${DirState} $INSTDIR $FolderState
+    StrCpy $FolderThere $INSTDIR
+    ${Do}
+        ${IfThen} ${FileExists} "$FolderThere\*.*" ${|} ${ExitDo} ${|}
+        ${GetParent} $FolderThere $FolderThere
+    ${LoopUntil} $FolderThere == ""
 
-    ; Can the folder be written at all? Asked before the copy installed elsewhere goes.
+    ; Can the folder be written at all? Asked before a running copy is closed and before the copy
+    ; installed elsewhere goes.
     ClearErrors
     CreateDirectory "$INSTDIR"
     FileOpen $0 "$INSTDIR\zedez.exe.new" w
     FileClose $0
     Delete "$INSTDIR\zedez.exe.new"
     ${If} ${Errors}
-        RMDir "$INSTDIR"
         !insertmacro FAIL "$INSTDIR cannot be written."
     ${EndIf}
+    Call CloseRunningCopies
 
     ; One installed copy: the one in another folder is uninstalled (silently, keeping the
     ; settings); its autorun entry comes here.
@@ -238,11 +248,6 @@ Section
         ${EndIf}
     ${EndIf}
     ${If} $8 == error
-        ${If} $9 < 1
-            !insertmacro FOR_EACH_FILE DELETE_FILE
-            Delete "$INSTDIR\uninstall.exe"
-            RMDir "$INSTDIR"
-        ${EndIf}
         !insertmacro FAIL "Not every file could be written to $INSTDIR; ${APP} is not installed."
     ${EndIf}
 
@@ -267,6 +272,20 @@ Section
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" EstimatedSize $1
     SetErrorLevel 0  ; a folder refused on the directory page before does not count
 SectionEnd
+
+; An install that ended early removes what it wrote: this program's files, unless the folder held
+; some before, and the folders it created. The user's files, and folders holding them, stay.
+Function .onInstFailed
+    ${If} $FolderState < 1
+        !insertmacro FOR_EACH_FILE DELETE_FILE
+        Delete "$INSTDIR\uninstall.exe"
+    ${EndIf}
+    StrCpy $0 $INSTDIR
+    ${DoUntil} $0 == $FolderThere
+        RMDir "$0"
+        ${GetParent} $0 $0
+    ${Loop}
+FunctionEnd
 
 Function un.onInit
     SetShellVarContext current

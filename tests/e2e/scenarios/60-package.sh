@@ -7,9 +7,9 @@ app=$(winepath -u "$dir") menu=$(winepath -u "$data\\..\\Roaming\\Microsoft\\Win
 KEY='HKCU\Software\Microsoft\Windows\CurrentVersion' version=${setup%-setup.exe} other='C:\zedez2'
 APPS="$KEY\\Uninstall\\RidoduvuziZedez" foreign="$E2E_WORK/foreign"
 
-# Refused, leaving no trace: an uncreatable folder (Linux's /sys), a root, under a file, not empty.
+# Refused, leaving no trace: a root, under a file, not empty.
 mkdir "$foreign" && echo notes >"$foreign/README.txt"
-for bad in 'Z:\sys\zedez' 'C:\' 'C:\windows\win.ini\zedez' "$(winepath -w "$foreign")"; do
+for bad in 'C:\' 'C:\windows\win.ini\zedez' "$(winepath -w "$foreign")"; do
     wine "$setup" /S "/D=$bad"
     expect_eq "$? $(ls "$foreign") $(cat "$foreign/README.txt")" "2 README.txt notes" "refusing $bad"
 done
@@ -24,6 +24,8 @@ ZEDEZ_EXE="$dir\\zedez.exe" start_magnifier
 menu_pick 20 20 8020  # autorun at startup
 STORE_KEY="$KEY\\Run" expect_settings zedez.exe="\"$dir\\zedez.exe\""
 menu_pick 20 20 10  # zoom 10%: the program stores it when asked to close
+# A folder it cannot write (Linux's /sys) is refused before the running copy is closed.
+wine "$setup" /S '/D=Z:\sys\zedez'; expect_eq "$? $(probe rect >/dev/null; echo $?)" "2 0" "refused, the copy running"
 
 # The installer closes a copy whose menu is open (not where the last pick clicked) and waits for it.
 sum=$(md5sum <"$app/zedez.exe") && echo stale >>"$app/zedez.exe" && echo notes >"$app/notes.txt"
