@@ -294,6 +294,17 @@ FunctionEnd
 Section Uninstall
     Call un.CloseRunningCopies
 
+    ; Only what the installer wrote: other files in the folder, and the folder with them, stay.
+    ; The program goes first, and nothing else changes unless it went: while another program holds
+    ; it open (a virus scanner may), this copy stays whole, its autorun entry and Apps entry too.
+    ; (Testing the error flag clears it.) Run in place (_?=), the uninstaller cannot remove
+    ; itself; whoever ran it does.
+    ClearErrors
+    Delete "$INSTDIR\zedez.exe"
+    ${If} ${Errors}
+        !insertmacro FAIL "${APP} is still in use; nothing was removed."
+    ${EndIf}
+
     ; The autorun entry goes only when it starts this copy: "path", quoted as the program
     ; writes it, or bare; Windows paths compare without regard to case, as StrCmp does.
     ReadRegStr $0 HKCU "${RUN_KEY}" "zedez.exe"
@@ -305,14 +316,7 @@ Section Uninstall
         DeleteRegValue HKCU "${RUN_KEY}" "zedez.exe"
     ${EndIf}
 
-    ; Only what the installer wrote: other files in the folder, and the folder with them, stay.
-    ; The program first: when a process still holds it, nothing else goes. Run in place (_?=), the
-    ; uninstaller cannot remove itself; whoever ran it does.
-    ClearErrors
-    Delete "$INSTDIR\zedez.exe"
-    ${If} ${Errors}
-        !insertmacro FAIL "${APP} is still in use; nothing was removed."
-    ${EndIf}
+    ClearErrors  ; a missing autorun value set it
     !insertmacro FOR_EACH_FILE DELETE_FILE
     ${If} $EXEPATH != "$INSTDIR\uninstall.exe"
         Delete "$INSTDIR\uninstall.exe"
