@@ -142,8 +142,40 @@ Function RefuseDowngrade
     ${EndIf}
 FunctionEnd
 
+; $0: "" when $INSTDIR holds nothing but this program's uninstaller, known by its name and its
+; version information (the English block that VIAddVersionKey writes), as an uninstall run in place
+; (_?=) leaves it; "other" otherwise.
+Function OnlyOwnUninstaller
+    StrCpy $0 ""
+    FindFirst $1 $2 "$INSTDIR\*"
+    ${DoWhile} $2 != ""
+        ${If} $2 != "."
+        ${AndIf} $2 != ".."
+        ${AndIf} $2 != "uninstall.exe"
+            StrCpy $0 other
+        ${EndIf}
+        FindNext $1 $2
+    ${Loop}
+    FindClose $1
+    System::Alloc 4096  ; more than the uninstaller's version information
+    Pop $1
+    StrCpy $4 1
+    System::Call 'version::GetFileVersionInfoW(w "$INSTDIR\uninstall.exe", i 0, i 4096, p r1) i .r2'
+    ${If} $2 <> 0
+        System::Call 'version::VerQueryValueW(p r1, w "\StringFileInfo\040904e4\ProductName", *p .r2, *i .r5) i .r3'
+        ${If} $3 <> 0
+            System::Call 'kernel32::lstrcmpW(p r2, w "${APP}") i .r4'
+        ${EndIf}
+    ${EndIf}
+    System::Free $1
+    ${If} $4 <> 0
+        StrCpy $0 other
+    ${EndIf}
+FunctionEnd
+
 ; The folder must be a real one that the installer may call its own: not a drive's root, not under
-; a file, and empty or holding this program; and no newer version may be installed.
+; a file, and empty or holding this program (or only its uninstaller); and no newer version may be
+; installed.
 Function CheckTarget
     ${GetRoot} $INSTDIR $0
     ${If} $0 == ""
@@ -162,6 +194,9 @@ Function CheckTarget
     ${DirState} $INSTDIR $0
     ${If} $0 = 1
     ${AndIfNot} ${FileExists} "$INSTDIR\zedez.exe"
+        Call OnlyOwnUninstaller
+    ${EndIf}
+    ${If} $0 == other
         !insertmacro FAIL "$INSTDIR already holds other files. Choose an empty or new folder, or the folder of ${APP}."
     ${EndIf}
     StrCpy $R0 $INSTDIR

@@ -55,6 +55,10 @@ printf c | dd of="$exe" bs=1 seek=$((${at%%:*} + 10)) conv=notrunc status=none &
 wine "$setup" /S
 expect_eq "$? $(md5sum <"$exe")" "2 $sum" "the older installer's exit code, and the program"
 
+# Run in place, the uninstaller leaves only itself, in a folder this program may install into again.
+wine "$other\\uninstall.exe" /S "_?=$other"; expect_eq "$? $(ls "$odir")" "0 uninstall.exe" "uninstalled in place"
+wine "$setup" /S "/D=$other" || fail "installing where the uninstaller was left ended with $?"
+
 # The uninstaller returns once its copy in the temporary folder runs; one Wine did not start is redone.
 wine "$other\\uninstall.exe" /S || fail "the uninstaller ended with $?"
 for _ in $(seq 150); do [ -e "$exe" ] || break; sleep 0.1; done
