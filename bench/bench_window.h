@@ -39,7 +39,7 @@ class BufferWindow : public FormWindow {
     PixelSize ClientSize() const override { return surface_.Size(); }
     int Dpi() const override { return dpi_; }
     void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                    int stretchMode) override;
+                    StretchMode stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
     void SetMeasuringLine(const MeasuringLine&) override {}
     void SetCaption(const std::string&) override {}

@@ -98,8 +98,8 @@ void MainForm::OnDisplayChanged() {
     }
 }
 
-void MainForm::OnMouseDown(int button, int shift) {
-    switch (MouseDownAction(button, shift)) {
+void MainForm::OnMouseDown(Buttons button, Modifiers held) {
+    switch (MouseDownAction(button, held)) {
         case InputAction::DragWindow:
             form_.DragWindow();
             break;
@@ -111,8 +111,8 @@ void MainForm::OnMouseDown(int button, int shift) {
     }
 }
 
-void MainForm::OnKeyDown(int key, int shift) {
-    switch (KeyDownAction(key, shift)) {
+void MainForm::OnKeyDown(Key key, Modifiers held) {
+    switch (KeyDownAction(key, held)) {
         case InputAction::MenuFromKeyboard: {
             // Centred on the window's outer top-left corner on the screen.
             const PixelRect outer = form_.OuterRect();
@@ -213,7 +213,7 @@ void MainForm::ForceRefresh() {
 void MainForm::ShowMeasuringLine(bool visible) {
     // Only a measurement, a button held with its distances shown, has a line to show; the
     // refresh tick shows it when one starts.
-    measuringLine_.visible = visible && track_.lastButtons != 0 && view_.Measuring();
+    measuringLine_.visible = visible && track_.lastButtons != Buttons::None && view_.Measuring();
     ShowLineChanges();
 }
 

@@ -34,8 +34,8 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnResize() override;
     void OnScaleChanged(int dpi, const PixelRect& suggested) override;
     void OnDisplayChanged() override;
-    void OnMouseDown(int button, int shift) override;
-    void OnKeyDown(int key, int shift) override;
+    void OnMouseDown(Buttons button, Modifiers held) override;
+    void OnKeyDown(Key key, Modifiers held) override;
     // Stops the timers and writes every setting, once start-up has finished.
     void OnClosing() override;
 

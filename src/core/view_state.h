@@ -5,6 +5,7 @@
 
 #include "base/color.h"
 #include "base/geometry.h"
+#include "ports/input_codes.h"
 
 // distanceX and distanceY hold this while no measurement is in progress.
 inline constexpr std::int32_t NoMeasure = -65536;
@@ -26,7 +27,7 @@ struct ViewState {
 // move or a button counts as a mouse change.
 struct TrackState {
     ScreenPoint lastPointer{};
-    std::int16_t lastButtons = 0;
+    Buttons lastButtons = Buttons::None;
     ScreenPoint lastCaret{};
     bool caretGone = false;  // the caret went away since then: wherever it comes back, it moved
     ScreenPoint shown{};     // focus point of the last rendering

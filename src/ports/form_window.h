@@ -6,6 +6,7 @@
 #include "base/geometry.h"
 #include "ports/drawing_surface.h"
 #include "ports/picture.h"
+#include "ports/screen_capture.h"
 
 // The smallest outer size of the main window, in screen pixels: twice as wide as high.
 inline constexpr int MinWindowWidthPx = 128;
@@ -49,7 +50,7 @@ class FormWindow {
     // previous picture and what was drawn over it. When the scaling fails the window keeps
     // showing what it showed.
     virtual void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                            int stretchMode) = 0;
+                            StretchMode stretchMode) = 0;
     virtual DrawingSurface& Surface() = 0;
     // Drawn over the picture from the next paint on, until it changes again.
     virtual void SetMeasuringLine(const MeasuringLine& line) = 0;

@@ -6,11 +6,11 @@
 #include "base/color.h"
 #include "ports/picture.h"
 
-// Stretch modes of a scaled copy.
-namespace StretchMode {
-inline constexpr int ColorOnColor = 3;  // drop eliminated pixels: exact blocks when enlarging
-inline constexpr int Halftone = 4;      // average the source pixels when reducing
-}  // namespace StretchMode
+// How a captured picture is scaled into the view.
+enum class StretchMode {
+    Blocks,   // at 100 % and above: each picture pixel a block of view pixels
+    Average,  // below 100 %: each view pixel the mean of the picture pixels it covers
+};
 
 class ScreenCapture {
   public:

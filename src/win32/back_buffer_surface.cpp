@@ -26,13 +26,13 @@ void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
 }
 
 bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                                    int stretchMode) {
+                                    StretchMode stretchMode) {
     if (!buffer_ || width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0) {
         return false;
     }
     const ConstPixelBlock& source = picture.pixels;
     PixelRect drawn{};  // what the scaled picture covers; the rest is black
-    if (stretchMode == StretchMode::Halftone) {
+    if (stretchMode == StretchMode::Average) {
         // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel). It
         // writes the whole picture, the part off the screen black, so that a view pixel on the
         // screen's edge is the mean of what it covers there too.
@@ -45,9 +45,7 @@ bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, 
         drawn = ScalePlacement(picture.onScreen, picture.width, picture.height, width, height);
         if (drawn.width > 0 && drawn.height > 0) {
             const BITMAPINFO info = TopDownPixelInfo(source.stride, source.height);
-            if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
-                SetStretchBltMode(buffer_.Dc(), stretchMode);
-            }
+            SetStretchBltMode(buffer_.Dc(), COLORONCOLOR);  // exact blocks when enlarging
             if (StretchDIBits(buffer_.Dc(), drawn.left, drawn.top, drawn.width, drawn.height, 0, 0,
                               source.width, source.height, source.pixels, &info, DIB_RGB_COLORS,
                               SRCCOPY) <= 0) {

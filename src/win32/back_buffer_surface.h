@@ -5,6 +5,7 @@
 #include "base/twips.h"
 #include "ports/drawing_surface.h"
 #include "ports/picture.h"
+#include "ports/screen_capture.h"
 #include "win32/gdi_picture.h"
 #include "win32/text_cache.h"
 
@@ -20,10 +21,10 @@ class BackBufferSurface : public DrawingSurface {
     // are black.
     void Resize(HDC compatibleWith, int width, int height);
     // Scales `picture` to width x height at the top-left, with our own averaging for
-    // StretchMode::Halftone and the system's stretch mode otherwise; the rest of the buffer turns
+    // StretchMode::Average and the system's COLORONCOLOR otherwise; the rest of the buffer turns
     // black. False, with the buffer as it was, when the scaling fails.
     bool ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                     int stretchMode);
+                     StretchMode stretchMode);
     // The display scale fonts are made for.
     void SetDpi(int dpi);
     HDC Dc() const { return buffer_.Dc(); }

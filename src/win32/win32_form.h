@@ -31,7 +31,7 @@ class Win32Form : public FormWindow {
     PixelSize ClientSize() const override;
     int Dpi() const override;
     void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                    int stretchMode) override;
+                    StretchMode stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
     void SetMeasuringLine(const MeasuringLine& line) override;
     void SetCaption(const std::string& text) override;
@@ -53,7 +53,7 @@ class Win32Form : public FormWindow {
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnGetDpiScaledSize(SIZE& size) const;
     void OnDisplayChange();
-    void OnButtonDown(int button, WPARAM keys);
+    void OnButtonDown(Buttons button, WPARAM keys);
     void OnKeyDown(WPARAM key);
     void OnPaint();
     void OnClose();

@@ -36,19 +36,19 @@ ScreenPoint Win32InputDevices::PointerPosition() {
     return {point.x, point.y};
 }
 
-std::int16_t Win32InputDevices::MouseButtons() {
-    std::int16_t mask = 0;
+Buttons Win32InputDevices::MouseButtons() {
+    Buttons held = Buttons::None;
     // Any non-zero answer counts: held now, or pressed since the previous query.
     if (GetAsyncKeyState(VK_LBUTTON) != 0) {
-        mask |= MouseButton::Left;
+        held |= Buttons::Left;
     }
     if (GetAsyncKeyState(VK_RBUTTON) != 0) {
-        mask |= MouseButton::Right;
+        held |= Buttons::Right;
     }
     if (GetAsyncKeyState(VK_MBUTTON) != 0) {
-        mask |= MouseButton::Middle;
+        held |= Buttons::Middle;
     }
-    return mask;
+    return held;
 }
 
 std::optional<Color> Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {

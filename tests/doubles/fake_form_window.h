@@ -16,7 +16,7 @@ class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {
         std::int32_t capturedWidth, capturedHeight, width, height;
-        int stretchMode;
+        StretchMode stretchMode;
         bool operator==(const ShownPicture&) const = default;
     };
     PixelRect outer{0, 0, 128, 128};
@@ -46,7 +46,7 @@ class FakeFormWindow : public FormWindow {
     void MoveOntoWorkArea() override { log.push_back("onto work area"); }
     PixelSize ClientSize() const override { return client; }
     int Dpi() const override { return dpi; }
-    void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, int mode) override {
+    void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, StretchMode mode) override {
         picture = std::make_unique<ShownPicture>(ShownPicture{p.width, p.height, w, h, mode});
         ++pictureChanges;
     }

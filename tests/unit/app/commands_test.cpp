@@ -5,8 +5,7 @@
 #include <string>
 
 #include "app/input.h"
-#include "ports/form_events.h"
-#include "ports/input_devices.h"
+#include "ports/input_codes.h"
 
 namespace {
 
@@ -63,25 +62,27 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
     }
 }
 
-// Shift state and code compare whole: a combination counts only with no other modifier held.
-TEST(Input, ShiftStateAndCodeMustMatchWhole) {
+// Modifiers and code compare whole: a combination counts only with no other modifier held.
+TEST(Input, ModifiersAndCodeMustMatchWhole) {
     using enum InputAction;
-    using namespace MouseButton;
-    using namespace VirtualKey;
-    using ShiftKey::Alt, ShiftKey::Ctrl, ShiftKey::Shift;
+    const auto L = Buttons::Left, R = Buttons::Right, M = Buttons::Middle;
+    const auto Free = Modifiers::None, Shift = Modifiers::Shift, Ctrl = Modifiers::Ctrl,
+               Alt = Modifiers::Alt;
     // clang-format off
-    const struct { bool mouse; int code, shift; InputAction action; } cases[] = {
-        {true, Left, 0, DragWindow}, {true, Right, 0, MenuAtPointer}, {true, Middle, 0, None},
-        {true, Left | Right, 0, None}, {true, Left, Shift, None}, {true, Left, Alt, None},
-        {true, Right, Ctrl, None}, {false, F1, 0, MenuFromKeyboard},
-        {false, ContextMenu, 0, MenuFromKeyboard}, {false, F1, Shift, None},
-        {false, ContextMenu, Ctrl, None}, {false, F4, Alt, Close}, {false, F4, 0, None},
-        {false, F4, Ctrl, None}, {false, F4, Alt | Shift, None}, {false, F1 + 1, 0, None}};
+    const struct { Buttons button; Modifiers held; InputAction action; } presses[] = {
+        {L, Free, DragWindow}, {R, Free, MenuAtPointer}, {M, Free, None}, {L | R, Free, None},
+        {L, Shift, None}, {L, Alt, None}, {R, Ctrl, None}};
+    const struct { Key key; Modifiers held; InputAction action; } keys[] = {
+        {Key::F1, Free, MenuFromKeyboard}, {Key::ContextMenu, Free, MenuFromKeyboard},
+        {Key::F1, Shift, None}, {Key::ContextMenu, Ctrl, None}, {Key::F4, Alt, Close},
+        {Key::F4, Free, None}, {Key::F4, Ctrl, None}, {Key::F4, Alt | Shift, None},
+        {Key::Other, Free, None}};
     // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift),
-                  c.action)
-            << c.code << " shift " << c.shift;
+    for (const auto& c : presses) {
+        EXPECT_EQ(MouseDownAction(c.button, c.held), c.action) << static_cast<int>(c.button);
+    }
+    for (const auto& c : keys) {
+        EXPECT_EQ(KeyDownAction(c.key, c.held), c.action) << static_cast<int>(c.key);
     }
 }
 

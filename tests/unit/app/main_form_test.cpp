@@ -32,7 +32,7 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
-    app.OnKeyDown(VirtualKey::F1, 0);
+    app.OnKeyDown(Key::F1, Modifiers::None);
     EXPECT_EQ((ScreenPoint{menu.showings.at(0).x, menu.showings[0].y}), (ScreenPoint{600, 32}));
     EXPECT_EQ(menu.showings[0].alignment, MenuAlignment::CentredOnPoint);
 
@@ -94,7 +94,7 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     app.Options().SetChecked(Item::ShowLines, false);
     input.pointer = {300, 200};
     app.OnTrackingTick();
-    input.buttons = MouseButton::Left;
+    input.buttons = Buttons::Left;
     input.pointer = {360, 200};  // the anchor lies to the left
     app.OnTrackingTick();
     app.OnMenuPick(Item::ShowLines);
@@ -102,7 +102,7 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     EXPECT_TRUE(line.visible);
     EXPECT_EQ((std::vector<float>{line.fromX, line.fromY}), (std::vector<float>{60, 48.5f}));
     EXPECT_EQ(RoundToInt32(AngleDeg(line.fromX, line.fromY, line.toX, line.toY)), 270);
-    input.buttons = 0;
+    input.buttons = Buttons::None;
     app.OnTrackingTick();
     app.OnMenuPick(Item::ShowLines);
     app.OnMenuPick(Item::ShowLines);

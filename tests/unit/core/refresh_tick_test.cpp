@@ -75,7 +75,7 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
 // and the bearing of the measuring line from the view centre while it shows.
 TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     // clang-format off
-    const struct { std::int16_t off; ScreenPoint pointer; std::int16_t buttons; CaretInfo caret;
+    const struct { int off; ScreenPoint pointer; int buttons; CaretInfo caret;
                    const char* expected; } steps[] = {
         {0, {50, 60}, 0, {400, 100, 15}, "400,108"},    // both move: the caret wins
         {0, {100, 100}, 0, {400, 100, 15}, "100,100"},  // the mouse moves: it takes the view
@@ -97,7 +97,7 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     for (const auto& [off, pointer, buttons, caret, expected] : steps) {
         options.SetChecked(off, false);
         input.pointer = pointer;
-        input.buttons = buttons;
+        input.buttons = static_cast<Buttons>(buttons);  // 1 left, 2 right, 4 middle
         input.caret = caret;
         Tick();
         std::string state = Pair(view.focus.x, view.focus.y);
