@@ -27,15 +27,19 @@
 namespace {
 
 // Nothing stored and nothing kept: the bench runs with the first-run settings.
-class NoRegistry : public Registry {
+class NoSettings : public SettingsStore {
   public:
-    std::optional<std::string> ReadString(Hive, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool WriteString(Hive, const std::string&, const std::string&, const std::string&) override {
-        return true;
-    }
-    bool DeleteValue(Hive, const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> Read(const std::string&) override { return std::nullopt; }
+    void Write(const std::string&, const std::string&) override {}
+    void Commit() override {}
+};
+
+class NoAutostart : public AutostartEntry {
+  public:
+    void Register() override {}
+    void Unregister() override {}
+    bool NamesAnExistingFile() override { return false; }
+    bool NamesThisProgram() override { return false; }
 };
 
 // A busy picture over the whole screen behind the magnifier, every pixel its own colour, so that
@@ -375,10 +379,11 @@ int TickPart(const std::vector<ViewCase>& cases) {
     }
     Win32InputDevices input;
     GdiScreenCapture capture;
-    NoRegistry registry;
+    NoSettings settings;
+    NoAutostart autostart;
     Win32Environment environment;
     Win32PopupMenu menu(form.Window());
-    MainForm app(form, input, capture, registry, environment, menu, ".");
+    MainForm app({form, input, capture, settings, autostart, environment, menu}, {});
     form.Connect(app);
     if (!app.Start()) {
         std::printf("the program refused to run\n");

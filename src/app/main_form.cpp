@@ -5,6 +5,7 @@
 #include "app/foreground.h"
 #include "app/input.h"
 #include "app/layout.h"
+#include "app/refusals.h"
 #include "app/view_renderer.h"
 #include "base/rounding.h"
 #include "base/twips.h"
@@ -15,41 +16,43 @@
 #include "readouts/color_readout.h"
 #include "readouts/coordinate_readout.h"
 #include "shell/about.h"
-#include "shell/autorun.h"
 #include "shell/language.h"
 #include "shell/settings.h"
 #include "shell/version_text.h"
 
-MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
-                   Environment& environment, PopupMenu& menu, std::string decimalSeparator)
-    : form_(form),
-      input_(input),
-      screen_(screen),
-      registry_(registry),
-      environment_(environment),
-      menu_(menu),
-      decimalSeparator_(std::move(decimalSeparator)) {}
+MainForm::MainForm(const MainFormPorts& ports, UserLocale locale)
+    : form_(ports.form),
+      input_(ports.input),
+      screen_(ports.screen),
+      settings_(ports.settings),
+      autostart_(ports.autostart),
+      environment_(ports.environment),
+      menu_(ports.menu),
+      locale_(std::move(locale)) {}
 
 bool MainForm::Start() {
     appTitle_ = AppTitleEnglish;
     versionText_ = GetVersionText();
-    ApplyLanguage();  // so that a refusal already speaks the user's language
-    if (!environment_.IsWinNT()) {
-        form_.ShowMessage(RefusalText, " " + appTitle_ + " - ERROR!", MessageStyle::Refusal);
+    // Before the system check, so that a refusal already speaks the user's language.
+    ApplyLanguageTexts(locale_, options_, appTitle_, AutoRefreshIntervalMs);
+    const SystemSupport support = environment_.CheckSystem();
+    if (support != SystemSupport::Supported) {
+        form_.ShowMessage(RefusalText(support, locale_.language), " " + appTitle_ + " - ERROR!",
+                          MessageStyle::Refusal);
         return false;
     }
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
-    const StoredWindowRect window = ReadWindowAndFlags(registry_, options_);
+    const StoredWindowRect window = ReadWindowAndFlags(settings_, options_);
     placing_ = true;
     form_.Move({RoundToInt32(window.left), RoundToInt32(window.top), RoundToInt32(window.width),
                 RoundToInt32(window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
     placing_ = false;
-    if (IsAutorunRegistered(registry_, environment_)) {
+    if (autostart_.NamesAnExistingFile()) {
         options_.SetChecked(Item::Autorun, true);
     }
-    SelectZoom(ReadZoom(registry_));  // which lays the window out
+    SelectZoom(ReadZoom(settings_));  // which lays the window out
 
     form_.SetCaption(appTitle_);
     // In or out of the topmost band before anyone can see it: placing it shows it, so that it
@@ -58,10 +61,6 @@ bool MainForm::Start() {
     form_.Show();
     started_ = true;
     return true;
-}
-
-void MainForm::ApplyLanguage() {
-    ApplyLanguageTexts(UserLanguage(registry_), options_, appTitle_, AutoRefreshIntervalMs);
 }
 
 void MainForm::OnTrackingTick() {
@@ -149,7 +148,7 @@ void MainForm::OnClosing() {
     const StoredWindowRect window{static_cast<double>(outer.left), static_cast<double>(outer.top),
                                   static_cast<double>(outer.width),
                                   static_cast<double>(outer.height)};
-    WriteSettings(registry_, window, FindCheckedZoom(options_, zoomFactor_), options_);
+    WriteSettings(settings_, window, FindCheckedZoom(options_, zoomFactor_), options_);
 }
 
 void MainForm::SelectZoom(std::int16_t zoom) {
@@ -198,7 +197,7 @@ void MainForm::DrawCenterCross() {
 }
 
 void MainForm::DrawCoordinates() {
-    DrawCoordinatesOn(form_.Surface(), view_, decimalSeparator_);
+    DrawCoordinatesOn(form_.Surface(), view_, locale_.decimalSeparator);
     colorFiguresBold_ = false;
 }
 
@@ -227,7 +226,13 @@ void MainForm::SetOnTop(bool onTop) {
 }
 
 void MainForm::SetAutorun(bool on) {
-    options_.SetChecked(Item::Autorun, UpdateAutorunEntry(registry_, environment_, on));
+    if (on) {
+        autostart_.Register();
+    } else {
+        autostart_.Unregister();
+    }
+    // What the entry now says, not what was asked: a refused write or delete shows.
+    options_.SetChecked(Item::Autorun, autostart_.NamesThisProgram());
 }
 
 void MainForm::ShowAbout() {

@@ -7,22 +7,32 @@
 #include "core/option_table.h"
 #include "core/refresh_tick.h"
 #include "core/view_state.h"
+#include "ports/autostart_entry.h"
 #include "ports/environment.h"
 #include "ports/form_events.h"
 #include "ports/form_window.h"
 #include "ports/input_devices.h"
 #include "ports/popup_menu.h"
-#include "ports/registry.h"
 #include "ports/screen_capture.h"
+#include "ports/settings_store.h"
+#include "ports/user_locale.h"
 
-inline constexpr const char* RefusalText = "Sorry, this program can't run in Windows 95/98/ME.";
+// What the main window's logic works with, each kept by the system's backend.
+struct MainFormPorts {
+    FormWindow& form;
+    InputDevices& input;
+    ScreenCapture& screen;
+    SettingsStore& settings;
+    AutostartEntry& autostart;
+    Environment& environment;
+    PopupMenu& menu;
+};
 
 // The main window's logic: it owns the option table, the tracking and measuring state and the
 // measuring line, and answers the window's events. Everything runs on the UI thread.
 class MainForm : public FormEvents, private RefreshHooks, private CommandTarget {
   public:
-    MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
-             Environment& environment, PopupMenu& menu, std::string decimalSeparator);
+    MainForm(const MainFormPorts& ports, UserLocale locale);
 
     // Start-up: language, the system check, the stored rectangle, options and zoom, the autorun
     // mark, then the window is shown and placed. False when the program refuses to run on this
@@ -48,7 +58,6 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     float ZoomFactor() const { return zoomFactor_; }
 
   private:
-    void ApplyLanguage();
     void ShowMenu(ScreenPoint at, MenuAlignment alignment);
     // Keeps the minimum size and starts the measuring line at the new centre.
     void LayOut();
@@ -72,10 +81,11 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     FormWindow& form_;
     InputDevices& input_;
     ScreenCapture& screen_;
-    Registry& registry_;
+    SettingsStore& settings_;
+    AutostartEntry& autostart_;
     Environment& environment_;
     PopupMenu& menu_;
-    std::string decimalSeparator_;
+    UserLocale locale_;
 
     OptionTable options_;
     float zoomFactor_ = 0;  // the checked zoom item's index / 100

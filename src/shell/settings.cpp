@@ -117,18 +117,8 @@ double DecodeNumber(std::string_view text) {
 
 namespace {
 
-std::string StoreKey() {
-    return std::string("Software\\") + SettingsApp + "\\" + SettingsSection;
-}
-
-std::string ReadSetting(Registry& store, const OptionRow& row) {
-    return store.ReadString(Hive::CurrentUser, StoreKey(), std::string(row.storedName))
-        .value_or(std::string(row.firstRun));
-}
-
-void WriteSetting(Registry& store, const OptionRow& row, const std::string& text) {
-    // A failed write is not reported.
-    store.WriteString(Hive::CurrentUser, StoreKey(), std::string(row.storedName), text);
+std::string ReadSetting(SettingsStore& store, const OptionRow& row) {
+    return store.Read(std::string(row.storedName)).value_or(std::string(row.firstRun));
 }
 
 std::int16_t DecodeZoom(std::string_view text) {
@@ -165,7 +155,7 @@ std::string SettingText(double value) {
     return std::string(digits, written.ptr);
 }
 
-StoredWindowRect ReadWindowAndFlags(Registry& store, OptionTable& options) {
+StoredWindowRect ReadWindowAndFlags(SettingsStore& store, OptionTable& options) {
     StoredWindowRect window;
     for (const OptionRow& row : OptionRows) {
         if (IsWindowEdge(row.storedAs)) {
@@ -180,7 +170,7 @@ StoredWindowRect ReadWindowAndFlags(Registry& store, OptionTable& options) {
     return window;
 }
 
-std::int16_t ReadZoom(Registry& store) {
+std::int16_t ReadZoom(SettingsStore& store) {
     for (const OptionRow& row : OptionRows) {
         if (row.storedAs == StoredAs::Zoom) {
             const std::int16_t zoom = DecodeZoom(ReadSetting(store, row));
@@ -190,7 +180,7 @@ std::int16_t ReadZoom(Registry& store) {
     return 0;
 }
 
-void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t zoom,
+void WriteSettings(SettingsStore& store, const StoredWindowRect& window, std::int16_t zoom,
                    const OptionTable& options) {
     std::vector<const OptionRow*> stored;
     for (const OptionRow& row : OptionRows) {
@@ -203,11 +193,13 @@ void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t
     });
     for (const OptionRow* row : stored) {
         if (IsWindowEdge(row->storedAs)) {
-            WriteSetting(store, *row, SettingText(window.*EdgeOf(row->storedAs)));
+            store.Write(std::string(row->storedName), SettingText(window.*EdgeOf(row->storedAs)));
         } else if (row->storedAs == StoredAs::Zoom) {
-            WriteSetting(store, *row, std::to_string(zoom));
+            store.Write(std::string(row->storedName), std::to_string(zoom));
         } else {
-            WriteSetting(store, *row, options.IsOptionChecked(row->index) ? "1" : "0");
+            store.Write(std::string(row->storedName),
+                        options.IsOptionChecked(row->index) ? "1" : "0");
         }
     }
+    store.Commit();
 }

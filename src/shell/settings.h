@@ -5,13 +5,7 @@
 #include <string_view>
 
 #include "core/option_table.h"
-#include "ports/registry.h"
-
-// Where the settings live: (application, section) of the per-user store, which is the key
-// HKEY_CURRENT_USER\Software\<application>\<section>. These names, and the keys below, are what
-// every installation has stored; they never change.
-inline constexpr const char* SettingsApp = "Korvane-Software";
-inline constexpr const char* SettingsSection = "Magnifier";
+#include "ports/settings_store.h"
 
 // The stored window rectangle in screen pixels (outer, frame included).
 struct StoredWindowRect {
@@ -33,14 +27,14 @@ std::string SettingText(double value);
 
 // Reads the window's rectangle, then each flag item, checked exactly when its stored number
 // equals 1, in the order start-up reads them.
-StoredWindowRect ReadWindowAndFlags(Registry& store, OptionTable& options);
+StoredWindowRect ReadWindowAndFlags(SettingsStore& store, OptionTable& options);
 
 // The stored zoom index, rounded halves to even; a value that does not round into 1..1999 (no
 // number, 0, negative, too large) reads as the first run's: it would leave a view of almost
 // nothing.
-std::int16_t ReadZoom(Registry& store);
+std::int16_t ReadZoom(SettingsStore& store);
 
 // Writes all sixteen values, changed or not: the window's top, left, width and height, the zoom
-// index (0 when none is checked), then the flags in menu order, "1" or "0".
-void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t zoom,
+// index (0 when none is checked), then the flags in menu order, "1" or "0"; then commits them.
+void WriteSettings(SettingsStore& store, const StoredWindowRect& window, std::int16_t zoom,
                    const OptionTable& options);

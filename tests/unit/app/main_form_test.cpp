@@ -17,18 +17,32 @@ class MainFormTest : public ::testing::Test {
     FakeFormWindow form;
     FakeInputDevices input;
     FakeScreenCapture screen;
-    FakeRegistry registry;
+    FakeSettingsStore settings;
+    FakeAutostart autostart;
     FakeEnvironment environment;
     FakePopupMenu menu;
-    MainForm app{form, input, screen, registry, environment, menu, ","};
+    MainForm app{{form, input, screen, settings, autostart, environment, menu},
+                 {UiLanguage::English, ",", {}}};
 
-    void SetUp() override { form.events = &app; }
+    void SetUp() override {
+        form.events = &app;
+        autostart.log = &settings.log;
+    }
 };
 
 TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
-    registry.SetSetting("Window.Left", "600");
-    registry.SetSetting("Window.Height", "40");  // below the minimum
+    settings.values = {{"Window.Left", "600"}, {"Window.Height", "40"}};  // below the minimum
     ASSERT_TRUE(app.Start());
+    // The window's values, the flags in menu order, the autostart entry, the zoom.
+    std::string reads;
+    for (const std::string& entry : settings.log) {
+        reads += entry.substr(entry.find_last_of(" .") + 1) + " ";
+    }
+    EXPECT_EQ(
+        reads,
+        "Left Top Width Height AutoRefresh FollowMouse FollowText ShowCursor ShowLines "
+        "ShowCoordinates ShowColorsHex ShowColorsDec ShowColorsCMY ShowColorsCMYK OnTop asked "
+        "Zoom ");
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
@@ -61,19 +75,17 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
 
 // A close request that comes while the refusal box is open stores nothing.
 TEST_F(MainFormTest, ARefusedStartUpStoresNothing) {
-    environment.winNT = false;
+    environment.support = SystemSupport::Windows9x;
     form.onMessage = [this] { form.Close(); };
     EXPECT_FALSE(app.Start());
-    EXPECT_EQ(registry.writes, std::vector<std::string>{});
+    EXPECT_EQ(settings.values.size(), 0u);
 }
 
 // A window stored on a monitor of 150 % opens there at its stored size, although the system
 // suggests half as much again when the start-up move takes it there; dragged there by the user,
 // it takes the suggested rectangle.
 TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
-    registry.SetSetting("Window.Left", "-500");
-    registry.SetSetting("Window.Width", "300");
-    registry.SetSetting("Window.Height", "300");
+    settings.values = {{"Window.Left", "-500"}, {"Window.Width", "300"}, {"Window.Height", "300"}};
     form.onMove = [this](const PixelRect& to) {
         if (to.left < 0 && form.dpi == 96) {
             form.dpi = 144;
@@ -107,7 +119,7 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     app.OnMenuPick(Item::ShowLines);
     app.OnMenuPick(Item::ShowLines);
     EXPECT_FALSE(form.measuringLine.visible);
-    registry.refuse = true;
+    autostart.refuse = true;
     app.OnMenuPick(Item::Autorun);
     EXPECT_FALSE(app.Options().IsOptionChecked(Item::Autorun));
 }
