@@ -44,11 +44,9 @@ bool MainForm::Start() {
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
     const StoredWindowRect window = ReadWindowAndFlags(settings_, options_);
-    placing_ = true;
     form_.Move({RoundToInt32(window.left), RoundToInt32(window.top), RoundToInt32(window.width),
                 RoundToInt32(window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
-    placing_ = false;
     if (autostart_.NamesAnExistingFile()) {
         options_.SetChecked(Item::Autorun, true);
     }
@@ -77,12 +75,12 @@ void MainForm::OnResize() {
     LayOut();
 }
 
-void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested) {
+void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested, bool ownMove) {
     twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
     // Dragged by the user onto a monitor of another scale, the window takes the rectangle the
     // system suggests there. Placed by the program, it keeps the stored pixels: taking the
     // suggestion would grow or shrink a window stored on such a monitor at every start.
-    if (!placing_) {
+    if (!ownMove) {
         form_.Move(suggested);
     }
     if (started_) {

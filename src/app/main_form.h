@@ -42,7 +42,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void OnTrackingTick() override;
     void OnAutoRefreshTick() override;
     void OnResize() override;
-    void OnScaleChanged(int dpi, const PixelRect& suggested) override;
+    void OnScaleChanged(int dpi, const PixelRect& suggested, bool ownMove) override;
     void OnDisplayChanged() override;
     void OnMouseDown(Buttons button, Modifiers held) override;
     void OnKeyDown(Key key, Modifiers held) override;
@@ -98,7 +98,6 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     // from start-up is bold, and the coordinate read-out's is not.
     bool colorFiguresBold_ = true;
     bool started_ = false;
-    bool placing_ = false;  // the program is putting its window where it was stored
     std::string appTitle_;
     std::string versionText_;
 };

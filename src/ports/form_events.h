@@ -14,8 +14,9 @@ class FormEvents {
     // After every change of the window's size.
     virtual void OnResize() = 0;
     // The window's monitor now has `dpi`, and the system suggests the outer rectangle the
-    // window should take there.
-    virtual void OnScaleChanged(int dpi, const PixelRect& suggested) = 0;
+    // window should take there. `ownMove`: the change came with a move of the program's own
+    // (FormWindow::Move, MoveOntoWorkArea, PlaceWindow), not with one of the user's.
+    virtual void OnScaleChanged(int dpi, const PixelRect& suggested, bool ownMove) = 0;
     // Monitors came, went or changed their size.
     virtual void OnDisplayChanged() = 0;
     // A button (exactly one) pressed over the window's picture.

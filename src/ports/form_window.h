@@ -34,7 +34,9 @@ class FormWindow {
   public:
     virtual ~FormWindow() = default;
 
-    // Of a minimized window, the rectangle it comes back to.
+    // Of a minimized window, the rectangle it comes back to. Some systems add the frame only
+    // once the window is shown: until then this is the rectangle the program gave, frame
+    // included, and the window keeps it when its frame arrives.
     virtual PixelRect OuterRect() const = 0;
     // The program's own placement: the rectangle is what the window gets, whatever the display
     // scale of the monitor it lands on. Any change of size is reported before the call returns.
@@ -60,8 +62,9 @@ class FormWindow {
     // Sets the outer rectangle, shows the window, activates it and puts it in or out of the
     // topmost band.
     virtual void PlaceWindow(const PixelRect& outer, bool topmost) = 0;
-    // Hands the window to the system's move loop, as if its title bar had been pressed; returns
-    // when the button is released.
+    // Hands the window to the system's move loop, as if its title bar had been pressed. It may
+    // return when the button is released (Windows) or at once, the move going on under the
+    // window manager: nothing may wait for its end.
     virtual void DragWindow() = 0;
     // Modal to the window; returns when the user has closed it.
     virtual void ShowMessage(const std::string& text, const std::string& title,

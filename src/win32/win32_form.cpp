@@ -252,9 +252,10 @@ void Win32Form::OnGetMinMaxInfo(MINMAXINFO& limits) {
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
     surface_.SetDpi(dpi);
     const PixelRect rect = ToPixelRect(suggested);
+    const bool ownMove = ownPlacements_ > 0;
     if (events_ != nullptr) {
-        events_->OnScaleChanged(dpi, rect);
-    } else {
+        events_->OnScaleChanged(dpi, rect, ownMove);
+    } else if (!ownMove) {
         Move(rect);
     }
 }

@@ -68,7 +68,7 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     app.OnMenuPick(1600);
     app.RefreshTick(true);
     EXPECT_EQ(screen.captures.back().area.width, 7);
-    app.OnScaleChanged(180, {40, 50, 128, 128});
+    app.OnScaleChanged(180, {40, 50, 128, 128}, false);
     EXPECT_EQ(screen.captures.size(), 5u);
     EXPECT_EQ(screen.captures.back().area.width, 8);
 }
@@ -89,13 +89,13 @@ TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
     form.onMove = [this](const PixelRect& to) {
         if (to.left < 0 && form.dpi == 96) {
             form.dpi = 144;
-            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2});
+            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2}, true);
         }
     };
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(form.outer, (PixelRect{-500, 32, 300, 300}));
     form.onMove = nullptr;
-    app.OnScaleChanged(96, {100, 32, 200, 200});  // dragged back by the user
+    app.OnScaleChanged(96, {100, 32, 200, 200}, false);  // dragged back by the user
     EXPECT_EQ(form.outer, (PixelRect{100, 32, 200, 200}));
 }
 
