@@ -39,7 +39,7 @@ PixelRect BufferWindow::OuterRect() const {
 }
 
 void BufferWindow::SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                              int stretchMode) {
+                              StretchMode stretchMode) {
     pictures_ += surface_.ShowPicture(picture, width, height, stretchMode) ? 1 : 0;
     pictureWidth_ = width;
     pictureHeight_ = height;

@@ -39,7 +39,7 @@ class BufferWindow : public FormWindow {
     PixelSize ClientSize() const override { return surface_.Size(); }
     int Dpi() const override { return dpi_; }
     void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                    int stretchMode) override;
+                    StretchMode stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
     void SetMeasuringLine(const MeasuringLine&) override {}
     void SetCaption(const std::string&) override {}
@@ -48,7 +48,7 @@ class BufferWindow : public FormWindow {
     void DragWindow() override {}
     void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
     void StopTimers() override {}
-    void Unload() override {}
+    void Close() override {}
 
     long Pictures() const { return pictures_; }
     std::string PictureSize() const { return SizeText(pictureWidth_, pictureHeight_); }

@@ -27,15 +27,19 @@
 namespace {
 
 // Nothing stored and nothing kept: the bench runs with the first-run settings.
-class NoRegistry : public Registry {
+class NoSettings : public SettingsStore {
   public:
-    std::optional<std::string> ReadString(Hive, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool WriteString(Hive, const std::string&, const std::string&, const std::string&) override {
-        return true;
-    }
-    bool DeleteValue(Hive, const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> Read(const std::string&) override { return std::nullopt; }
+    void Write(const std::string&, const std::string&) override {}
+    void Commit() override {}
+};
+
+class NoAutostart : public AutostartEntry {
+  public:
+    void Register() override {}
+    void Unregister() override {}
+    bool NamesAnExistingFile() override { return false; }
+    bool NamesThisProgram() override { return false; }
 };
 
 // A busy picture over the whole screen behind the magnifier, every pixel its own colour, so that
@@ -139,15 +143,16 @@ class TimedSurface : public DrawingSurface {
     explicit TimedSurface(DrawingSurface& inner) : inner_(inner) {}
 
     PixelSize Size() const override { return inner_.Size(); }
+    int Dpi() const override { return inner_.Dpi(); }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override {
         return Timed(measurements, [&] { return inner_.MeasureText(text, font); });
     }
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
-                   ColorValue color) override {
+                   Color color) override {
         Timed(prints, [&] { inner_.PrintText(x, y, text, font, color); });
     }
     void FillBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                 ColorValue color) override {
+                 Color color) override {
         Timed(shapes, [&] { inner_.FillBox(left, top, right, bottom, color); });
     }
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) override {
@@ -181,10 +186,10 @@ struct Program {
     MainForm& app;
     Win32InputDevices& input;
     // The overlays the first run shows.
-    std::vector<std::int16_t> overlays;
+    std::vector<int> overlays;
 
-    void ShowOnly(const std::vector<std::int16_t>& shown) {
-        for (const std::int16_t item : overlays) {
+    void ShowOnly(const std::vector<int>& shown) {
+        for (const int item : overlays) {
             app.Options().SetChecked(item,
                                      std::find(shown.begin(), shown.end(), item) != shown.end());
         }
@@ -221,7 +226,7 @@ void PrintOverlayCosts(Program& program, long& step) {
     const PixelSize client = program.form.ClientSize();
     const std::string size = SizeText(client.width, client.height);
     const auto move = [&] { MovePointer(step); };
-    const auto tickWith = [&](std::vector<std::int16_t> shown) {
+    const auto tickWith = [&](std::vector<int> shown) {
         return [&program, shown] {
             program.ShowOnly(shown);
             program.Tick();
@@ -251,7 +256,7 @@ void PrintOverlayCosts(Program& program, long& step) {
     view.distanceY = NoMeasure;
     const auto nextText = [&] {
         view.focus = view.measured = SweepPoint(++step);
-        view.pointerColor = (view.pointerColor + 0x0B0D11) & 0xFFFFFF;
+        view.pointerColor = ColorOfPixel(PixelOf(*view.pointerColor) + 0x110D0B);
     };
     // Not bold: in a tick the coordinates print first, and from then on the figures are not.
     const auto coordinates = [&](DrawingSurface& on) { DrawCoordinatesOn(on, view, "."); };
@@ -374,21 +379,20 @@ int TickPart(const std::vector<ViewCase>& cases) {
     }
     Win32InputDevices input;
     GdiScreenCapture capture;
-    NoRegistry registry;
+    NoSettings settings;
+    NoAutostart autostart;
     Win32Environment environment;
     Win32PopupMenu menu(form.Window());
-    MainForm app(form, input, capture, registry, environment, menu, ".");
+    MainForm app({form, input, capture, settings, autostart, environment, menu}, {});
     form.Connect(app);
-    if (!app.Load()) {
+    if (!app.Start()) {
         std::printf("the program refused to run\n");
         return 1;
     }
     Program program{form, app, input, {}};
-    for (const std::int16_t item :
-         {Item::ShowLines, Item::ShowCoordinates, Item::ShowColorsHex, Item::ShowColorsDec,
-          Item::ShowColorsCMY, Item::ShowColorsCMYK}) {
-        if (app.Options().IsOptionChecked(item)) {
-            program.overlays.push_back(item);
+    for (const OptionRow& row : OptionRows) {
+        if (row.overlay != Overlay::None && app.Options().IsOptionChecked(row.index)) {
+            program.overlays.push_back(row.index);
         }
     }
     // The program's own factor: the one its window's scale gives.

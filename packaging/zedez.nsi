@@ -29,6 +29,11 @@ ManifestSupportedOS all
 !define SHORTCUT "$SMPROGRAMS\${APP}.lnk"
 !define CLOSE_WAIT_MS 10000
 
+; Where the install began, for .onInstFailed: the folder's DirState (-1 none, 0 empty, 1 not
+; empty) and the deepest of it and its parents that was there ("" when none was).
+Var FolderState
+Var FolderThere
+
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
@@ -137,8 +142,40 @@ Function RefuseDowngrade
     ${EndIf}
 FunctionEnd
 
+; $0: "" when $INSTDIR holds nothing but this program's uninstaller, known by its name and its
+; version information (the English block that VIAddVersionKey writes), as an uninstall run in place
+; (_?=) leaves it; "other" otherwise.
+Function OnlyOwnUninstaller
+    StrCpy $0 ""
+    FindFirst $1 $2 "$INSTDIR\*"
+    ${DoWhile} $2 != ""
+        ${If} $2 != "."
+        ${AndIf} $2 != ".."
+        ${AndIf} $2 != "uninstall.exe"
+            StrCpy $0 other
+        ${EndIf}
+        FindNext $1 $2
+    ${Loop}
+    FindClose $1
+    System::Alloc 4096  ; more than the uninstaller's version information
+    Pop $1
+    StrCpy $4 1
+    System::Call 'version::GetFileVersionInfoW(w "$INSTDIR\uninstall.exe", i 0, i 4096, p r1) i .r2'
+    ${If} $2 <> 0
+        System::Call 'version::VerQueryValueW(p r1, w "\StringFileInfo\040904e4\ProductName", *p .r2, *i .r5) i .r3'
+        ${If} $3 <> 0
+            System::Call 'kernel32::lstrcmpW(p r2, w "${APP}") i .r4'
+        ${EndIf}
+    ${EndIf}
+    System::Free $1
+    ${If} $4 <> 0
+        StrCpy $0 other
+    ${EndIf}
+FunctionEnd
+
 ; The folder must be a real one that the installer may call its own: not a drive's root, not under
-; a file, and empty or holding this program; and no newer version may be installed.
+; a file, and empty or holding this program (or only its uninstaller); and no newer version may be
+; installed.
 Function CheckTarget
     ${GetRoot} $INSTDIR $0
     ${If} $0 == ""
@@ -157,6 +194,9 @@ Function CheckTarget
     ${DirState} $INSTDIR $0
     ${If} $0 = 1
     ${AndIfNot} ${FileExists} "$INSTDIR\zedez.exe"
+        Call OnlyOwnUninstaller
+    ${EndIf}
+    ${If} $0 == other
         !insertmacro FAIL "$INSTDIR already holds other files. Choose an empty or new folder, or the folder of ${APP}."
     ${EndIf}
     StrCpy $R0 $INSTDIR
@@ -188,19 +228,24 @@ Function .onInit
 FunctionEnd
 
 Section
-    Call CloseRunningCopies
-    ${DirState} $INSTDIR $9  ; -1, 0: a new folder, which a failed install removes again
+    ${DirState} $INSTDIR $FolderState
+    StrCpy $FolderThere $INSTDIR
+    ${Do}
+        ${IfThen} ${FileExists} "$FolderThere\*.*" ${|} ${ExitDo} ${|}
+        ${GetParent} $FolderThere $FolderThere
+    ${LoopUntil} $FolderThere == ""
 
-    ; Can the folder be written at all? Asked before the copy installed elsewhere goes.
+    ; Can the folder be written at all? Asked before a running copy is closed and before the copy
+    ; installed elsewhere goes.
     ClearErrors
     CreateDirectory "$INSTDIR"
     FileOpen $0 "$INSTDIR\zedez.exe.new" w
     FileClose $0
     Delete "$INSTDIR\zedez.exe.new"
     ${If} ${Errors}
-        RMDir "$INSTDIR"
         !insertmacro FAIL "$INSTDIR cannot be written."
     ${EndIf}
+    Call CloseRunningCopies
 
     ; One installed copy: the one in another folder is uninstalled (silently, keeping the
     ; settings); its autorun entry comes here.
@@ -238,11 +283,6 @@ Section
         ${EndIf}
     ${EndIf}
     ${If} $8 == error
-        ${If} $9 < 1
-            !insertmacro FOR_EACH_FILE DELETE_FILE
-            Delete "$INSTDIR\uninstall.exe"
-            RMDir "$INSTDIR"
-        ${EndIf}
         !insertmacro FAIL "Not every file could be written to $INSTDIR; ${APP} is not installed."
     ${EndIf}
 
@@ -268,12 +308,37 @@ Section
     SetErrorLevel 0  ; a folder refused on the directory page before does not count
 SectionEnd
 
+; An install that ended early removes what it wrote: this program's files, unless the folder held
+; some before, and the folders it created. The user's files, and folders holding them, stay.
+Function .onInstFailed
+    ${If} $FolderState < 1
+        !insertmacro FOR_EACH_FILE DELETE_FILE
+        Delete "$INSTDIR\uninstall.exe"
+    ${EndIf}
+    StrCpy $0 $INSTDIR
+    ${DoUntil} $0 == $FolderThere
+        RMDir "$0"
+        ${GetParent} $0 $0
+    ${Loop}
+FunctionEnd
+
 Function un.onInit
     SetShellVarContext current
 FunctionEnd
 
 Section Uninstall
     Call un.CloseRunningCopies
+
+    ; Only what the installer wrote: other files in the folder, and the folder with them, stay.
+    ; The program goes first, and nothing else changes unless it went: while another program holds
+    ; it open (a virus scanner may), this copy stays whole, its autorun entry and Apps entry too.
+    ; (Testing the error flag clears it.) Run in place (_?=), the uninstaller cannot remove
+    ; itself; whoever ran it does.
+    ClearErrors
+    Delete "$INSTDIR\zedez.exe"
+    ${If} ${Errors}
+        !insertmacro FAIL "${APP} is still in use; nothing was removed."
+    ${EndIf}
 
     ; The autorun entry goes only when it starts this copy: "path", quoted as the program
     ; writes it, or bare; Windows paths compare without regard to case, as StrCmp does.
@@ -286,14 +351,7 @@ Section Uninstall
         DeleteRegValue HKCU "${RUN_KEY}" "zedez.exe"
     ${EndIf}
 
-    ; Only what the installer wrote: other files in the folder, and the folder with them, stay.
-    ; The program first: when a process still holds it, nothing else goes. Run in place (_?=), the
-    ; uninstaller cannot remove itself; whoever ran it does.
-    ClearErrors
-    Delete "$INSTDIR\zedez.exe"
-    ${If} ${Errors}
-        !insertmacro FAIL "${APP} is still in use; nothing was removed."
-    ${EndIf}
+    ClearErrors  ; a missing autorun value set it
     !insertmacro FOR_EACH_FILE DELETE_FILE
     ${If} $EXEPATH != "$INSTDIR\uninstall.exe"
         Delete "$INSTDIR\uninstall.exe"

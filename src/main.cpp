@@ -3,6 +3,9 @@
 #include "app/main_form.h"
 #include "core/refresh_tick.h"
 #include "win32/gdi_screen_capture.h"
+#include "win32/registry_autostart.h"
+#include "win32/registry_language.h"
+#include "win32/registry_settings_store.h"
 #include "win32/user_locale.h"
 #include "win32/win32_environment.h"
 #include "win32/win32_form.h"
@@ -18,11 +21,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32InputDevices input;
     GdiScreenCapture screen;
     Win32Registry registry;
+    RegistrySettingsStore settings(registry);
+    RegistryAutostart autostart(registry, ExePath(), FileLength);
     Win32Environment environment;
     Win32PopupMenu menu(form.Window());
-    MainForm app(form, input, screen, registry, environment, menu, UserDecimalSeparator());
+    MainForm app({form, input, screen, settings, autostart, environment, menu},
+                 {RegistryLanguage(registry), UserDecimalSeparator(), {}});
     form.Connect(app);
-    if (!app.Load()) {
+    if (!app.Start()) {
         return 1;  // refused to run here: nothing was shown or stored
     }
     // Ticks start once start-up is complete.

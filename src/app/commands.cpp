@@ -1,41 +1,8 @@
 #include "app/commands.h"
 
-namespace {
-
-// Items whose effect is drawn over the picture: the view must show their new state at once.
-bool RedrawsAtOnce(std::int16_t index) {
-    switch (index) {
-        case Item::ShowLines:
-        case Item::ShowCoordinates:
-        case Item::ShowColorsHex:
-        case Item::ShowColorsDec:
-        case Item::ShowColorsCMY:
-        case Item::ShowColorsCMYK:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool IsToggle(std::int16_t index) {
-    switch (index) {
-        case Item::AutoRefresh:
-        case Item::FollowMouse:
-        case Item::FollowText:
-        case Item::ShowMouseCursor:
-        case Item::OnTop:
-        case Item::Autorun:
-            return true;
-        default:
-            return RedrawsAtOnce(index);
-    }
-}
-
-}  // namespace
-
-void DispatchMenuItem(CommandTarget& target, std::int16_t index) {
-    if (index >= Item::FirstZoom && index <= Item::LastZoom) {
-        target.SelectZoom(index);
+void DispatchMenuItem(CommandTarget& target, int index) {
+    if (IsZoomIndex(index)) {
+        target.SelectZoom(static_cast<std::int16_t>(index));
         return;
     }
     if (index == Item::About) {
@@ -43,18 +10,16 @@ void DispatchMenuItem(CommandTarget& target, std::int16_t index) {
         return;
     }
     if (index == Item::Close) {
-        target.Unload();
+        target.Close();
         return;
     }
-    if (!IsToggle(index)) {
+    const OptionRow* row = RowOfItem(index);
+    if (row == nullptr || row->kind != ItemKind::Option) {
         return;  // separators and indexes that name nothing
     }
     OptionTable& options = target.Options();
-    // Only one of CMY and CMYK is ever shown: picking one clears the other first.
-    if (index == Item::ShowColorsCMY) {
-        options.SetChecked(Item::ShowColorsCMYK, false);
-    } else if (index == Item::ShowColorsCMYK) {
-        options.SetChecked(Item::ShowColorsCMY, false);
+    if (row->excludes != 0) {
+        options.SetChecked(row->excludes, false);
     }
     options.ToggleOption(index);
     const bool checked = options.IsOptionChecked(index);
@@ -67,7 +32,8 @@ void DispatchMenuItem(CommandTarget& target, std::int16_t index) {
     } else if (index == Item::Autorun) {
         target.SetAutorun(checked);
     }
-    if (RedrawsAtOnce(index)) {
+    // What is drawn over the picture shows its new state at once.
+    if (row->overlay != Overlay::None) {
         target.ForceRefresh();
     }
 }

@@ -22,11 +22,11 @@ class CommandTarget {
     // Returns when the user has closed the box.
     virtual void ShowAbout() = 0;
     // Closes the program through its normal shutdown.
-    virtual void Unload() = 0;
+    virtual void Close() = 0;
 };
 
 // Carries out the popup menu item `index`, decided by the index alone: a zoom item selects its
-// zoom; an option item toggles (CMY and CMYK exclude each other) and, where its effect is drawn
-// over the picture, refreshes the view at once; the foreground and autorun items apply their new
-// state; About and Close do what they say. Any other index does nothing.
-void DispatchMenuItem(CommandTarget& target, std::int16_t index);
+// zoom; an option item toggles (after unchecking the item it excludes: CMY and CMYK) and, where
+// its effect is drawn over the picture, refreshes the view at once; the foreground and autorun
+// items apply their new state; About and Close do what they say. Any other index does nothing.
+void DispatchMenuItem(CommandTarget& target, int index);

@@ -1,27 +1,24 @@
 #include "app/input.h"
 
-#include "ports/form_events.h"
-#include "ports/input_devices.h"
-
-InputAction MouseDownAction(int button, int shift) {
-    if (shift != 0) {
+InputAction MouseDownAction(Buttons button, Modifiers held) {
+    if (held != Modifiers::None) {
         return InputAction::None;
     }
-    if (button == MouseButton::Left) {
+    if (button == Buttons::Left) {
         return InputAction::DragWindow;
     }
-    if (button == MouseButton::Right) {
+    if (button == Buttons::Right) {
         return InputAction::MenuAtPointer;
     }
     return InputAction::None;
 }
 
-InputAction KeyDownAction(int key, int shift) {
-    if (shift == 0 && (key == VirtualKey::F1 || key == VirtualKey::ContextMenu)) {
+InputAction KeyDownAction(Key key, Modifiers held) {
+    if (held == Modifiers::None && (key == Key::F1 || key == Key::ContextMenu)) {
         return InputAction::MenuFromKeyboard;
     }
-    if (shift == ShiftKey::Alt && key == VirtualKey::F4) {
-        return InputAction::Unload;
+    if (held == Modifiers::Alt && key == Key::F4) {
+        return InputAction::Close;
     }
     return InputAction::None;
 }

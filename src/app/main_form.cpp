@@ -5,6 +5,7 @@
 #include "app/foreground.h"
 #include "app/input.h"
 #include "app/layout.h"
+#include "app/refusals.h"
 #include "app/view_renderer.h"
 #include "base/rounding.h"
 #include "base/twips.h"
@@ -15,53 +16,49 @@
 #include "readouts/color_readout.h"
 #include "readouts/coordinate_readout.h"
 #include "shell/about.h"
-#include "shell/autorun.h"
 #include "shell/language.h"
 #include "shell/settings.h"
 #include "shell/version_text.h"
 
-MainForm::MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
-                   Environment& environment, PopupMenu& menu, std::string decimalSeparator)
-    : form_(form),
-      input_(input),
-      screen_(screen),
-      registry_(registry),
-      environment_(environment),
-      menu_(menu),
-      decimalSeparator_(std::move(decimalSeparator)) {}
+MainForm::MainForm(const MainFormPorts& ports, UserLocale locale)
+    : form_(ports.form),
+      input_(ports.input),
+      screen_(ports.screen),
+      settings_(ports.settings),
+      autostart_(ports.autostart),
+      environment_(ports.environment),
+      menu_(ports.menu),
+      locale_(std::move(locale)) {}
 
-bool MainForm::Load() {
+bool MainForm::Start() {
     appTitle_ = AppTitleEnglish;
     versionText_ = GetVersionText();
-    ApplyLanguage();  // so that a refusal already speaks the user's language
-    if (!environment_.IsWinNT()) {
-        form_.ShowMessage(RefusalText, " " + appTitle_ + " - ERROR!", MessageStyle::Refusal);
+    // Before the system check, so that a refusal already speaks the user's language.
+    ApplyLanguageTexts(locale_, options_, appTitle_, AutoRefreshIntervalMs);
+    const SystemSupport support = environment_.CheckSystem();
+    if (support != SystemSupport::Supported) {
+        form_.ShowMessage(RefusalText(support, locale_.language), " " + appTitle_ + " - ERROR!",
+                          MessageStyle::Refusal);
         return false;
     }
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
-    const StoredSettings stored = ReadSettings(registry_, options_);
-    placing_ = true;
-    form_.Move({RoundToInt32(stored.window.left), RoundToInt32(stored.window.top),
-                RoundToInt32(stored.window.width), RoundToInt32(stored.window.height)});
+    const StoredWindowRect window = ReadWindowAndFlags(settings_, options_);
+    form_.Move({RoundToInt32(window.left), RoundToInt32(window.top), RoundToInt32(window.width),
+                RoundToInt32(window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
-    placing_ = false;
-    if (IsAutorunRegistered(registry_, environment_)) {
+    if (autostart_.NamesAnExistingFile()) {
         options_.SetChecked(Item::Autorun, true);
     }
-    SelectZoom(stored.zoom);  // which lays the window out
+    SelectZoom(ReadZoom(settings_));  // which lays the window out
 
     form_.SetCaption(appTitle_);
     // In or out of the topmost band before anyone can see it: placing it shows it, so that it
     // never shows a moment behind other windows first.
     ApplyTopmost(form_, options_.IsOptionChecked(Item::OnTop));
     form_.Show();
-    loaded_ = true;
+    started_ = true;
     return true;
-}
-
-void MainForm::ApplyLanguage() {
-    ApplyLanguageTexts(UserLanguage(registry_), options_, appTitle_, AutoRefreshIntervalMs);
 }
 
 void MainForm::OnTrackingTick() {
@@ -78,28 +75,28 @@ void MainForm::OnResize() {
     LayOut();
 }
 
-void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested) {
+void MainForm::OnScaleChanged(int dpi, const PixelRect& suggested, bool ownMove) {
     twipsPerPixel_ = TwipsPerPixelForDpi(dpi);
     // Dragged by the user onto a monitor of another scale, the window takes the rectangle the
     // system suggests there. Placed by the program, it keeps the stored pixels: taking the
     // suggestion would grow or shrink a window stored on such a monitor at every start.
-    if (!placing_) {
+    if (!ownMove) {
         form_.Move(suggested);
     }
-    if (loaded_) {
+    if (started_) {
         ForceRefresh();  // with the fonts of the new scale
     }
 }
 
 void MainForm::OnDisplayChanged() {
     screen_.DisplayChanged();
-    if (loaded_) {
+    if (started_) {
         ForceRefresh();
     }
 }
 
-void MainForm::OnMouseDown(int button, int shift) {
-    switch (MouseDownAction(button, shift)) {
+void MainForm::OnMouseDown(Buttons button, Modifiers held) {
+    switch (MouseDownAction(button, held)) {
         case InputAction::DragWindow:
             form_.DragWindow();
             break;
@@ -111,16 +108,16 @@ void MainForm::OnMouseDown(int button, int shift) {
     }
 }
 
-void MainForm::OnKeyDown(int key, int shift) {
-    switch (KeyDownAction(key, shift)) {
+void MainForm::OnKeyDown(Key key, Modifiers held) {
+    switch (KeyDownAction(key, held)) {
         case InputAction::MenuFromKeyboard: {
             // Centred on the window's outer top-left corner on the screen.
             const PixelRect outer = form_.OuterRect();
             ShowMenu({outer.left, outer.top}, MenuAlignment::CentredOnPoint);
             break;
         }
-        case InputAction::Unload:
-            form_.Unload();
+        case InputAction::Close:
+            form_.Close();
             break;
         default:
             break;
@@ -128,23 +125,28 @@ void MainForm::OnKeyDown(int key, int shift) {
 }
 
 void MainForm::ShowMenu(ScreenPoint at, MenuAlignment alignment) {
-    const std::int16_t picked = menu_.Track(MenuEntriesOf(options_), at.x, at.y, alignment);
+    const int picked = menu_.Track(MenuEntriesOf(options_), at.x, at.y, alignment);
     if (picked != 0) {
         OnMenuPick(picked);
     }
 }
 
-void MainForm::OnMenuPick(std::int16_t index) {
+void MainForm::OnMenuPick(int index) {
     DispatchMenuItem(*this, index);
 }
 
-void MainForm::OnUnload() {
+void MainForm::OnClosing() {
     form_.StopTimers();
+    // A close that comes while start-up is still under way (the refusal box is open) must not
+    // store the options and rectangle of a window that never loaded.
+    if (!started_) {
+        return;
+    }
     const PixelRect outer = form_.OuterRect();
     const StoredWindowRect window{static_cast<double>(outer.left), static_cast<double>(outer.top),
                                   static_cast<double>(outer.width),
                                   static_cast<double>(outer.height)};
-    WriteSettings(registry_, window, FindCheckedZoom(options_, zoomFactor_), options_);
+    WriteSettings(settings_, window, FindCheckedZoom(options_, zoomFactor_), options_);
 }
 
 void MainForm::SelectZoom(std::int16_t zoom) {
@@ -181,8 +183,8 @@ void MainForm::RenderView(ScreenPoint focus, float zoom) {
                     options_.IsOptionChecked(Item::ShowMouseCursor));
 }
 
-ColorValue MainForm::PixelColor(ScreenPoint at) {
-    if (const std::optional<ColorValue> captured = screen_.CapturedPixel(at.x, at.y)) {
+std::optional<Color> MainForm::PixelColor(ScreenPoint at) {
+    if (const std::optional<Color> captured = screen_.CapturedPixel(at.x, at.y)) {
         return *captured;
     }
     return input_.ScreenPixel(at.x, at.y);
@@ -193,7 +195,7 @@ void MainForm::DrawCenterCross() {
 }
 
 void MainForm::DrawCoordinates() {
-    DrawCoordinatesOn(form_.Surface(), view_, decimalSeparator_);
+    DrawCoordinatesOn(form_.Surface(), view_, locale_.decimalSeparator);
     colorFiguresBold_ = false;
 }
 
@@ -208,7 +210,7 @@ void MainForm::ForceRefresh() {
 void MainForm::ShowMeasuringLine(bool visible) {
     // Only a measurement, a button held with its distances shown, has a line to show; the
     // refresh tick shows it when one starts.
-    measuringLine_.visible = visible && track_.lastButtons != 0 && view_.Measuring();
+    measuringLine_.visible = visible && track_.lastButtons != Buttons::None && view_.Measuring();
     ShowLineChanges();
 }
 
@@ -222,7 +224,13 @@ void MainForm::SetOnTop(bool onTop) {
 }
 
 void MainForm::SetAutorun(bool on) {
-    options_.SetChecked(Item::Autorun, UpdateAutorunEntry(registry_, environment_, on));
+    if (on) {
+        autostart_.Register();
+    } else {
+        autostart_.Unregister();
+    }
+    // What the entry now says, not what was asked: a refused write or delete shows.
+    options_.SetChecked(Item::Autorun, autostart_.NamesThisProgram());
 }
 
 void MainForm::ShowAbout() {
@@ -230,6 +238,6 @@ void MainForm::ShowAbout() {
                       AboutTitle(options_.Caption(Item::About)), MessageStyle::About);
 }
 
-void MainForm::Unload() {
-    form_.Unload();
+void MainForm::Close() {
+    form_.Close();
 }

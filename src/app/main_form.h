@@ -7,39 +7,49 @@
 #include "core/option_table.h"
 #include "core/refresh_tick.h"
 #include "core/view_state.h"
+#include "ports/autostart_entry.h"
 #include "ports/environment.h"
 #include "ports/form_events.h"
 #include "ports/form_window.h"
 #include "ports/input_devices.h"
 #include "ports/popup_menu.h"
-#include "ports/registry.h"
 #include "ports/screen_capture.h"
+#include "ports/settings_store.h"
+#include "ports/user_locale.h"
 
-inline constexpr const char* RefusalText = "Sorry, this program can't run in Windows 95/98/ME.";
+// What the main window's logic works with, each kept by the system's backend.
+struct MainFormPorts {
+    FormWindow& form;
+    InputDevices& input;
+    ScreenCapture& screen;
+    SettingsStore& settings;
+    AutostartEntry& autostart;
+    Environment& environment;
+    PopupMenu& menu;
+};
 
 // The main window's logic: it owns the option table, the tracking and measuring state and the
 // measuring line, and answers the window's events. Everything runs on the UI thread.
 class MainForm : public FormEvents, private RefreshHooks, private CommandTarget {
   public:
-    MainForm(FormWindow& form, InputDevices& input, ScreenCapture& screen, Registry& registry,
-             Environment& environment, PopupMenu& menu, std::string decimalSeparator);
+    MainForm(const MainFormPorts& ports, UserLocale locale);
 
     // Start-up: language, the system check, the stored rectangle, options and zoom, the autorun
     // mark, then the window is shown and placed. False when the program refuses to run on this
     // system; the user has been told, and nothing was shown or stored.
-    bool Load();
+    bool Start();
 
     void OnTrackingTick() override;
     void OnAutoRefreshTick() override;
     void OnResize() override;
-    void OnScaleChanged(int dpi, const PixelRect& suggested) override;
+    void OnScaleChanged(int dpi, const PixelRect& suggested, bool ownMove) override;
     void OnDisplayChanged() override;
-    void OnMouseDown(int button, int shift) override;
-    void OnKeyDown(int key, int shift) override;
-    // Stops the timers and writes every setting.
-    void OnUnload() override;
+    void OnMouseDown(Buttons button, Modifiers held) override;
+    void OnKeyDown(Key key, Modifiers held) override;
+    // Stops the timers and writes every setting, once start-up has finished.
+    void OnClosing() override;
 
-    void OnMenuPick(std::int16_t index);
+    void OnMenuPick(int index);
     void SelectZoom(std::int16_t zoom) override;
     // Renders the view and its overlays; without `forced`, only when the focus point moved.
     void RefreshTick(bool forced);
@@ -48,7 +58,6 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     float ZoomFactor() const { return zoomFactor_; }
 
   private:
-    void ApplyLanguage();
     void ShowMenu(ScreenPoint at, MenuAlignment alignment);
     // Keeps the minimum size and starts the measuring line at the new centre.
     void LayOut();
@@ -56,7 +65,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void ShowLineChanges();
 
     void RenderView(ScreenPoint focus, float zoom) override;
-    ColorValue PixelColor(ScreenPoint at) override;
+    std::optional<Color> PixelColor(ScreenPoint at) override;
     void DrawCenterCross() override;
     void DrawCoordinates() override;
     void DrawColorValues() override;
@@ -67,15 +76,16 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void SetOnTop(bool onTop) override;
     void SetAutorun(bool on) override;
     void ShowAbout() override;
-    void Unload() override;
+    void Close() override;
 
     FormWindow& form_;
     InputDevices& input_;
     ScreenCapture& screen_;
-    Registry& registry_;
+    SettingsStore& settings_;
+    AutostartEntry& autostart_;
     Environment& environment_;
     PopupMenu& menu_;
-    std::string decimalSeparator_;
+    UserLocale locale_;
 
     OptionTable options_;
     float zoomFactor_ = 0;  // the checked zoom item's index / 100
@@ -87,8 +97,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     // The colour figures are bold until the coordinate read-out first prints: the window's font
     // from start-up is bold, and the coordinate read-out's is not.
     bool colorFiguresBold_ = true;
-    bool loaded_ = false;
-    bool placing_ = false;  // the program is putting its window where it was stored
+    bool started_ = false;
     std::string appTitle_;
     std::string versionText_;
 };

@@ -2,12 +2,25 @@
 
 #include <cstdint>
 
-// A colour as the screen's pixel query delivers it: 0x00BBGGRR, red in the lowest byte.
-// -1 stands for a point that has no pixel (outside every monitor).
-using ColorValue = std::int32_t;
+// A colour of the screen or of what the program draws over it.
+struct Color {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Color&) const = default;
+};
 
-constexpr ColorValue NoPixel = -1;
+constexpr Color Rgb(int red, int green, int blue) {
+    return {static_cast<std::uint8_t>(red & 0xFF), static_cast<std::uint8_t>(green & 0xFF),
+            static_cast<std::uint8_t>(blue & 0xFF)};
+}
 
-constexpr ColorValue Rgb(int red, int green, int blue) {
-    return static_cast<ColorValue>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+// A 32-bit pixel of a picture: blue in the lowest byte, then green and red, the top byte unused.
+constexpr std::uint32_t PixelOf(Color color) {
+    return std::uint32_t{color.red} << 16 | std::uint32_t{color.green} << 8 | color.blue;
+}
+
+constexpr Color ColorOfPixel(std::uint32_t pixel) {
+    return Rgb(static_cast<int>(pixel >> 16), static_cast<int>(pixel >> 8),
+               static_cast<int>(pixel));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "base/rounding.h"
@@ -20,4 +21,14 @@ inline std::int32_t TwipsPerPixelForDpi(int dpi) {
     }
     const std::int32_t factor = RoundToInt32(static_cast<double>(TwipsPerInch) / dpi);
     return factor > 0 ? factor : 1;
+}
+
+// A distance drawn `pixels` long at the standard scale, at `dpi`: rounded as the read-outs' font
+// heights are, halves away from zero, so that gaps grow with the texts they separate. A DPI that
+// is not above 0 counts as the standard one.
+inline std::int32_t PixelsAtDpi(std::int32_t pixels, int dpi) {
+    if (dpi <= 0) {
+        return pixels;
+    }
+    return static_cast<std::int32_t>(std::lround(static_cast<double>(pixels) * dpi / StandardDpi));
 }

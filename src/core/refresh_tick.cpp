@@ -1,5 +1,6 @@
 #include "core/refresh_tick.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/checked_int.h"
@@ -18,12 +19,12 @@ float Bearing(ScreenPoint from, ScreenPoint to) {
                     static_cast<float>(to.x), static_cast<float>(to.y));
 }
 
-void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReach) {
+void StartOrEndMeasuring(RefreshContext& c, Buttons buttons, float lineReach) {
     ViewState& v = c.view;
     TrackState& t = c.track;
     MeasuringLine& line = c.measuringLine;
     const bool linesShown = c.options.IsOptionChecked(Item::ShowLines);
-    if (buttons == 0) {
+    if (buttons == Buttons::None) {
         t.anchor = v.focus;
         v.measured = v.focus;
         v.distanceX = NoMeasure;
@@ -33,7 +34,7 @@ void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReac
         }
         return;
     }
-    if (buttons != MouseButton::Left && buttons != MouseButton::Right) {
+    if (buttons != Buttons::Left && buttons != Buttons::Right) {
         return;  // middle button or a chord: the measurement stays frozen
     }
     v.measured = v.focus;
@@ -57,7 +58,7 @@ void StartOrEndMeasuring(RefreshContext& c, std::int16_t buttons, float lineReac
 
 // Only the pointer's position and the buttons count as a mouse change: a colour that changes under
 // a resting pointer (typing or a blinking caret under it) must not pull the view off the caret.
-void FollowMouse(RefreshContext& c, ScreenPoint pointer, std::int16_t buttons, float lineReach) {
+void FollowMouse(RefreshContext& c, ScreenPoint pointer, Buttons buttons, float lineReach) {
     TrackState& t = c.track;
     if (pointer == t.lastPointer && buttons == t.lastButtons) {
         return;
@@ -94,23 +95,22 @@ void FollowCaret(RefreshContext& c) {
 }
 
 bool ColorReadoutShown(const OptionTable& options) {
-    return options.IsOptionChecked(Item::ShowColorsHex) ||
-           options.IsOptionChecked(Item::ShowColorsDec) ||
-           options.IsOptionChecked(Item::ShowColorsCMY) ||
-           options.IsOptionChecked(Item::ShowColorsCMYK);
+    return std::ranges::any_of(OptionRows, [&options](const OptionRow& row) {
+        return row.overlay == Overlay::ColorFigures && options.IsOptionChecked(row.index);
+    });
 }
 
 }  // namespace
 
 bool RunRefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
-    std::int16_t buttons = 0;
+    Buttons buttons = Buttons::None;
     std::optional<ScreenPoint> pointer;
     if (c.options.IsOptionChecked(Item::FollowMouse)) {
         pointer = c.input.PointerPosition();
         buttons = c.input.MouseButtons();
         FollowMouse(c, *pointer, buttons, lineReach);
     }
-    if (buttons == 0 && c.options.IsOptionChecked(Item::FollowText)) {
+    if (buttons == Buttons::None && c.options.IsOptionChecked(Item::FollowText)) {
         FollowCaret(c);
     }
 

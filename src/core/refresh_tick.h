@@ -18,7 +18,7 @@ class RefreshHooks {
     virtual void RenderView(ScreenPoint focus, float zoom) = 0;
     // The colour of screen pixel (x, y): as the rendering just read it where it could, else from
     // the screen.
-    virtual ColorValue PixelColor(ScreenPoint at) = 0;
+    virtual std::optional<Color> PixelColor(ScreenPoint at) = 0;
     virtual void DrawCenterCross() = 0;
     virtual void DrawCoordinates() = 0;
     virtual void DrawColorValues() = 0;

@@ -14,8 +14,8 @@ float EffectiveZoom(float zoom) {
     return zoom > 0 ? zoom : SmallestZoom;
 }
 
-int StretchModeFor(float effectiveZoom) {
-    return effectiveZoom < 1 ? StretchMode::Halftone : StretchMode::ColorOnColor;
+StretchMode StretchModeFor(float effectiveZoom) {
+    return effectiveZoom < 1 ? StretchMode::Average : StretchMode::Blocks;
 }
 
 std::optional<ViewRectangle> ComputeViewRectangle(PixelSize client, ScreenPoint focus, float zoom,

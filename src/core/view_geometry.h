@@ -14,14 +14,14 @@ struct ViewRectangle {
     double width = 0;
     double height = 0;
     float zoom = 1;  // the zoom the rectangle was worked out for
-    int stretchMode = StretchMode::ColorOnColor;
+    StretchMode stretchMode = StretchMode::Blocks;
 };
 
 // A zoom that is not above 0 (the zoom factor before start-up has picked one) counts as 0.001.
 float EffectiveZoom(float zoom);
 
 // Averaging when reducing; exact pixel blocks at 100% and above.
-int StretchModeFor(float effectiveZoom);
+StretchMode StretchModeFor(float effectiveZoom);
 
 // The area that, scaled by the zoom, fills a view of `client` pixels with the focus point in its
 // middle, worked out in twips of `twipsPerPixel` each. Nothing clamps it to the screen. Empty when

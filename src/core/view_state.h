@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/color.h"
 #include "base/geometry.h"
+#include "ports/input_codes.h"
 
 // distanceX and distanceY hold this while no measurement is in progress.
 inline constexpr std::int32_t NoMeasure = -65536;
@@ -14,8 +16,8 @@ struct ViewState {
     ScreenPoint measured{};      // what the coordinate read-out shows
     std::int32_t distanceX = 0;  // from the anchor to the measured point, or NoMeasure
     std::int32_t distanceY = 0;
-    float bearing = 0;  // from the anchor to the measured point, degrees
-    ColorValue pointerColor = 0;
+    float bearing = 0;                            // from the anchor to the measured point, degrees
+    std::optional<Color> pointerColor = Color{};  // nothing: the pointer is over no pixel
 
     // Whether the read-out shows a distance and a bearing.
     bool Measuring() const { return distanceX > NoMeasure && distanceY > NoMeasure; }
@@ -25,7 +27,7 @@ struct ViewState {
 // move or a button counts as a mouse change.
 struct TrackState {
     ScreenPoint lastPointer{};
-    std::int16_t lastButtons = 0;
+    Buttons lastButtons = Buttons::None;
     ScreenPoint lastCaret{};
     bool caretGone = false;  // the caret went away since then: wherever it comes back, it moved
     ScreenPoint shown{};     // focus point of the last rendering

@@ -6,7 +6,7 @@ float ZoomFactorOf(std::int16_t zoomIndex) {
 
 std::optional<float> CheckZoomItem(OptionTable& table, std::int16_t zoom) {
     for (const OptionItem& item : table.Items()) {
-        if (item.index >= Item::FirstZoom && item.index <= Item::LastZoom) {
+        if (IsZoomIndex(item.index)) {
             table.SetChecked(item.index, false);
         }
     }
@@ -21,9 +21,8 @@ std::int16_t FindCheckedZoom(const OptionTable& table, float& zoomFactor) {
     std::int16_t found = 0;
     for (const OptionItem& item : table.Items()) {
         // The highest checked index wins, whatever the menu order.
-        if (item.index >= Item::FirstZoom && item.index <= Item::LastZoom && item.checked &&
-            item.index > found) {
-            found = item.index;
+        if (IsZoomIndex(item.index) && item.checked && item.index > found) {
+            found = static_cast<std::int16_t>(item.index);
         }
     }
     if (found != 0) {

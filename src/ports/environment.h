@@ -1,17 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+// Whether the program can serve the user on this system, and if not, why.
+enum class SystemSupport {
+    Supported,
+    Windows9x,         // Windows 95, 98 or ME
+    WaylandSession,    // no program may read the screen there
+    NoDisplay,         // no X display to show on
+    UnsupportedDepth,  // a screen that is not 24 or 32 bits deep
+};
 
-// What start-up and the autorun entry ask of the operating system. Paths are UTF-8.
 class Environment {
   public:
     virtual ~Environment() = default;
-    // True on the Windows NT family (and wherever else the program is meant to run).
-    virtual bool IsWinNT() = 0;
-    // Full path of the running executable; empty when the system does not say.
-    virtual std::string ExePath() = 0;
-    // Length in bytes of an existing, readable file (not a folder, no wildcards), else -1.
-    // Lengths beyond the 32-bit range read as its largest value.
-    virtual std::int32_t FileLength(const std::string& path) = 0;
+    virtual SystemSupport CheckSystem() = 0;
 };

@@ -6,6 +6,7 @@
 #include "base/geometry.h"
 #include "ports/drawing_surface.h"
 #include "ports/picture.h"
+#include "ports/screen_capture.h"
 
 // The smallest outer size of the main window, in screen pixels: twice as wide as high.
 inline constexpr int MinWindowWidthPx = 128;
@@ -33,7 +34,9 @@ class FormWindow {
   public:
     virtual ~FormWindow() = default;
 
-    // Of a minimized window, the rectangle it comes back to.
+    // Of a minimized window, the rectangle it comes back to. Some systems add the frame only
+    // once the window is shown: until then this is the rectangle the program gave, frame
+    // included, and the window keeps it when its frame arrives.
     virtual PixelRect OuterRect() const = 0;
     // The program's own placement: the rectangle is what the window gets, whatever the display
     // scale of the monitor it lands on. Any change of size is reported before the call returns.
@@ -49,7 +52,7 @@ class FormWindow {
     // previous picture and what was drawn over it. When the scaling fails the window keeps
     // showing what it showed.
     virtual void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                            int stretchMode) = 0;
+                            StretchMode stretchMode) = 0;
     virtual DrawingSurface& Surface() = 0;
     // Drawn over the picture from the next paint on, until it changes again.
     virtual void SetMeasuringLine(const MeasuringLine& line) = 0;
@@ -59,13 +62,14 @@ class FormWindow {
     // Sets the outer rectangle, shows the window, activates it and puts it in or out of the
     // topmost band.
     virtual void PlaceWindow(const PixelRect& outer, bool topmost) = 0;
-    // Hands the window to the system's move loop, as if its title bar had been pressed; returns
-    // when the button is released.
+    // Hands the window to the system's move loop, as if its title bar had been pressed. It may
+    // return when the button is released (Windows) or at once, the move going on under the
+    // window manager: nothing may wait for its end.
     virtual void DragWindow() = 0;
     // Modal to the window; returns when the user has closed it.
     virtual void ShowMessage(const std::string& text, const std::string& title,
                              MessageStyle style) = 0;
     virtual void StopTimers() = 0;
-    // Closes the window the way the system does: unload, then destroy.
-    virtual void Unload() = 0;
+    // Closes the window the way the system does: the program is told, then the window goes.
+    virtual void Close() = 0;
 };

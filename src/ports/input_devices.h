@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/color.h"
 #include "base/geometry.h"
+#include "ports/input_codes.h"
 
 // The text caret of the foreground thread in screen pixels; height 0 means there is none.
 struct CaretInfo {
@@ -12,21 +14,15 @@ struct CaretInfo {
     std::int32_t height = 0;
 };
 
-// Mouse button mask bits, as the refresh tick compares them.
-namespace MouseButton {
-inline constexpr std::int16_t Left = 1;
-inline constexpr std::int16_t Right = 2;
-inline constexpr std::int16_t Middle = 4;
-}  // namespace MouseButton
-
 // What the refresh tick reads from the system on every tick. Each query is cheap and never fails:
-// a failing system call gives a neutral answer (the origin, no buttons, NoPixel, no caret).
+// a failing system call gives a neutral answer (the origin, no buttons, no pixel, no caret).
 class InputDevices {
   public:
     virtual ~InputDevices() = default;
     virtual ScreenPoint PointerPosition() = 0;
-    // Mask of MouseButton bits; a press since the previous query counts as held.
-    virtual std::int16_t MouseButtons() = 0;
-    virtual ColorValue ScreenPixel(std::int32_t x, std::int32_t y) = 0;
+    // The buttons held; one pressed and released since the previous query counts as held.
+    virtual Buttons MouseButtons() = 0;
+    // Nothing for a point that has no pixel (on no monitor).
+    virtual std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) = 0;
     virtual CaretInfo Caret() = 0;
 };

@@ -6,7 +6,7 @@
 
 // One line of the popup menu, as the toolkit shows it.
 struct MenuEntry {
-    std::int16_t index;
+    int index;
     std::string caption;  // UTF-8, "&" before the access key
     bool separator;
     bool checked;
@@ -20,6 +20,6 @@ class PopupMenu {
     virtual ~PopupMenu() = default;
     // Shows the menu at a screen point and returns the index of the picked entry, or 0 when the
     // user dismissed it.
-    virtual std::int16_t Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
-                               std::int32_t screenY, MenuAlignment alignment) = 0;
+    virtual int Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
+                      std::int32_t screenY, MenuAlignment alignment) = 0;
 };

@@ -6,11 +6,11 @@
 #include "base/color.h"
 #include "ports/picture.h"
 
-// Stretch modes of a scaled copy.
-namespace StretchMode {
-inline constexpr int ColorOnColor = 3;  // drop eliminated pixels: exact blocks when enlarging
-inline constexpr int Halftone = 4;      // average the source pixels when reducing
-}  // namespace StretchMode
+// How a captured picture is scaled into the view.
+enum class StretchMode {
+    Blocks,   // at 100 % and above: each picture pixel a block of view pixels
+    Average,  // below 100 %: each view pixel the mean of the picture pixels it covers
+};
 
 class ScreenCapture {
   public:
@@ -24,7 +24,7 @@ class ScreenCapture {
     virtual std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) = 0;
     // The colour of screen pixel (x, y) as the last capture read it, before a cursor was drawn
     // over it; nothing when that capture did not hold it.
-    virtual std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const = 0;
+    virtual std::optional<Color> CapturedPixel(std::int32_t x, std::int32_t y) const = 0;
     // The monitors changed: the next capture takes their new places.
     virtual void DisplayChanged() = 0;
 };

@@ -1,17 +1,5 @@
 #include "readouts/color_models.h"
 
-std::int16_t GetRed(ColorValue color) {
-    return static_cast<std::int16_t>(color & 255);
-}
-
-std::int16_t GetGreen(ColorValue color) {
-    return static_cast<std::int16_t>((color / 256) & 255);
-}
-
-std::int16_t GetBlue(ColorValue color) {
-    return static_cast<std::int16_t>((color / 65536) & 255);
-}
-
 namespace {
 
 float Ink(std::uint8_t channel) {

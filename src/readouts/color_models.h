@@ -2,14 +2,6 @@
 
 #include <cstdint>
 
-#include "base/color.h"
-
-// The bytes of a colour value 0x00BBGGRR. The divisions truncate toward zero, so the colour
-// value -1 (no pixel) splits into red 255, green 0, blue 0.
-std::int16_t GetRed(ColorValue color);
-std::int16_t GetGreen(ColorValue color);
-std::int16_t GetBlue(ColorValue color);
-
 // Percentages 0..100.
 struct CMYKColor {
     float C = 0;

@@ -1,18 +1,20 @@
 #include "readouts/color_readout.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdint>
-#include <iterator>
+#include <optional>
 #include <string>
 
 #include "base/rounding.h"
+#include "base/twips.h"
 #include "readouts/color_models.h"
 #include "readouts/fonts.h"
 #include "readouts/outlined_text.h"
 
 namespace {
 
-constexpr std::int16_t BoxMargin = -2;  // PrintOutlined's box style
+// Distances at 96 dpi, which grow with the display scale.
+constexpr std::int32_t BoxMargin = 2;  // PrintOutlined's box style
 constexpr std::int32_t HexLeft = 6;
 constexpr std::int32_t BottomMargin = 6;
 constexpr std::int32_t RightMargin = 7;
@@ -22,48 +24,58 @@ constexpr double MiddleColumn = 2.33;
 constexpr double RightColumn = 1.0;
 constexpr double CmykShift = 1.33;  // C, M and Y move one column left to make room for K
 
-// Fill of the hexadecimal box when the colour value is no RGB colour (-1: no pixel under the
-// pointer). Black, like the picture beyond the screen's edge.
-constexpr ColorValue NoPixelBoxColor = Rgb(0, 0, 0);
+// With no pixel under the pointer (off every monitor) the read-out shows what it always has:
+// FFFFFF in hexadecimal on a black box, like the picture beyond the screen's edge, and the
+// figures of full red.
+constexpr const char* NoPixelHexText = "FFFFFF";
+constexpr Color NoPixelHexBox = Rgb(0, 0, 0);
+constexpr Color NoPixelFigures = Rgb(255, 0, 0);
 
 // Text on the box filled with the colour itself: white on dark colours, near-black otherwise.
-ColorValue HexTextColor(int red, int green, int blue) {
-    return (red + green + blue) / 3.0 < 128 ? Rgb(255, 255, 255) : Rgb(31, 31, 31);
+Color HexTextColor(Color color) {
+    return (color.red + color.green + color.blue) / 3.0 < 128 ? Rgb(255, 255, 255)
+                                                              : Rgb(31, 31, 31);
 }
 
 // Text on the grey box of the K figure.
-ColorValue KTextColor(float k) {
+Color KTextColor(float k) {
     return k < 50 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
 }
 
 struct CellStyle {
-    ColorValue box;
-    ColorValue text;
+    Color box;
+    Color text;
 };
 
-// Where the cells go: the surface and its size, in the read-out's font.
+// Where the cells go: the surface and its size, in the read-out's font, with the distances at the
+// surface's display scale.
 struct Cells {
     DrawingSurface& surface;
     PixelSize size;
     FontSpec font;
+    int dpi;
 
+    std::int32_t Scaled(std::int32_t pixels) const { return PixelsAtDpi(pixels, dpi); }
     // Top of a text on the bottom line, lineOffset pixels higher.
     std::int32_t BottomLineTop(const PixelSize& extent, std::int32_t lineOffset) const {
-        return size.height - extent.height - BottomMargin - lineOffset;
+        return size.height - extent.height - Scaled(BottomMargin) - lineOffset;
     }
     // Left edge of a right-hand cell: the column factor counts text widths from the right edge,
     // and the position is rounded once, at the end.
     std::int32_t ColumnLeft(const PixelSize& extent, double columnFactor) const {
-        return RoundToInt32(size.width - columnFactor * extent.width - RightMargin);
+        return RoundToInt32(size.width - columnFactor * extent.width - Scaled(RightMargin));
     }
     void Draw(std::int32_t x, std::int32_t y, const std::string& text, CellStyle style) const {
         // A cell that cannot be drawn is missing for this tick; the others still are.
-        (void)PrintOutlined(surface, x, y, text, font, BoxMargin, style.box, style.text);
+        (void)PrintOutlined(surface, x, y, text, font,
+                            static_cast<std::int16_t>(-Scaled(BoxMargin)), style.box, style.text);
     }
-    void DrawRight(const std::string& text, double columnFactor, std::int32_t lineOffset,
-                   CellStyle style) const {
+    // Returns the text's height.
+    std::int32_t DrawRight(const std::string& text, double columnFactor, std::int32_t lineOffset,
+                           CellStyle style) const {
         const PixelSize extent = surface.MeasureText(text, font);
         Draw(ColumnLeft(extent, columnFactor), BottomLineTop(extent, lineOffset), text, style);
+        return extent.height;
     }
 };
 
@@ -72,23 +84,15 @@ std::string RightAligned(std::int32_t value) {
     return padded.substr(padded.size() - 3);
 }
 
-// The colour value holds blue, green, red from the high digits down; people read RGB.
-std::string HexText(ColorValue color) {
-    char digits[8];
-    const auto written =
-        std::to_chars(std::begin(digits), std::end(digits), static_cast<std::uint32_t>(color), 16);
-    std::string bgr = "00000" + std::string(digits, written.ptr);
-    bgr = bgr.substr(bgr.size() - 6);
-    for (char& digit : bgr) {
-        if (digit >= 'a' && digit <= 'f') {
-            digit = static_cast<char>(digit - 'a' + 'A');
-        }
+// Red, green and blue as two upper-case hexadecimal digits each.
+std::string HexText(Color color) {
+    constexpr char Digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t channel : {color.red, color.green, color.blue}) {
+        text += Digits[channel >> 4];
+        text += Digits[channel & 0xF];
     }
-    return bgr.substr(4, 2) + bgr.substr(2, 2) + bgr.substr(0, 2);
-}
-
-bool IsRgbColor(ColorValue color) {
-    return (color & ~0xFFFFFF) == 0;
+    return text;
 }
 
 // The channels that tint an ink's cell: the box from 255 (no ink) down to 0 (full ink), the
@@ -101,19 +105,25 @@ std::int32_t InkTextShade(float percent) {
     return RoundToInt32(200.0f - 2.0f * percent);
 }
 
-void DrawHex(const Cells& cells, ColorValue color, int red, int green, int blue) {
-    const std::string text = HexText(color);
-    const CellStyle style{IsRgbColor(color) ? color : NoPixelBoxColor,
-                          HexTextColor(red, green, blue)};
-    cells.Draw(HexLeft, cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text,
-               style);
+void DrawHex(const Cells& cells, const std::optional<Color>& color) {
+    const std::string text = color ? HexText(*color) : NoPixelHexText;
+    const CellStyle style{color.value_or(NoPixelHexBox),
+                          HexTextColor(color.value_or(NoPixelFigures))};
+    cells.Draw(cells.Scaled(HexLeft),
+               cells.BottomLineTop(cells.surface.MeasureText(text, cells.font), 0), text, style);
 }
 
-void DrawDecimal(const Cells& cells, int red, int green, int blue) {
-    cells.DrawRight(RightAligned(red), LeftColumn, 0, {Rgb(red, 0, 0), Rgb(255, red, red)});
-    cells.DrawRight(RightAligned(green), MiddleColumn, 0,
-                    {Rgb(0, green, 0), Rgb(green, 255, green)});
-    cells.DrawRight(RightAligned(blue), RightColumn, 0, {Rgb(0, 0, blue), Rgb(blue, blue, 255)});
+// Returns how far above the bottom line the ink cells go: the scaled line offset, or more where
+// the font outgrows the scale, so that the two rows' boxes never share a pixel row. A box reaches
+// the margin above its text and two pixels less below it.
+std::int32_t DrawDecimal(const Cells& cells, int red, int green, int blue) {
+    std::int32_t height =
+        cells.DrawRight(RightAligned(red), LeftColumn, 0, {Rgb(red, 0, 0), Rgb(255, red, red)});
+    height = std::max(height, cells.DrawRight(RightAligned(green), MiddleColumn, 0,
+                                              {Rgb(0, green, 0), Rgb(green, 255, green)}));
+    height = std::max(height, cells.DrawRight(RightAligned(blue), RightColumn, 0,
+                                              {Rgb(0, 0, blue), Rgb(blue, blue, 255)}));
+    return std::max(cells.Scaled(UpperLineOffset), height + 2 * cells.Scaled(BoxMargin) - 1);
 }
 
 void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
@@ -155,20 +165,20 @@ void DrawInks(const Cells& cells, int red, int green, int blue, bool withBlack,
 
 }  // namespace
 
-void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options, ColorValue color,
-                       bool bold) {
-    const Cells cells{surface, surface.Size(), ColorFiguresFont(bold)};
-    const int red = GetRed(color);
-    const int green = GetGreen(color);
-    const int blue = GetBlue(color);
+void DrawColorValuesOn(DrawingSurface& surface, const OptionTable& options,
+                       const std::optional<Color>& color, bool bold) {
+    const Cells cells{surface, surface.Size(), ColorFiguresFont(bold), surface.Dpi()};
+    const Color figures = color.value_or(NoPixelFigures);
+    const int red = figures.red;
+    const int green = figures.green;
+    const int blue = figures.blue;
 
     if (options.IsOptionChecked(Item::ShowColorsHex)) {
-        DrawHex(cells, color, red, green, blue);
+        DrawHex(cells, color);
     }
     std::int32_t lineOffset = 0;
     if (options.IsOptionChecked(Item::ShowColorsDec)) {
-        DrawDecimal(cells, red, green, blue);
-        lineOffset = UpperLineOffset;
+        lineOffset = DrawDecimal(cells, red, green, blue);
     }
     const bool withBlack = options.IsOptionChecked(Item::ShowColorsCMYK);
     if (withBlack || options.IsOptionChecked(Item::ShowColorsCMY)) {

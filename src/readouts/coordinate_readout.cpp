@@ -1,5 +1,6 @@
 #include "readouts/coordinate_readout.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -7,14 +8,16 @@
 
 #include "base/checked_int.h"
 #include "base/rounding.h"
+#include "base/twips.h"
 #include "readouts/fonts.h"
 #include "readouts/outlined_text.h"
 
 namespace {
 
-constexpr ColorValue OutlineColor = Rgb(95, 95, 95);
-constexpr ColorValue TextColor = Rgb(239, 239, 239);
+constexpr Color OutlineColor = Rgb(95, 95, 95);
+constexpr Color TextColor = Rgb(239, 239, 239);
 constexpr std::int16_t OutlineThickness = 1;
+// Distances at 96 dpi, which grow with the display scale.
 constexpr std::int32_t LeftMargin = 5;
 constexpr std::int32_t RightMargin = 4;
 constexpr std::int32_t FirstLineTop = 3;
@@ -25,12 +28,11 @@ std::string PairText(const char* first, std::int32_t a, const char* second, std:
     return std::string(first) + std::to_string(a) + "   " + second + std::to_string(b);
 }
 
-// Left edge of a line that ends RightMargin pixels before the right edge; nothing when it lies
-// beyond the 32-bit range.
-std::optional<std::int32_t> RightAlignedLeft(DrawingSurface& surface, const std::string& text) {
-    const std::int64_t room =
-        std::int64_t{surface.Size().width} - surface.MeasureText(text, CoordinateFont).width;
-    return ToInt32(room - RightMargin);
+// Left edge of a line `textWidth` wide that ends `rightMargin` pixels before the right edge;
+// nothing when it lies beyond the 32-bit range.
+std::optional<std::int32_t> RightAlignedLeft(const DrawingSurface& surface, std::int32_t textWidth,
+                                             std::int32_t rightMargin) {
+    return ToInt32(std::int64_t{surface.Size().width} - textWidth - rightMargin);
 }
 
 // `value` with exactly two decimals, the float's exact value rounded with halves to even
@@ -62,17 +64,28 @@ void PrintLine(DrawingSurface& surface, std::int32_t x, std::int32_t y, const st
 
 void DrawCoordinatesOn(DrawingSurface& surface, const ViewState& view,
                        const std::string& decimalSeparator) {
-    PrintLine(surface, LeftMargin, FirstLineTop,
+    const int dpi = surface.Dpi();
+    const std::int32_t top = PixelsAtDpi(FirstLineTop, dpi);
+    PrintLine(surface, PixelsAtDpi(LeftMargin, dpi), top,
               PairText("X ", view.measured.x, "Y ", view.measured.y));
     if (!view.Measuring()) {
         return;
     }
+    const std::int32_t rightMargin = PixelsAtDpi(RightMargin, dpi);
     const std::string distance = PairText("W ", view.distanceX, "H ", view.distanceY);
-    if (const auto x = RightAlignedLeft(surface, distance)) {
-        PrintLine(surface, *x, FirstLineTop, distance);
+    const PixelSize distanceExtent = surface.MeasureText(distance, CoordinateFont);
+    if (const auto x = RightAlignedLeft(surface, distanceExtent.width, rightMargin)) {
+        PrintLine(surface, *x, top, distance);
     }
+    // Fonts do not grow exactly with the scale: where the scaled top would bring the angle's
+    // outline onto the distance's, the angle goes down to the first row clear of it.
+    const auto angleTop = ToInt32(
+        std::max<std::int64_t>(PixelsAtDpi(AngleLineTop, dpi),
+                               std::int64_t{top} + distanceExtent.height + 2 * OutlineThickness));
     const std::string angle = "A " + FormatTwoDecimals(view.bearing, decimalSeparator) + DegreeSign;
-    if (const auto x = RightAlignedLeft(surface, angle)) {
-        PrintLine(surface, *x, AngleLineTop, angle);
+    const auto x =
+        RightAlignedLeft(surface, surface.MeasureText(angle, CoordinateFont).width, rightMargin);
+    if (x && angleTop) {
+        PrintLine(surface, *x, *angleTop, angle);
     }
 }

@@ -13,7 +13,7 @@ std::optional<std::int32_t> Shifted(std::int32_t pixel, std::int32_t offset) {
 // Every offset of the square around the text, the unshifted one included; the text on top hides
 // the middle.
 bool PrintOutline(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
-                  const FontSpec& font, std::int32_t thickness, ColorValue color) {
+                  const FontSpec& font, std::int32_t thickness, Color color) {
     for (std::int32_t i = -thickness; i <= thickness; ++i) {
         for (std::int32_t j = -thickness; j <= thickness; ++j) {
             const auto left = Shifted(x, i);
@@ -28,7 +28,7 @@ bool PrintOutline(DrawingSurface& target, std::int32_t x, std::int32_t y, const 
 }
 
 bool DrawBox(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
-             const FontSpec& font, std::int32_t margin, ColorValue fill) {
+             const FontSpec& font, std::int32_t margin, Color fill) {
     const PixelSize extent = target.MeasureText(text, font);
     const auto left = Shifted(x, 1 - margin);
     const auto top = Shifted(y, -margin);
@@ -44,8 +44,8 @@ bool DrawBox(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::
 }  // namespace
 
 bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
-                   const FontSpec& font, std::int16_t outline, ColorValue outlineColor,
-                   ColorValue textColor) {
+                   const FontSpec& font, std::int16_t outline, Color outlineColor,
+                   Color textColor) {
     if (outline > 0 && !PrintOutline(target, x, y, text, font, outline, outlineColor)) {
         return false;
     }

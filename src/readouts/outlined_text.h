@@ -14,5 +14,4 @@
 //   outline = 0: the text alone.
 // Returns false when a position does not fit in 32 bits; the rest of the drawing is then left out.
 bool PrintOutlined(DrawingSurface& target, std::int32_t x, std::int32_t y, const std::string& text,
-                   const FontSpec& font, std::int16_t outline, ColorValue outlineColor,
-                   ColorValue textColor);
+                   const FontSpec& font, std::int16_t outline, Color outlineColor, Color textColor);

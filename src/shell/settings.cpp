@@ -1,8 +1,10 @@
 #include "shell/settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <iterator>
+#include <vector>
 
 #include "base/rounding.h"
 
@@ -115,12 +117,33 @@ double DecodeNumber(std::string_view text) {
 
 namespace {
 
-std::string StoreKey() {
-    return std::string("Software\\") + SettingsApp + "\\" + SettingsSection;
+std::string ReadSetting(SettingsStore& store, const OptionRow& row) {
+    return store.Read(std::string(row.storedName)).value_or(std::string(row.firstRun));
 }
 
-void WriteSetting(Registry& store, const std::string& key, const std::string& text) {
-    store.WriteString(Hive::CurrentUser, StoreKey(), key, text);  // a failed write is not reported
+std::int16_t DecodeZoom(std::string_view text) {
+    const double rounded = RoundHalfEven(DecodeNumber(text));
+    if (!(rounded >= Item::FirstZoom && rounded <= Item::LastZoom)) {
+        return 0;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+double StoredWindowRect::*EdgeOf(StoredAs edge) {
+    switch (edge) {
+        case StoredAs::WindowLeft:
+            return &StoredWindowRect::left;
+        case StoredAs::WindowTop:
+            return &StoredWindowRect::top;
+        case StoredAs::WindowWidth:
+            return &StoredWindowRect::width;
+        default:
+            return &StoredWindowRect::height;
+    }
+}
+
+bool IsWindowEdge(StoredAs storedAs) {
+    return storedAs >= StoredAs::WindowTop && storedAs <= StoredAs::WindowHeight;
 }
 
 }  // namespace
@@ -132,57 +155,51 @@ std::string SettingText(double value) {
     return std::string(digits, written.ptr);
 }
 
-namespace {
-
-std::string ReadSetting(Registry& store, const StoredValue& value) {
-    return RegReadString(store, Hive::CurrentUser, StoreKey(), value.key, value.firstRun);
-}
-
-std::int16_t DecodeZoom(const std::string& text) {
-    const double rounded = RoundHalfEven(DecodeNumber(text));
-    if (!(rounded >= Item::FirstZoom && rounded <= Item::LastZoom)) {
-        return 0;
-    }
-    return static_cast<std::int16_t>(rounded);
-}
-
-}  // namespace
-
-StoredSettings ReadSettings(Registry& store, OptionTable& options) {
-    StoredSettings stored;
-    for (const StoredValue& value : StoredValues) {
-        const std::string text = ReadSetting(store, value);
-        switch (value.kind) {
-            case StoredKind::WindowEdge:
-                stored.window.*value.edge = DecodeNumber(text);
-                break;
-            case StoredKind::Zoom:
-                stored.zoom = DecodeZoom(text);
-                if (stored.zoom == 0) {
-                    stored.zoom = DecodeZoom(value.firstRun);
-                }
-                break;
-            case StoredKind::Flag:
-                options.SetChecked(value.item, DecodeNumber(text) == 1);
-                break;
+StoredWindowRect ReadWindowAndFlags(SettingsStore& store, OptionTable& options) {
+    StoredWindowRect window;
+    for (const OptionRow& row : OptionRows) {
+        if (IsWindowEdge(row.storedAs)) {
+            window.*EdgeOf(row.storedAs) = DecodeNumber(ReadSetting(store, row));
         }
     }
-    return stored;
+    for (const OptionRow& row : OptionRows) {
+        if (row.storedAs == StoredAs::Flag) {
+            options.SetChecked(row.index, DecodeNumber(ReadSetting(store, row)) == 1);
+        }
+    }
+    return window;
 }
 
-void WriteSettings(Registry& store, const StoredWindowRect& window, std::int16_t zoom,
+std::int16_t ReadZoom(SettingsStore& store) {
+    for (const OptionRow& row : OptionRows) {
+        if (row.storedAs == StoredAs::Zoom) {
+            const std::int16_t zoom = DecodeZoom(ReadSetting(store, row));
+            return zoom != 0 ? zoom : DecodeZoom(row.firstRun);
+        }
+    }
+    return 0;
+}
+
+void WriteSettings(SettingsStore& store, const StoredWindowRect& window, std::int16_t zoom,
                    const OptionTable& options) {
-    for (const StoredValue& value : StoredValues) {
-        switch (value.kind) {
-            case StoredKind::WindowEdge:
-                WriteSetting(store, value.key, SettingText(window.*value.edge));
-                break;
-            case StoredKind::Zoom:
-                WriteSetting(store, value.key, std::to_string(zoom));
-                break;
-            case StoredKind::Flag:
-                WriteSetting(store, value.key, options.IsOptionChecked(value.item) ? "1" : "0");
-                break;
+    std::vector<const OptionRow*> stored;
+    for (const OptionRow& row : OptionRows) {
+        if (row.storedAs != StoredAs::Nothing) {
+            stored.push_back(&row);
         }
     }
+    std::stable_sort(stored.begin(), stored.end(), [](const OptionRow* a, const OptionRow* b) {
+        return a->storedAs < b->storedAs;
+    });
+    for (const OptionRow* row : stored) {
+        if (IsWindowEdge(row->storedAs)) {
+            store.Write(std::string(row->storedName), SettingText(window.*EdgeOf(row->storedAs)));
+        } else if (row->storedAs == StoredAs::Zoom) {
+            store.Write(std::string(row->storedName), std::to_string(zoom));
+        } else {
+            store.Write(std::string(row->storedName),
+                        options.IsOptionChecked(row->index) ? "1" : "0");
+        }
+    }
+    store.Commit();
 }

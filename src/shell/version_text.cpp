@@ -31,7 +31,7 @@ std::string RevisionSuffix(int r) {
 
 }  // namespace
 
-std::string VersionText(std::int16_t major, std::int16_t minor, std::int16_t revision) {
+std::string VersionText(int major, int minor, int revision) {
     // Always two characters: 5 -> "05", 123 -> "23".
     const std::string minorDigits = "00" + std::to_string(minor);
     return std::to_string(major) + "." + minorDigits.substr(minorDigits.size() - 2) +

@@ -26,13 +26,13 @@ void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
 }
 
 bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                                    int stretchMode) {
+                                    StretchMode stretchMode) {
     if (!buffer_ || width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0) {
         return false;
     }
     const ConstPixelBlock& source = picture.pixels;
     PixelRect drawn{};  // what the scaled picture covers; the rest is black
-    if (stretchMode == StretchMode::Halftone) {
+    if (stretchMode == StretchMode::Average) {
         // Our own averaging: not every system's HALFTONE averages (Wine's keeps one pixel). It
         // writes the whole picture, the part off the screen black, so that a view pixel on the
         // screen's edge is the mean of what it covers there too.
@@ -45,9 +45,7 @@ bool BackBufferSurface::ShowPicture(const Picture& picture, std::int32_t width, 
         drawn = ScalePlacement(picture.onScreen, picture.width, picture.height, width, height);
         if (drawn.width > 0 && drawn.height > 0) {
             const BITMAPINFO info = TopDownPixelInfo(source.stride, source.height);
-            if (stretchMode >= BLACKONWHITE && stretchMode <= HALFTONE) {
-                SetStretchBltMode(buffer_.Dc(), stretchMode);
-            }
+            SetStretchBltMode(buffer_.Dc(), COLORONCOLOR);  // exact blocks when enlarging
             if (StretchDIBits(buffer_.Dc(), drawn.left, drawn.top, drawn.width, drawn.height, 0, 0,
                               source.width, source.height, source.pixels, &info, DIB_RGB_COLORS,
                               SRCCOPY) <= 0) {
@@ -102,15 +100,15 @@ PixelSize BackBufferSurface::MeasureText(const std::string& text, const FontSpec
 }
 
 void BackBufferSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,
-                                  const FontSpec& font, ColorValue color) {
+                                  const FontSpec& font, Color color) {
     if (buffer_) {
         Font(font).Print(Dc(), text, buffer_.Pixels(), x, y,
-                         static_cast<COLORREF>(color) & 0x00FFFFFF);
+                         RGB(color.red, color.green, color.blue));
     }
 }
 
 void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_t right,
-                                std::int32_t bottom, ColorValue color) {
+                                std::int32_t bottom, Color color) {
     if (!buffer_) {
         return;
     }
@@ -122,7 +120,7 @@ void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_
         std::min<std::int64_t>(std::int64_t{std::max(left, right)} + 1, pixels.width);
     const std::int64_t last =
         std::min<std::int64_t>(std::int64_t{std::max(top, bottom)} + 1, pixels.height);
-    const std::uint32_t pixel = DibPixel(static_cast<COLORREF>(color) & 0x00FFFFFF);
+    const std::uint32_t pixel = PixelOf(color);
     GdiFlush();  // what GDI drew must be in the pixels before they are written
     for (std::int64_t y = std::max<std::int64_t>(std::min(top, bottom), 0); y < last && from < to;
          ++y) {

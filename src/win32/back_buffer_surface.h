@@ -5,6 +5,7 @@
 #include "base/twips.h"
 #include "ports/drawing_surface.h"
 #include "ports/picture.h"
+#include "ports/screen_capture.h"
 #include "win32/gdi_picture.h"
 #include "win32/text_cache.h"
 
@@ -20,20 +21,21 @@ class BackBufferSurface : public DrawingSurface {
     // are black.
     void Resize(HDC compatibleWith, int width, int height);
     // Scales `picture` to width x height at the top-left, with our own averaging for
-    // StretchMode::Halftone and the system's stretch mode otherwise; the rest of the buffer turns
+    // StretchMode::Average and the system's COLORONCOLOR otherwise; the rest of the buffer turns
     // black. False, with the buffer as it was, when the scaling fails.
     bool ShowPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                     int stretchMode);
+                     StretchMode stretchMode);
     // The display scale fonts are made for.
     void SetDpi(int dpi);
     HDC Dc() const { return buffer_.Dc(); }
 
     PixelSize Size() const override;
+    int Dpi() const override { return dpi_; }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override;
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
-                   ColorValue color) override;
+                   Color color) override;
     void FillBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                 ColorValue color) override;
+                 Color color) override;
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) override;
 
   private:

@@ -17,11 +17,6 @@ inline std::uint32_t DibPixel(COLORREF color) {
            GetBValue(color);
 }
 
-// The other way: a 32-bit DIB pixel (blue in the lowest byte) as a COLORREF (red there).
-inline COLORREF ColorOfDibPixel(std::uint32_t pixel) {
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
 // A 32-bit top-down DIB section selected into its own memory DC. It is kept while its size
 // stays the same, so a rendering creates no GDI object, and its pixels are open to our own code.
 class GdiPicture {

@@ -113,7 +113,7 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
         ConstPixelBlock{pixels.pixels, pixels.width, pixels.height, pixels.stride}};
 }
 
-std::optional<ColorValue> GdiScreenCapture::CapturedPixel(std::int32_t x, std::int32_t y) const {
+std::optional<Color> GdiScreenCapture::CapturedPixel(std::int32_t x, std::int32_t y) const {
     if (!captured_ || !Intersect({x, y, 1, 1}, *captured_)) {
         return std::nullopt;
     }
@@ -127,7 +127,7 @@ std::optional<ColorValue> GdiScreenCapture::CapturedPixel(std::int32_t x, std::i
     } else {
         return std::nullopt;  // it may lie under the cursor
     }
-    return static_cast<ColorValue>(ColorOfDibPixel(pixel));
+    return ColorOfPixel(pixel);
 }
 
 // Draws the visible mouse cursor into the capture, whose top-left shows the screen point

@@ -17,7 +17,7 @@ class GdiScreenCapture : public ScreenCapture {
   public:
     GdiScreenCapture();
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
-    std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const override;
+    std::optional<Color> CapturedPixel(std::int32_t x, std::int32_t y) const override;
     void DisplayChanged() override { virtualScreenAt_ = 0; }
 
   private:

@@ -20,7 +20,7 @@ HANDLE ValidOrNull(HANDLE handle) {
 
 }  // namespace
 
-bool Win32Environment::IsWinNT() {
+SystemSupport Win32Environment::CheckSystem() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof(version);
     // The ANSI query exists on every Windows; only its platform identifier is looked at.
@@ -28,10 +28,11 @@ bool Win32Environment::IsWinNT() {
 #pragma warning(suppress : 4996)
 #endif
     GetVersionExA(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? SystemSupport::Supported
+                                                         : SystemSupport::Windows9x;
 }
 
-std::string Win32Environment::ExePath() {
+std::string ExePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -50,7 +51,7 @@ std::string Win32Environment::ExePath() {
     }
 }
 
-std::int32_t Win32Environment::FileLength(const std::string& path) {
+std::int32_t FileLength(const std::string& path) {
     const std::wstring wide = Widen(path);
     if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos) {
         return -1;

@@ -17,17 +17,39 @@ constexpr UINT_PTR TrackingTimer = 1;
 constexpr UINT_PTR AutoRefreshTimer = 2;
 constexpr COLORREF MeasuringLineColor = RGB(128, 128, 128);
 
-int ShiftState(bool shift, bool ctrl) {
-    return (shift ? ShiftKey::Shift : 0) | (ctrl ? ShiftKey::Ctrl : 0) |
-           (GetKeyState(VK_MENU) < 0 ? ShiftKey::Alt : 0);
+Modifiers HeldModifiers(bool shift, bool ctrl) {
+    Modifiers held = Modifiers::None;
+    if (shift) {
+        held |= Modifiers::Shift;
+    }
+    if (ctrl) {
+        held |= Modifiers::Ctrl;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        held |= Modifiers::Alt;
+    }
+    return held;
 }
 
-int KeyShiftState() {
-    return ShiftState(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0);
+Modifiers KeyModifiers() {
+    return HeldModifiers(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0);
 }
 
-int MouseShiftState(WPARAM keys) {
-    return ShiftState((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+Modifiers MouseModifiers(WPARAM keys) {
+    return HeldModifiers((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+}
+
+Key KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_F1:
+            return Key::F1;
+        case VK_F4:
+            return Key::F4;
+        case VK_APPS:
+            return Key::ContextMenu;
+        default:
+            return Key::Other;
+    }
 }
 
 PixelRect ToPixelRect(const RECT& r) {
@@ -153,13 +175,13 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
             OnDisplayChange();
             return 0;
         case WM_LBUTTONDOWN:
-            OnButtonDown(MouseButton::Left, wParam);
+            OnButtonDown(Buttons::Left, wParam);
             return 0;
         case WM_RBUTTONDOWN:
-            OnButtonDown(MouseButton::Right, wParam);
+            OnButtonDown(Buttons::Right, wParam);
             return 0;
         case WM_MBUTTONDOWN:
-            OnButtonDown(MouseButton::Middle, wParam);
+            OnButtonDown(Buttons::Middle, wParam);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
@@ -230,9 +252,10 @@ void Win32Form::OnGetMinMaxInfo(MINMAXINFO& limits) {
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
     surface_.SetDpi(dpi);
     const PixelRect rect = ToPixelRect(suggested);
+    const bool ownMove = ownPlacements_ > 0;
     if (events_ != nullptr) {
-        events_->OnScaleChanged(dpi, rect);
-    } else {
+        events_->OnScaleChanged(dpi, rect, ownMove);
+    } else if (!ownMove) {
         Move(rect);
     }
 }
@@ -249,15 +272,15 @@ void Win32Form::OnDisplayChange() {
     }
 }
 
-void Win32Form::OnButtonDown(int button, WPARAM keys) {
+void Win32Form::OnButtonDown(Buttons button, WPARAM keys) {
     if (events_ != nullptr) {
-        events_->OnMouseDown(button, MouseShiftState(keys));
+        events_->OnMouseDown(button, MouseModifiers(keys));
     }
 }
 
 void Win32Form::OnKeyDown(WPARAM key) {
     if (events_ != nullptr) {
-        events_->OnKeyDown(static_cast<int>(key), KeyShiftState());
+        events_->OnKeyDown(KeyOf(key), KeyModifiers());
     }
 }
 
@@ -280,14 +303,14 @@ void Win32Form::OnPaint() {
 // script asks): that loop ends first, so that nothing runs on a window that is gone.
 void Win32Form::OnClose() {
     EndMenu();
-    RunUnload();
+    ReportClosing();
     DestroyWindow(window_.get());
 }
 
 // Logging off ends the process without closing the window: keep the settings.
 void Win32Form::OnEndSession(bool ending) {
     if (ending) {
-        RunUnload();
+        ReportClosing();
     }
 }
 
@@ -296,14 +319,14 @@ void Win32Form::OnDestroy() {
     PostQuitMessage(0);
 }
 
-void Win32Form::RunUnload() {
-    if (!unloaded_ && events_ != nullptr) {
-        unloaded_ = true;
-        events_->OnUnload();
+void Win32Form::ReportClosing() {
+    if (!closingReported_ && events_ != nullptr) {
+        closingReported_ = true;
+        events_->OnClosing();
     }
 }
 
-void Win32Form::Unload() {
+void Win32Form::Close() {
     if (window_) {
         SendMessageW(window_.get(), WM_CLOSE, 0, 0);
     }
@@ -401,7 +424,7 @@ void Win32Form::MoveOntoWorkArea() {
 }
 
 void Win32Form::SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                           int stretchMode) {
+                           StretchMode stretchMode) {
     if (surface_.ShowPicture(picture, width, height, stretchMode)) {
         InvalidateRect(window_.get(), nullptr, FALSE);
     }

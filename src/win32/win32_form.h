@@ -31,7 +31,7 @@ class Win32Form : public FormWindow {
     PixelSize ClientSize() const override;
     int Dpi() const override;
     void SetPicture(const Picture& picture, std::int32_t width, std::int32_t height,
-                    int stretchMode) override;
+                    StretchMode stretchMode) override;
     DrawingSurface& Surface() override { return surface_; }
     void SetMeasuringLine(const MeasuringLine& line) override;
     void SetCaption(const std::string& text) override;
@@ -41,7 +41,7 @@ class Win32Form : public FormWindow {
     void ShowMessage(const std::string& text, const std::string& title,
                      MessageStyle style) override;
     void StopTimers() override;
-    void Unload() override;
+    void Close() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,14 +53,14 @@ class Win32Form : public FormWindow {
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnGetDpiScaledSize(SIZE& size) const;
     void OnDisplayChange();
-    void OnButtonDown(int button, WPARAM keys);
+    void OnButtonDown(Buttons button, WPARAM keys);
     void OnKeyDown(WPARAM key);
     void OnPaint();
     void OnClose();
     void OnEndSession(bool ending);
     void OnDestroy();
 
-    void RunUnload();
+    void ReportClosing();
     // The part of the window the user sees: without the invisible resize border that some
     // systems count in the window rectangle.
     PixelRect VisibleFrame() const;
@@ -73,5 +73,5 @@ class Win32Form : public FormWindow {
     MeasuringLine measuringLine_;
     bool timersRunning_ = false;
     int ownPlacements_ = 0;  // moves of the program's own under way
-    bool unloaded_ = false;
+    bool closingReported_ = false;
 };

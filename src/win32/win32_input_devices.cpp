@@ -36,30 +36,30 @@ ScreenPoint Win32InputDevices::PointerPosition() {
     return {point.x, point.y};
 }
 
-std::int16_t Win32InputDevices::MouseButtons() {
-    std::int16_t mask = 0;
+Buttons Win32InputDevices::MouseButtons() {
+    Buttons held = Buttons::None;
     // Any non-zero answer counts: held now, or pressed since the previous query.
     if (GetAsyncKeyState(VK_LBUTTON) != 0) {
-        mask |= MouseButton::Left;
+        held |= Buttons::Left;
     }
     if (GetAsyncKeyState(VK_RBUTTON) != 0) {
-        mask |= MouseButton::Right;
+        held |= Buttons::Right;
     }
     if (GetAsyncKeyState(VK_MBUTTON) != 0) {
-        mask |= MouseButton::Middle;
+        held |= Buttons::Middle;
     }
-    return mask;
+    return held;
 }
 
-ColorValue Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
+std::optional<Color> Win32InputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
     if (!screen_) {
         screen_ = WindowDc(nullptr);
     }
-    if (!screen_) {
-        return NoPixel;
+    const COLORREF pixel = screen_ ? GetPixel(screen_.get(), x, y) : CLR_INVALID;
+    if (pixel == CLR_INVALID) {
+        return std::nullopt;  // a point without a pixel
     }
-    // CLR_INVALID (all bits set) for a point without a pixel reads as -1.
-    return static_cast<ColorValue>(GetPixel(screen_.get(), x, y));
+    return Rgb(GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
 }
 
 CaretInfo Win32InputDevices::Caret() {

@@ -11,8 +11,8 @@
 class Win32InputDevices : public InputDevices {
   public:
     ScreenPoint PointerPosition() override;
-    std::int16_t MouseButtons() override;
-    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override;
+    Buttons MouseButtons() override;
+    std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override;
     CaretInfo Caret() override;
 
   private:

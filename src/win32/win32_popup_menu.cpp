@@ -3,8 +3,8 @@
 #include "win32/handles.h"
 #include "win32/text_conversion.h"
 
-std::int16_t Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
-                                   std::int32_t screenY, MenuAlignment alignment) {
+int Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
+                          std::int32_t screenY, MenuAlignment alignment) {
     const HWND owner = owner_;
     UniqueMenu menu(CreatePopupMenu());
     if (!menu || owner == nullptr) {
@@ -26,5 +26,5 @@ std::int16_t Win32PopupMenu::Track(const std::vector<MenuEntry>& entries, std::i
     const BOOL picked = TrackPopupMenu(menu.get(), align | TPM_LEFTBUTTON | TPM_RETURNCMD, screenX,
                                        screenY, 0, owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
-    return static_cast<std::int16_t>(picked);
+    return static_cast<int>(picked);
 }

@@ -8,8 +8,8 @@
 class Win32PopupMenu : public PopupMenu {
   public:
     explicit Win32PopupMenu(HWND owner) : owner_(owner) {}
-    std::int16_t Track(const std::vector<MenuEntry>& entries, std::int32_t screenX,
-                       std::int32_t screenY, MenuAlignment alignment) override;
+    int Track(const std::vector<MenuEntry>& entries, std::int32_t screenX, std::int32_t screenY,
+              MenuAlignment alignment) override;
 
   private:
     HWND owner_;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ports/registry.h"
+#include "win32/registry_texts.h"
 
 // The registry through the Unicode entry points, so that any path and any text round-trips.
-class Win32Registry : public Registry {
+class Win32Registry : public RegistryTexts {
   public:
     std::optional<std::string> ReadString(Hive hive, const std::string& subkey,
                                           const std::string& name) override;

@@ -16,7 +16,7 @@ class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {
         std::int32_t capturedWidth, capturedHeight, width, height;
-        int stretchMode;
+        StretchMode stretchMode;
         bool operator==(const ShownPicture&) const = default;
     };
     PixelRect outer{0, 0, 128, 128};
@@ -26,8 +26,9 @@ class FakeFormWindow : public FormWindow {
     int pictureChanges = 0;
     MeasuringLine measuringLine;  // as the program last handed it over
     std::function<void(const PixelRect&)> onMove;
-    FormEvents* events = nullptr;  // told of resizes and of Unload, as the system tells it
-    std::vector<std::string> log;  // "caption TEXT", "show", "place L T W H topmost"...
+    std::function<void()> onMessage;  // runs while a message box is open
+    FormEvents* events = nullptr;     // told of resizes and of closing, as the system tells it
+    std::vector<std::string> log;     // "caption TEXT", "show", "place L T W H topmost"...
     RecordingSurface surface;
 
     PixelRect OuterRect() const override { return outer; }
@@ -45,7 +46,7 @@ class FakeFormWindow : public FormWindow {
     void MoveOntoWorkArea() override { log.push_back("onto work area"); }
     PixelSize ClientSize() const override { return client; }
     int Dpi() const override { return dpi; }
-    void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, int mode) override {
+    void SetPicture(const Picture& p, std::int32_t w, std::int32_t h, StretchMode mode) override {
         picture = std::make_unique<ShownPicture>(ShownPicture{p.width, p.height, w, h, mode});
         ++pictureChanges;
     }
@@ -59,11 +60,15 @@ class FakeFormWindow : public FormWindow {
                       (topmost ? "topmost" : ""));
     }
     void DragWindow() override {}
-    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
+    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {
+        if (onMessage) {
+            onMessage();
+        }
+    }
     void StopTimers() override {}
-    void Unload() override {
+    void Close() override {
         if (events != nullptr) {
-            events->OnUnload();
+            events->OnClosing();
         }
     }
 };

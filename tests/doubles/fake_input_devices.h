@@ -8,14 +8,14 @@
 class FakeInputDevices : public InputDevices {
   public:
     ScreenPoint pointer;
-    std::int16_t buttons = 0;
-    ColorValue color = 0;
+    Buttons buttons = Buttons::None;
+    std::optional<Color> color = Color{};
     CaretInfo caret;
     std::string reads;  // "pointer buttons caret pixel 20,30 "
 
     ScreenPoint PointerPosition() override { return Read("pointer", pointer); }
-    std::int16_t MouseButtons() override { return Read("buttons", buttons); }
-    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override {
+    Buttons MouseButtons() override { return Read("buttons", buttons); }
+    std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override {
         return Read("pixel " + std::to_string(x) + "," + std::to_string(y), color);
     }
     CaretInfo Caret() override { return Read("caret", caret); }

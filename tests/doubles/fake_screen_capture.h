@@ -20,7 +20,7 @@ class FakeScreenCapture : public ScreenCapture {
         captures.push_back({area, withCursor});
         return failCapture ? std::nullopt : std::optional(Picture{area.width, area.height, {}, {}});
     }
-    std::optional<ColorValue> CapturedPixel(std::int32_t, std::int32_t) const override {
+    std::optional<Color> CapturedPixel(std::int32_t, std::int32_t) const override {
         return std::nullopt;  // so that the program reads the screen
     }
     void DisplayChanged() override { ++displayChanges; }

@@ -4,47 +4,51 @@
 #include <string>
 #include <vector>
 
+#include "ports/autostart_entry.h"
 #include "ports/environment.h"
 #include "ports/popup_menu.h"
-#include "ports/registry.h"
+#include "ports/settings_store.h"
 
-// Registry values in a map keyed by "HKCU\subkey\name" (or "HKU\..."); writes also logged.
-class FakeRegistry : public Registry {
+// Settings in a map; every read, write and commit logged in order ("read NAME", "NAME=TEXT",
+// "commit").
+class FakeSettingsStore : public SettingsStore {
   public:
     std::map<std::string, std::string> values;
-    std::vector<std::string> writes;  // "name=data", in order
-    bool refuse = false;              // writes and deletes fail and change nothing
+    std::vector<std::string> log;
 
-    static std::string Key(Hive hive, const std::string& subkey, const std::string& name) {
-        return (hive == Hive::Users ? "HKU\\" : "HKCU\\") + subkey + "\\" + name;
-    }
-    void SetSetting(const std::string& name, const std::string& data) {
-        values[Key(Hive::CurrentUser, "Software\\Korvane-Software\\Magnifier", name)] = data;
-    }
-    std::optional<std::string> ReadString(Hive h, const std::string& k,
-                                          const std::string& n) override {
-        const auto found = values.find(Key(h, k, n));
+    std::optional<std::string> Read(const std::string& name) override {
+        log.push_back("read " + name);
+        const auto found = values.find(name);
         return found == values.end() ? std::nullopt : std::optional(found->second);
     }
-    bool WriteString(Hive h, const std::string& k, const std::string& n,
-                     const std::string& data) override {
-        return !refuse && (writes.push_back(n + "=" + (values[Key(h, k, n)] = data)), true);
+    void Write(const std::string& name, const std::string& text) override {
+        log.push_back(name + "=" + (values[name] = text));
     }
-    bool DeleteValue(Hive h, const std::string& k, const std::string& n) override {
-        return !refuse && values.erase(Key(h, k, n)) == 1;
+    void Commit() override { log.push_back("commit"); }
+};
+
+// An entry that names a file of its own choosing; `refuse` makes changes fail.
+class FakeAutostart : public AutostartEntry {
+  public:
+    enum class Names { Nothing, AnotherCopy, ThisProgram } names = Names::Nothing;
+    bool refuse = false;
+    std::vector<std::string>* log = nullptr;  // notes "autostart asked" at start-up's question
+
+    void Register() override { names = refuse ? names : Names::ThisProgram; }
+    void Unregister() override { names = refuse ? names : Names::Nothing; }
+    bool NamesAnExistingFile() override {
+        if (log != nullptr) {
+            log->push_back("autostart asked");
+        }
+        return names != Names::Nothing;
     }
+    bool NamesThisProgram() override { return names == Names::ThisProgram; }
 };
 
 class FakeEnvironment : public Environment {
   public:
-    std::map<std::string, std::int32_t> files;  // path -> length
-    std::string exePath = "C:\\Tools\\zedez.exe";
-
-    bool IsWinNT() override { return true; }
-    std::string ExePath() override { return exePath; }
-    std::int32_t FileLength(const std::string& p) override {
-        return files.count(p) ? files[p] : -1;
-    }
+    SystemSupport support = SystemSupport::Supported;
+    SystemSupport CheckSystem() override { return support; }
 };
 
 // Logs where each showing opens; the user always dismisses it.
@@ -56,8 +60,8 @@ class FakePopupMenu : public PopupMenu {
     };
     std::vector<Showing> showings;
 
-    std::int16_t Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
-                       MenuAlignment alignment) override {
+    int Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
+              MenuAlignment alignment) override {
         showings.push_back({x, y, alignment});
         return 0;
     }

@@ -12,26 +12,27 @@
 class RecordingSurface : public DrawingSurface {
   public:
     PixelSize size{128, 128};
+    int dpi = 96;
     std::int32_t charWidth = 5, lineHeight = 12;
     bool fonts = false;
     std::vector<std::string> log;
     std::vector<FontSpec> measuredIn;
 
     PixelSize Size() const override { return size; }
+    int Dpi() const override { return dpi; }
     PixelSize MeasureText(const std::string& text, const FontSpec& font) override {
         measuredIn.push_back(font);
         return {charWidth * static_cast<std::int32_t>(text.size()), lineHeight};
     }
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
-                   ColorValue c) override {
+                   Color c) override {
         Log(text, '@', x, ',', y, ' ', Hex(c));
         if (fonts) {
             log.back() += " " + std::string(font.face) + " " +
                           std::to_string(font.points).substr(0, 3) + (font.bold ? " bold" : "");
         }
     }
-    void FillBox(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
-                 ColorValue c) override {
+    void FillBox(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, Color c) override {
         Log("fill ", l, ',', t, ' ', r, ',', b, ' ', Hex(c));
     }
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t width) override {
@@ -45,9 +46,9 @@ class RecordingSurface : public DrawingSurface {
         (entry << ... << parts);
         log.push_back(entry.str());
     }
-    static std::string Hex(ColorValue c) {  // red first
+    static std::string Hex(Color c) {  // red first
         std::ostringstream digits;
-        digits << std::hex << std::setfill('0') << std::setw(6) << Rgb(c >> 16, c >> 8, c);
+        digits << std::hex << std::setfill('0') << std::setw(6) << PixelOf(c);
         return digits.str();
     }
 };

@@ -6,6 +6,8 @@
 //   caret         "caret X TOP HEIGHT" of the foreground thread's caret; menu: 0 while one is open
 //   msgbox [ok]   "title T", "text T" of the message box, \, CR and LF written \\, \r, \n; "ok"
 //                 presses OK. monitors: "monitor L T R B" of each monitor
+//   hold PATH     opens the file as a virus scanner may, letting no one write or delete it, says
+//                 "held" and keeps it open until killed
 #include <windows.h>
 
 #include <cstdio>
@@ -88,6 +90,16 @@ BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT rect, LPARAM) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string argument = argc > 2 ? argv[2] : "";
+    if (command == "hold") {
+        const std::wstring path(argument.begin(), argument.end());
+        if (CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                        nullptr) == INVALID_HANDLE_VALUE) {
+            return 2;
+        }
+        std::puts("held");
+        std::fflush(stdout);
+        Sleep(INFINITE);
+    }
     if (command == "monitors") {
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
     }

@@ -65,7 +65,11 @@ close_magnifier
 wine reg delete 'HKCU\Software\Korvane-Software' /f >/dev/null || fail "could not empty the store"
 wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null || fail "no win98"
 in_locale wine "$E2E_BIN/zedez.exe" & E2E_APP_PID=$!
-expect_msgbox " Zezovirure Vova - ERROR!" "Sorry, this program can't run in Windows 95/98/ME."
+# A close request while the refusal is shown (an installer or the session ending) stores nothing.
+wait_for 20 "the refusal" eval 'MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ]'
+expect_eq "$MSGBOX" "title  Zezovirure Vova - ERROR!"$'\n'"text Sorry, this program can't run in Windows 95/98/ME." "refusal"
+probe close || fail "probe could not ask the refused program to close"
+probe msgbox ok >/dev/null
 wait_exit && fail "the refusal ended with exit code 0"
 wine reg query 'HKCU\Software\Korvane-Software' >/dev/null 2>&1 && fail "the refusal created the settings key"
 true

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "app/input.h"
-#include "ports/form_events.h"
-#include "ports/input_devices.h"
+#include "ports/input_codes.h"
 
 namespace {
 
@@ -24,8 +23,8 @@ class RecordingTarget : public CommandTarget {
     void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
     void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
     void ShowAbout() override { log += "about, "; }
-    void Unload() override { log += "unload, "; }
-    std::string Picked(std::int16_t before, std::int16_t index) {
+    void Close() override { log += "close, "; }
+    std::string Picked(int before, int index) {
         options.SetChecked(before, !options.IsOptionChecked(before));
         log.clear();
         DispatchMenuItem(*this, index);
@@ -45,7 +44,7 @@ class RecordingTarget : public CommandTarget {
 TEST(MenuPick, DecidesByTheIndexAlone) {
     using namespace Item;
     // clang-format off
-    const struct { std::int16_t before, index; const char* expected; } cases[] = {
+    const struct { int before, index; const char* expected; } cases[] = {
         {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
         {0, AutoRefresh, "-7010 "}, {0, FollowMouse, "color kept, -7020 "}, {FollowMouse, FollowMouse, ""},
         {0, ShowMouseCursor, "-7035 "}, {0, ShowLines, "line off, refresh, -7040 "},
@@ -54,7 +53,7 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
         {ShowColorsCMYK, ShowColorsCMY, "refresh, +7070 "},
         {ShowColorsCMY, ShowColorsCMY, "refresh, "},  // neither is left
         {ShowColorsCMY, ShowColorsCMYK, "refresh, +7075 "}, {0, OnTop, "ontop off, -8010 "},
-        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "unload, "},
+        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "close, "},
         {0, 0, ""}, {0, -5, ""}, {0, LastZoom + 1, ""}, {0, OptionsSeparator, ""},
         {0, WindowSeparator, ""}, {0, CommandsSeparator, ""}, {0, AutoRefresh + 1, ""}};
     // clang-format on
@@ -63,25 +62,27 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
     }
 }
 
-// Shift state and code compare whole: a combination counts only with no other modifier held.
-TEST(Input, ShiftStateAndCodeMustMatchWhole) {
+// Modifiers and code compare whole: a combination counts only with no other modifier held.
+TEST(Input, ModifiersAndCodeMustMatchWhole) {
     using enum InputAction;
-    using namespace MouseButton;
-    using namespace VirtualKey;
-    using ShiftKey::Alt, ShiftKey::Ctrl, ShiftKey::Shift;
+    const auto L = Buttons::Left, R = Buttons::Right, M = Buttons::Middle;
+    const auto Free = Modifiers::None, Shift = Modifiers::Shift, Ctrl = Modifiers::Ctrl,
+               Alt = Modifiers::Alt;
     // clang-format off
-    const struct { bool mouse; int code, shift; InputAction action; } cases[] = {
-        {true, Left, 0, DragWindow}, {true, Right, 0, MenuAtPointer}, {true, Middle, 0, None},
-        {true, Left | Right, 0, None}, {true, Left, Shift, None}, {true, Left, Alt, None},
-        {true, Right, Ctrl, None}, {false, F1, 0, MenuFromKeyboard},
-        {false, ContextMenu, 0, MenuFromKeyboard}, {false, F1, Shift, None},
-        {false, ContextMenu, Ctrl, None}, {false, F4, Alt, Unload}, {false, F4, 0, None},
-        {false, F4, Ctrl, None}, {false, F4, Alt | Shift, None}, {false, F1 + 1, 0, None}};
+    const struct { Buttons button; Modifiers held; InputAction action; } presses[] = {
+        {L, Free, DragWindow}, {R, Free, MenuAtPointer}, {M, Free, None}, {L | R, Free, None},
+        {L, Shift, None}, {L, Alt, None}, {R, Ctrl, None}};
+    const struct { Key key; Modifiers held; InputAction action; } keys[] = {
+        {Key::F1, Free, MenuFromKeyboard}, {Key::ContextMenu, Free, MenuFromKeyboard},
+        {Key::F1, Shift, None}, {Key::ContextMenu, Ctrl, None}, {Key::F4, Alt, Close},
+        {Key::F4, Free, None}, {Key::F4, Ctrl, None}, {Key::F4, Alt | Shift, None},
+        {Key::Other, Free, None}};
     // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.mouse ? MouseDownAction(c.code, c.shift) : KeyDownAction(c.code, c.shift),
-                  c.action)
-            << c.code << " shift " << c.shift;
+    for (const auto& c : presses) {
+        EXPECT_EQ(MouseDownAction(c.button, c.held), c.action) << static_cast<int>(c.button);
+    }
+    for (const auto& c : keys) {
+        EXPECT_EQ(KeyDownAction(c.key, c.held), c.action) << static_cast<int>(c.key);
     }
 }
 

@@ -17,22 +17,36 @@ class MainFormTest : public ::testing::Test {
     FakeFormWindow form;
     FakeInputDevices input;
     FakeScreenCapture screen;
-    FakeRegistry registry;
+    FakeSettingsStore settings;
+    FakeAutostart autostart;
     FakeEnvironment environment;
     FakePopupMenu menu;
-    MainForm app{form, input, screen, registry, environment, menu, ","};
+    MainForm app{{form, input, screen, settings, autostart, environment, menu},
+                 {UiLanguage::English, ",", {}}};
 
-    void SetUp() override { form.events = &app; }
+    void SetUp() override {
+        form.events = &app;
+        autostart.log = &settings.log;
+    }
 };
 
 TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
-    registry.SetSetting("Window.Left", "600");
-    registry.SetSetting("Window.Height", "40");  // below the minimum
-    ASSERT_TRUE(app.Load());
+    settings.values = {{"Window.Left", "600"}, {"Window.Height", "40"}};  // below the minimum
+    ASSERT_TRUE(app.Start());
+    // The window's values, the flags in menu order, the autostart entry, the zoom.
+    std::string reads;
+    for (const std::string& entry : settings.log) {
+        reads += entry.substr(entry.find_last_of(" .") + 1) + " ";
+    }
+    EXPECT_EQ(
+        reads,
+        "Left Top Width Height AutoRefresh FollowMouse FollowText ShowCursor ShowLines "
+        "ShowCoordinates ShowColorsHex ShowColorsDec ShowColorsCMY ShowColorsCMYK OnTop asked "
+        "Zoom ");
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
-    app.OnKeyDown(VirtualKey::F1, 0);
+    app.OnKeyDown(Key::F1, Modifiers::None);
     EXPECT_EQ((ScreenPoint{menu.showings.at(0).x, menu.showings[0].y}), (ScreenPoint{600, 32}));
     EXPECT_EQ(menu.showings[0].alignment, MenuAlignment::CentredOnPoint);
 
@@ -54,39 +68,45 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     app.OnMenuPick(1600);
     app.RefreshTick(true);
     EXPECT_EQ(screen.captures.back().area.width, 7);
-    app.OnScaleChanged(180, {40, 50, 128, 128});
+    app.OnScaleChanged(180, {40, 50, 128, 128}, false);
     EXPECT_EQ(screen.captures.size(), 5u);
     EXPECT_EQ(screen.captures.back().area.width, 8);
+}
+
+// A close request that comes while the refusal box is open stores nothing.
+TEST_F(MainFormTest, ARefusedStartUpStoresNothing) {
+    environment.support = SystemSupport::Windows9x;
+    form.onMessage = [this] { form.Close(); };
+    EXPECT_FALSE(app.Start());
+    EXPECT_EQ(settings.values.size(), 0u);
 }
 
 // A window stored on a monitor of 150 % opens there at its stored size, although the system
 // suggests half as much again when the start-up move takes it there; dragged there by the user,
 // it takes the suggested rectangle.
 TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
-    registry.SetSetting("Window.Left", "-500");
-    registry.SetSetting("Window.Width", "300");
-    registry.SetSetting("Window.Height", "300");
+    settings.values = {{"Window.Left", "-500"}, {"Window.Width", "300"}, {"Window.Height", "300"}};
     form.onMove = [this](const PixelRect& to) {
         if (to.left < 0 && form.dpi == 96) {
             form.dpi = 144;
-            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2});
+            app.OnScaleChanged(144, {to.left, to.top, to.width * 3 / 2, to.height * 3 / 2}, true);
         }
     };
-    ASSERT_TRUE(app.Load());
+    ASSERT_TRUE(app.Start());
     EXPECT_EQ(form.outer, (PixelRect{-500, 32, 300, 300}));
     form.onMove = nullptr;
-    app.OnScaleChanged(96, {100, 32, 200, 200});  // dragged back by the user
+    app.OnScaleChanged(96, {100, 32, 200, 200}, false);  // dragged back by the user
     EXPECT_EQ(form.outer, (PixelRect{100, 32, 200, 200}));
 }
 
 // The centre lines turned on during a measurement show its line toward the anchor at once, and no
 // line without one; a refused Run entry unchecks the item.
 TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
-    ASSERT_TRUE(app.Load());
+    ASSERT_TRUE(app.Start());
     app.Options().SetChecked(Item::ShowLines, false);
     input.pointer = {300, 200};
     app.OnTrackingTick();
-    input.buttons = MouseButton::Left;
+    input.buttons = Buttons::Left;
     input.pointer = {360, 200};  // the anchor lies to the left
     app.OnTrackingTick();
     app.OnMenuPick(Item::ShowLines);
@@ -94,12 +114,12 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     EXPECT_TRUE(line.visible);
     EXPECT_EQ((std::vector<float>{line.fromX, line.fromY}), (std::vector<float>{60, 48.5f}));
     EXPECT_EQ(RoundToInt32(AngleDeg(line.fromX, line.fromY, line.toX, line.toY)), 270);
-    input.buttons = 0;
+    input.buttons = Buttons::None;
     app.OnTrackingTick();
     app.OnMenuPick(Item::ShowLines);
     app.OnMenuPick(Item::ShowLines);
     EXPECT_FALSE(form.measuringLine.visible);
-    registry.refuse = true;
+    autostart.refuse = true;
     app.OnMenuPick(Item::Autorun);
     EXPECT_FALSE(app.Options().IsOptionChecked(Item::Autorun));
 }

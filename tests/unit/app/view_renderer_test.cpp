@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int CoC = StretchMode::ColorOnColor, Avg = StretchMode::Halftone;
+constexpr StretchMode CoC = StretchMode::Blocks, Avg = StretchMode::Average;
 
 // The view, twips per pixel, focus and zoom, whether the capture fails; then what is captured
 // (width 0: nothing) and the picture shown (width 0: none).
@@ -19,7 +19,8 @@ struct Case {
     float zoom;
     int failCapture;
     PixelRect captured;
-    int width, height, mode;
+    int width, height;
+    StretchMode mode;
 };
 
 TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
@@ -52,11 +53,11 @@ TEST(RenderView, CapturesAroundTheFocusScalesAndShows) {
          300,
          200,
          Avg},
-        {"capture fails", {300, 200}, 15, {500, 400}, 2, 1, {425, 350, 150, 100}, 0, 0, 0},
-        {"empty view", {0, 200}, 15, {500, 400}, 2, 0, {}, 0, 0, 0},
+        {"capture fails", {300, 200}, 15, {500, 400}, 2, 1, {425, 350, 150, 100}, 0, 0, CoC},
+        {"empty view", {0, 200}, 15, {500, 400}, 2, 0, {}, 0, 0, CoC},
         // 15 twips high at 1600% captures one twip, a fifteenth of a pixel.
-        {"no pixel", {300, 1}, 15, {500, 400}, 16, 0, {}, 0, 0, 0},
-        {"beyond int32", {300, 200}, 15, {143165577, 0}, 2, 0, {}, 0, 0, 0},
+        {"no pixel", {300, 1}, 15, {500, 400}, 16, 0, {}, 0, 0, CoC},
+        {"beyond int32", {300, 200}, 15, {143165577, 0}, 2, 0, {}, 0, 0, CoC},
     };
     bool cursor = false;
     for (const Case& c : cases) {

@@ -26,7 +26,9 @@ class RefreshTickTest : public ::testing::Test, public RefreshHooks {
         input.reads += "view " + Pair(focus.x, focus.y) + " at " +
                        std::to_string(static_cast<int>(zoom * 100)) + "% ";
     }
-    ColorValue PixelColor(ScreenPoint at) override { return input.ScreenPixel(at.x, at.y); }
+    std::optional<Color> PixelColor(ScreenPoint at) override {
+        return input.ScreenPixel(at.x, at.y);
+    }
     void DrawCenterCross() override { input.reads += "cross "; }
     void DrawCoordinates() override { input.reads += "coordinates "; }
     void DrawColorValues() override { input.reads += "colours "; }
@@ -44,9 +46,9 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     input.pointer = {300, 200};
     EXPECT_EQ(Tick(), "pointer buttons caret view 300,200 at 200% cross ");
     options.SetChecked(Item::ShowCoordinates, true);
-    input.color = 0x123456;
-    for (const std::int16_t item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
-                                    Item::ShowColorsCMYK}) {  // each colour read-out on its own
+    input.color = Rgb(0x56, 0x34, 0x12);
+    for (const int item : {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMY,
+                           Item::ShowColorsCMYK}) {  // each colour read-out on its own
         options.SetChecked(item, true);
         EXPECT_EQ(Tick(), "pointer buttons caret ");
         EXPECT_EQ(Tick(true),
@@ -54,13 +56,14 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
                   "coordinates colours ");
         options.SetChecked(item, false);
     }
-    EXPECT_EQ(view.pointerColor, 0x123456);
+    EXPECT_EQ(view.pointerColor, Rgb(0x56, 0x34, 0x12));
     options.SetChecked(Item::ShowColorsHex, true);
     options.SetChecked(Item::ShowCoordinates, false);
     input.pointer = {20, 30};  // both move: the caret wins the view, the colour is the pointer's
     input.caret = {400, 100, 16};
     EXPECT_EQ(Tick(), "pointer buttons caret view 400,108 at 200% pixel 20,30 cross colours ");
-    input.color = 0x654321;  // a keystroke lands under the resting pointer: the view stays
+    input.color =
+        Rgb(0x21, 0x43, 0x65);  // a keystroke lands under the resting pointer: the view stays
     EXPECT_EQ(Tick(), "pointer buttons caret ");
     options.SetChecked(Item::FollowMouse, false);
     options.SetChecked(Item::ShowLines, false);
@@ -72,7 +75,7 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
 // and the bearing of the measuring line from the view centre while it shows.
 TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     // clang-format off
-    const struct { std::int16_t off; ScreenPoint pointer; std::int16_t buttons; CaretInfo caret;
+    const struct { int off; ScreenPoint pointer; int buttons; CaretInfo caret;
                    const char* expected; } steps[] = {
         {0, {50, 60}, 0, {400, 100, 15}, "400,108"},    // both move: the caret wins
         {0, {100, 100}, 0, {400, 100, 15}, "100,100"},  // the mouse moves: it takes the view
@@ -94,7 +97,7 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     for (const auto& [off, pointer, buttons, caret, expected] : steps) {
         options.SetChecked(off, false);
         input.pointer = pointer;
-        input.buttons = buttons;
+        input.buttons = static_cast<Buttons>(buttons);  // 1 left, 2 right, 4 middle
         input.caret = caret;
         Tick();
         std::string state = Pair(view.focus.x, view.focus.y);

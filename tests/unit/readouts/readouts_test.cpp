@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
+#include <iterator>
 #include <set>
 
 #include "doubles/recording_surface.h"
@@ -13,7 +15,7 @@
 
 namespace {
 
-constexpr ColorValue Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239);
+constexpr Color Outline = Rgb(95, 95, 95), Text = Rgb(239, 239, 239);
 constexpr FontSpec Font{"Tahoma", 7, false};
 using Log = std::vector<std::string>;
 
@@ -42,9 +44,7 @@ TEST(PrintOutlined, WorkedExamples) {
         EXPECT_EQ(before, std::multiset<std::string>(c.before.begin(), c.before.end()))
             << c.outline;
     }
-    RecordingSurface thicker, outlined, boxed;
-    PrintOutlined(thicker, 10, 20, "ab", Font, 2, Outline, Text);
-    EXPECT_EQ(thicker.log.size(), 25u + 1);  // 5 x 5 outline prints
+    RecordingSurface outlined, boxed;
     // A position beyond 32 bits abandons the rest of the call.
     EXPECT_FALSE(PrintOutlined(outlined, INT32_MAX, 0, "ab", Font, 1, Outline, Text));
     EXPECT_EQ(outlined.log.size(), 6u);  // the columns at -1 and 0
@@ -66,10 +66,13 @@ TEST(DrawCenterCross, TwoPixelBandsAtHalfTheView) {
 }
 
 // Each line as "text@x,y" in pixels: the prints in the text colour, each of which has nine in the
-// outline colour, all in Tahoma 7, not bold.
-Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle = 287.456f) {
+// outline colour, all in Tahoma 7, not bold, 10 pixels high as at 96 dpi.
+Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle = 287.456f,
+              int dpi = 96) {
     RecordingSurface surface;
     surface.size.width = width;
+    surface.dpi = dpi;
+    surface.lineHeight = 10;
     surface.fonts = true;
     const ViewState view{
         .measured = {1024, -3}, .distanceX = dx, .distanceY = dy, .bearing = angle};
@@ -92,7 +95,8 @@ Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle 
     return lines;
 }
 
-// 5 pixels a byte: the right-hand lines start at width - 5 * bytes - 4.
+// 5 pixels a byte: the right-hand lines start at width - 5 * bytes - 4; at 192 dpi every distance
+// doubles.
 TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     const std::string point = "X 1024   Y -3@5,3", angle = "A 287,46\xC2\xB0@";
     EXPECT_EQ(DrawLines(128, NoMeasure, NoMeasure), Log{point});
@@ -100,7 +104,8 @@ TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     EXPECT_EQ(DrawLines(128, 0, NoMeasure), Log{point});
     EXPECT_EQ(DrawLines(128, -65535, -65535),
               (Log{point, "W -65535   H -65535@29,3", angle + "74,16"}));
-    EXPECT_EQ(DrawLines(129, -12, 4), (Log{point, "W -12   H 4@70,3", angle + "75,16"}));
+    EXPECT_EQ(DrawLines(256, -12, 4, 287.456f, 192),
+              (Log{"X 1024   Y -3@10,6", "W -12   H 4@193,6", angle + "198,32"}));
 }
 
 // The float's exact value rounded, halves to even: 359.995f is 359.99499..., 2.675f 2.67499...
@@ -116,18 +121,23 @@ TEST(DrawCoordinates, TheAngleHasTwoDecimals) {
 
 using Items = std::initializer_list<std::int16_t>;
 
-// Each text as "text@x,y box/ink" in pixels, the box being the last one filled before the text,
-// with colours as RRGGBB, every print in Terminal 6 (bold when asked); 141 pixels a cell.
-Log DrawCells(ColorValue color, Items items, bool bold = false) {
-    RecordingSurface surface;
-    surface.size = {1000, 128};
-    surface.charWidth = 47;
-    surface.fonts = true;
+OptionTable Checked(Items items) {
     OptionTable options;
     for (const std::int16_t item : items) {
         options.SetChecked(item, true);
     }
-    DrawColorValuesOn(surface, options, color, bold);
+    return options;
+}
+
+// Each text as "text@x,y box/ink" in pixels, the box being the last one filled before the text,
+// with colours as RRGGBB, every print in Terminal 6 (bold when asked); 141 x 9 pixels a cell.
+Log DrawCells(std::optional<Color> color, Items items, bool bold = false) {
+    RecordingSurface surface;
+    surface.size = {1000, 125};
+    surface.charWidth = 47;
+    surface.lineHeight = 9;
+    surface.fonts = true;
+    DrawColorValuesOn(surface, Checked(items), color, bold);
     const std::string font = bold ? " Terminal 6.0 bold" : " Terminal 6.0";
     Log cells;
     std::string box;
@@ -149,32 +159,69 @@ Log DrawCells(ColorValue color, Items items, bool bold = false) {
 
 // 1000 pixels wide, 141 pixels a cell: the columns at 1000 - f * 141 - 7 for f = 4.99, 3.66,
 // 2.33 and 1, that is 289.41, 476.94, 664.47 and 852, rounded once; the bottom line at
-// 128 - 12 - 6 = 110, the upper one 14 higher.
+// 125 - 9 - 6 = 110, the upper one 14 higher.
 TEST(DrawColorValues, TextsTintsAndPlaces) {
-    const auto check = [](ColorValue color, Items items, const Log& cells) {
-        EXPECT_EQ(DrawCells(color, items), cells) << color;
+    const auto check = [](std::optional<Color> color, Items items, const Log& cells) {
+        EXPECT_EQ(DrawCells(color, items), cells) << (color ? PixelOf(*color) : -1);
     };
     // Red first in hexadecimal; an average of exactly 128 takes dark text.
-    check(0xF08010, {Item::ShowColorsHex, Item::ShowColorsDec},
+    check(Rgb(0x10, 0x80, 0xF0), {Item::ShowColorsHex, Item::ShowColorsDec},
           {"1080F0@6,110 1080f0/1f1f1f", " 16@477,110 100000/ff1010", "128@664,110 008000/80ff80",
            "240@852,110 0000f0/f0f0ff"});
-    check(0, {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK},
+    check(Rgb(0, 0, 0), {Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK},
           {"000000@6,110 000000/ffffff", "  0@477,110 000000/ff0000", "  0@664,110 000000/00ff00",
            "  0@852,110 000000/0000ff", "  0@289,96 ffffff/00c8c8", "  0@477,96 ffffff/c800c8",
            "  0@664,96 ffffff/c8c800", "100@852,96 000000/ffffff"});
     // No pixel: hexadecimal FFFFFF but red for the rest, on a box of a defined colour.
-    check(-1, {Item::ShowColorsHex, Item::ShowColorsCMY},
+    check(std::nullopt, {Item::ShowColorsHex, Item::ShowColorsCMY},
           {"FFFFFF@6,110 000000/ffffff", "  0@477,110 ffffff/00c8c8", "100@664,110 ff00ff/000000",
            "100@852,110 ffff00/000000"});
     // K = 49.8 reads 50 but is below the threshold of white text.
-    check(0x808080, {Item::ShowColorsHex, Item::ShowColorsCMYK},
+    check(Rgb(128, 128, 128), {Item::ShowColorsHex, Item::ShowColorsCMYK},
           {"808080@6,110 808080/1f1f1f", "  0@289,110 ffffff/00c8c8", "  0@477,110 ffffff/c800c8",
            "  0@664,110 ffffff/c8c800", " 50@852,110 808080/000000"});
     // CMY folds K back in: C = 100 (1 - 200 / 255) = 21.57, box 255 - 55, text 200 - 43.1;
     // M = 49.8: box 255 - 127, text 200 - 99.6.
-    check(0x0080C8, {Item::ShowColorsCMY},
+    check(Rgb(200, 128, 0), {Item::ShowColorsCMY},
           {" 22@477,110 c8ffff/009d9d", " 50@664,110 ff80ff/640064", "100@852,110 ffff00/000000"});
-    EXPECT_EQ(DrawCells(0, {Item::ShowColorsHex}, true).size(), 1u);  // in bold throughout
+    EXPECT_EQ(DrawCells(Rgb(0, 0, 0), {Item::ShowColorsHex}, true).size(),
+              1u);  // in bold throughout
+}
+
+// The fonts' heights at each display scale, as the program's own font code measured them under
+// Wine with LogPixels set: Tahoma 7, and the fixed-pitch face that stands in for Terminal 6, bold
+// or not alike. Widths place nothing between rows. The last case has faces taller than the scale.
+TEST(Readouts, NoRowOverlapsAnotherAtAnyDisplayScale) {
+    const int cases[][3] = {{96, 10, 9},   {120, 14, 11}, {144, 16, 14},
+                            {168, 18, 16}, {192, 22, 18}, {96, 13, 12}};
+    for (const auto& [dpi, tahoma, terminal] : cases) {
+        RecordingSurface surface;
+        surface.dpi = dpi;
+        surface.size = {1000 * dpi / 96, 128 * dpi / 96};
+        surface.lineHeight = tahoma;
+        DrawCoordinatesOn(
+            surface, {.measured = {1, 2}, .distanceX = 40, .distanceY = 32, .bearing = 128.66f},
+            ".");
+        surface.lineHeight = terminal;
+        DrawColorValuesOn(surface,
+                          Checked({Item::ShowColorsHex, Item::ShowColorsDec, Item::ShowColorsCMYK}),
+                          Rgb(51, 153, 204), false);
+        // The first and last pixel row of each box, and of each coordinate line with its outline.
+        std::set<std::pair<int, int>> rows;
+        for (const std::string& entry : surface.log) {
+            int top = 0, bottom = 0;
+            if (std::sscanf(entry.c_str(), "fill %*d,%d %*d,%d", &top, &bottom) == 2) {
+                rows.insert({top, bottom});
+            } else if (entry.ends_with(" efefef")) {
+                top = std::stoi(entry.substr(entry.find(',', entry.rfind('@')) + 1));
+                rows.insert({top - 1, top + tahoma});
+            }
+        }
+        ASSERT_EQ(rows.size(), 4u) << dpi;  // two of coordinates, two of cells
+        for (auto row = rows.begin(); std::next(row) != rows.end(); ++row) {
+            EXPECT_LT(row->second, std::next(row)->first) << dpi << " dpi, row at " << row->first;
+        }
+    }
 }
 
 // c = float(56/255), k = float(55/255): c - k, 1 - k, their quotient and its product with 100,

@@ -2,56 +2,46 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/fake_system.h"
 #include "shell/version_text.h"
 
 namespace {
 
-// The three sources in order: the user's locale, the default user's, the browser's languages.
-TEST(Language, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
-    const std::string intl = "Control Panel\\International";
-    const std::string keys[] = {
-        FakeRegistry::Key(Hive::CurrentUser, intl, "LocaleName"),
-        FakeRegistry::Key(Hive::Users, ".DEFAULT\\" + intl, "LocaleName"),
-        FakeRegistry::Key(Hive::CurrentUser,
-                          "Software\\Microsoft\\Internet Explorer\\International",
-                          "AcceptLanguage")};
-    // clang-format off
-    const struct { const char* sources[3]; bool german; } cases[] = {
-        {{"de-AT", "en-US", "en"}, true}, {{"", "", "en-US,de;q=0.5"}, false},
-        {{nullptr, nullptr, "de-DE,en"}, true}, {{" DE", nullptr, nullptr}, true},
-        {{"d", "de-DE", nullptr}, false}, {{nullptr, "de-CH", nullptr}, true},
-        {{nullptr, nullptr, nullptr}, false}};
-    // clang-format on
+// The captions and the title in each language, with a caption this system gives of its own.
+TEST(Language, CaptionsAndTitleInEachLanguage) {
+    const std::pair<int, std::string> ownAutorun{Item::Autorun, "&Autostart bei der Anmeldung"};
+    const struct {
+        UserLocale locale;
+        const char* shown;
+    } cases[] = {
+        {{UiLanguage::English, ".", {}},
+         "Ridoduvuzi Zedez|Auto &refresh @ 250ms|&Zoom 200%|A&bout ...|Show CMY&K color "
+         "values|&Autorun at startup|-"},
+        {{UiLanguage::German, ",", {}},
+         "Zezovirure Vova|Ak&tualisiere alle 250ms|&Vergr\xC3\xB6\xC3\x9F"
+         "erung 200%|&\xC3\x9C"
+         "ber ...|CYM&K Farbwerte anzeigen|&Autostart mit Windows|-"},
+        {{UiLanguage::German, ",", {ownAutorun}},
+         "Zezovirure Vova|Ak&tualisiere alle 250ms|&Vergr\xC3\xB6\xC3\x9F"
+         "erung 200%|&\xC3\x9C"
+         "ber ...|CYM&K Farbwerte anzeigen|&Autostart bei der Anmeldung|-"},
+    };
     for (const auto& c : cases) {
-        FakeRegistry registry;
-        for (int i = 0; i < 3; ++i) {
-            if (c.sources[i] != nullptr) {
-                registry.values[keys[i]] = c.sources[i];
-            }
-        }
         OptionTable options;
         std::string shown = AppTitleEnglish;
         for (int run = 0; run < 2; ++run) {  // a second run changes nothing
-            ApplyLanguageTexts(UserLanguage(registry), options, shown, 250);
+            ApplyLanguageTexts(c.locale, options, shown, 250);
         }
-        for (const std::int16_t item : {Item::AutoRefresh, std::int16_t{200}, Item::About,
-                                        Item::ShowColorsCMYK, Item::OptionsSeparator}) {
+        for (const int item : {Item::AutoRefresh, 200, Item::About, Item::ShowColorsCMYK,
+                               Item::Autorun, Item::OptionsSeparator}) {
             shown += "|" + options.Caption(item);
         }
-        EXPECT_EQ(shown, std::string(c.german ? AppTitleGerman : AppTitleEnglish) +
-                             (c.german ? "|Ak&tualisiere alle 250ms|&Vergr\xC3\xB6\xC3\x9F"
-                                         "erung 200%|&\xC3\x9C"
-                                         "ber ...|CYM&K Farbwerte anzeigen|-"
-                                       : "|Auto &refresh @ 250ms|&Zoom 200%|A&bout ...|Show "
-                                         "CMY&K color values|-"))
-            << c.german;
+        EXPECT_EQ(shown, c.shown);
     }
 }
 
 TEST(VersionText, MinorAlwaysTwoDigitsAndTheRevisionPicksTheStage) {
     // clang-format off
-    const struct { std::int16_t major, minor, revision; const char* text; } cases[] = {
+    const struct { int major, minor, revision; const char* text; } cases[] = {
         {1, 10, 0, "1.10"}, {1, 5, 0, "1.05"}, {2, 10, 3, "2.10.3"}, {1, 1, 26, "1.01.26"},
         {1, 1, 27, "1.01"}, {1, 0, 1001, "1.00 Alpha 1"}, {1, 1, 1000, "1.01 Alpha"},
         {1, 1, 1999, "1.01 Alpha 999"}, {1, 1, 100, "1.01 Beta"}, {1, 1, 199, "1.01 Beta 99"},

@@ -31,10 +31,9 @@ TEST(Settings, TheStoredZoomRoundsHalvesToEvenAndFallsBackOutsideTheZooms) {
         {"1999", 1999}, {"0.4", 200}, {"word", 200}, {"-3", 200}, {"2000", 200}};
     // clang-format on
     for (const auto& [stored, zoom] : cases) {
-        FakeRegistry store;
-        store.SetSetting("Set.Zoom", stored);
-        OptionTable options;
-        EXPECT_EQ(ReadSettings(store, options).zoom, zoom) << stored;
+        FakeSettingsStore store;
+        store.values["Set.Zoom"] = stored;
+        EXPECT_EQ(ReadZoom(store), zoom) << stored;
     }
 }
 
@@ -46,21 +45,21 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
 
     // Read where only three values are stored, and written back: the first run's values for the
     // rest, in the order they are written.
-    FakeRegistry store;
-    store.SetSetting("Window.Height", "200.5");
-    store.SetSetting("Set.ShowLines", "-1");
-    store.SetSetting("Set.ShowColorsCMY", "1.0");
+    FakeSettingsStore store;
+    store.values = {
+        {"Window.Height", "200.5"}, {"Set.ShowLines", "-1"}, {"Set.ShowColorsCMY", "1.0"}};
     OptionTable options;
-    const StoredSettings stored = ReadSettings(store, options);
-    store.writes.clear();
-    WriteSettings(store, stored.window, stored.zoom, options);
-    EXPECT_EQ(store.writes,
+    const StoredWindowRect window = ReadWindowAndFlags(store, options);
+    const std::int16_t zoom = ReadZoom(store);
+    store.log.clear();
+    WriteSettings(store, window, zoom, options);
+    EXPECT_EQ(store.log,
               (std::vector<std::string>{
                   "Window.Top=32", "Window.Left=32", "Window.Width=128", "Window.Height=200.5",
                   "Set.Zoom=200", "Set.AutoRefresh=1", "Set.FollowMouse=1", "Set.FollowText=1",
                   "Set.ShowCursor=1", "Set.ShowLines=0", "Set.ShowCoordinates=1",
                   "Set.ShowColorsHex=1", "Set.ShowColorsDec=1", "Set.ShowColorsCMY=1",
-                  "Set.ShowColorsCMYK=0", "Window.OnTop=1"}));
+                  "Set.ShowColorsCMYK=0", "Window.OnTop=1", "commit"}));
 }
 
 }  // namespace

@@ -1,12 +1,22 @@
-#include "shell/autorun.h"
+#include "win32/registry_autostart.h"
 
 #include <gtest/gtest.h>
 
-#include "doubles/fake_system.h"
+#include <map>
+
+#include "doubles/fake_registry.h"
 
 namespace {
 
-TEST(Autorun, StartUpMarkAndCheckingTheItem) {
+const std::map<std::string, std::int32_t> Files{
+    {"C:\\Tools\\zedez.exe", 1024}, {"C:\\Other\\zedez.exe", 5}, {"C:\\Tools\\empty.exe", 0}};
+
+std::int32_t LengthOf(const std::string& path) {
+    const auto found = Files.find(path);
+    return found == Files.end() ? -1 : found->second;
+}
+
+TEST(RegistryAutostart, StartUpMarkAndCheckingTheItem) {
     const std::string own = "HKCU\\" + std::string(RunKeyPath) + "\\zedez.exe";
     // The program's entry (nullptr: none), whether it checks the item at start, and whether
     // checking the item writes the entry.
@@ -21,41 +31,43 @@ TEST(Autorun, StartUpMarkAndCheckingTheItem) {
     for (const auto& c : cases) {
         FakeRegistry registry;
         registry.values["HKCU\\" + std::string(RunKeyPath) + "\\other.exe"] = "x";
-        FakeEnvironment environment;
-        environment.files = {{"C:\\Tools\\zedez.exe", 1024},
-                             {"C:\\Other\\zedez.exe", 5},
-                             {"C:\\Tools\\empty.exe", 0}};
+        RegistryAutostart entry(registry, "C:\\Tools\\zedez.exe", LengthOf);
         if (c.stored != nullptr) {
             registry.values[own] = c.stored;
         }
-        EXPECT_EQ(IsAutorunRegistered(registry, environment), c.checkedAtStart) << c.stored;
-        EXPECT_TRUE(UpdateAutorunEntry(registry, environment, true)) << c.stored;
+        EXPECT_EQ(entry.NamesAnExistingFile(), c.checkedAtStart) << c.stored;
+        entry.Register();
+        EXPECT_TRUE(entry.NamesThisProgram()) << c.stored;
         EXPECT_EQ(registry.writes.size(), c.rewrittenWhenChecked ? 1u : 0u) << c.stored;
         if (c.rewrittenWhenChecked) {
             EXPECT_EQ(registry.values[own], "\"C:\\Tools\\zedez.exe\"");
         }
-        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, false));
+        entry.Unregister();
+        EXPECT_FALSE(entry.NamesThisProgram());
         EXPECT_EQ(registry.values.count(own), 0u);
         EXPECT_EQ(registry.values.size(), 1u);  // another program's entry stays
-        // A Run key that refuses: the result says what it holds, not what was asked.
+        // A Run key that refuses: the answer says what it holds, not what was asked.
         registry.refuse = true;
-        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, true));
+        entry.Register();
+        EXPECT_FALSE(entry.NamesThisProgram());
         registry.values[own] = "\"C:\\Tools\\zedez.exe\"";
-        EXPECT_TRUE(UpdateAutorunEntry(registry, environment, false));
+        entry.Unregister();
+        EXPECT_TRUE(entry.NamesThisProgram());
         registry.values[own] = "C:\\Other\\zedez.exe";
-        EXPECT_FALSE(UpdateAutorunEntry(registry, environment, false));
+        EXPECT_FALSE(entry.NamesThisProgram());
     }
     // A copy that start-up cannot see (hidden, say): the mark follows the entry all the same,
     // so the next click deletes it.
     FakeRegistry registry;
-    FakeEnvironment hidden;
-    hidden.exePath = "C:\\Tools\\.zedez.exe";
-    EXPECT_TRUE(UpdateAutorunEntry(registry, hidden, true));
-    EXPECT_FALSE(IsAutorunRegistered(registry, hidden));
-    EXPECT_FALSE(UpdateAutorunEntry(registry, hidden, false));
+    RegistryAutostart hidden(registry, "C:\\Tools\\.zedez.exe", LengthOf);
+    hidden.Register();
+    EXPECT_TRUE(hidden.NamesThisProgram());
+    EXPECT_FALSE(hidden.NamesAnExistingFile());
+    hidden.Unregister();
+    EXPECT_FALSE(hidden.NamesThisProgram());
     EXPECT_TRUE(registry.values.empty());
-    EXPECT_EQ(GetExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
-    EXPECT_EQ(GetExeFileName("prog.exe"), "prog.exe");
+    EXPECT_EQ(ExeFileName("C:\\A\\B\\prog.exe"), "prog.exe");
+    EXPECT_EQ(ExeFileName("prog.exe"), "prog.exe");
 }
 
 }  // namespace
