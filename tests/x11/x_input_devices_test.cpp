@@ -1,14 +1,11 @@
-// GoogleTest first: X defines macros (None, Bool) that its headers use as names.
+// GoogleTest first: X defines macros (None, Bool) that it uses as names.
 #include <gtest/gtest.h>
 
 #include "x11/x_input_devices.h"
 
-#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
-#include <functional>
-#include <vector>
-
-#include "test_screen.h"
+#include <string>
 
 namespace {
 
@@ -16,90 +13,58 @@ using namespace MouseButton;
 
 class XButtons : public testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(test_) << "no X server in DISPLAY"; }
-    // Let go of all, and put the mapping back, whatever a failed step left.
-    void TearDown() override {
-        for (unsigned button = 1; button <= 3; ++button) {
-            PressButton(test_.get(), button, false);
+    void TearDown() override { Do("^1^2^3gR"); }  // whatever a failed step left
+
+    // Steps through XTest or of another client: a digit presses that button, after '^' lets it
+    // go; 'G' grabs the pointer, 'g' lets it go; 'L' swaps the device's buttons 1 and 3
+    // (left-handed), 'R' puts them back.
+    void Do(const std::string& steps) {
+        Display* const d = test_.get();
+        bool up = false;
+        for (const char c : steps) {
+            if (c >= '1' && c <= '7') {
+                XTestFakeButtonEvent(d, c - '0', !up, CurrentTime);
+            } else if (c == 'G' || c == 'g') {
+                c == 'g' ? XUngrabPointer(d, CurrentTime)
+                         : XGrabPointer(d, DefaultRootWindow(d), False, ButtonPressMask,
+                                        GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+            } else if (c == 'L' || c == 'R') {
+                unsigned char mapping[256];
+                const int count = XGetPointerMapping(d, mapping, sizeof(mapping));
+                mapping[0] = c == 'L' ? 3 : 1;
+                mapping[2] = 4 - mapping[0];
+                XSetPointerMapping(d, mapping, count);
+            }
+            up = c == '^';
         }
-        XUngrabPointer(test_.get(), CurrentTime);
-        MapFirstAndThird(1, 3);
-    }
-    // Button 1 of the device as `first`, button 3 as `third` (3, 1: left-handed).
-    void MapFirstAndThird(unsigned char first, unsigned char third) {
-        unsigned char mapping[256];
-        const int count = XGetPointerMapping(test_.get(), mapping, sizeof(mapping));
-        mapping[0] = first;
-        mapping[2] = third;
-        ASSERT_EQ(XSetPointerMapping(test_.get(), mapping, count), MappingSuccess);
-        XSync(test_.get(), False);
+        XSync(d, False);
     }
 
     XDisplay test_ = XDisplay::Open();
 };
 
 // What two queries in a row read after each step, taken in this order: a button held counts at
-// both, a click between two queries once, the wheel (buttons 4 to 7) never; the same while
-// another client has grabbed the pointer, and through the user's mapping of the buttons.
+// both, a click between two queries at one, the wheel (buttons 4 to 7) never; the same while
+// another client has grabbed the pointer, and through a left-handed mapping. And the pointer.
 TEST_F(XButtons, HeldClickedGrabbedAndMapped) {
-    Display* const d = test_.get();
+    ASSERT_TRUE(test_) << "no X server in DISPLAY";
+    // clang-format off
+    const struct { const char* steps; std::int16_t first, second; } steps[] = {
+        {"1", Left, Left}, {"^1", 0, 0}, {"1^1", Left, 0}, {"3^32^2", Right | Middle, 0},
+        {"4^45^56^67^7", 0, 0}, {"G1", Left, Left}, {"3^3", Left | Right, Left}, {"^1g", 0, 0},
+        {"L1^1", Right, 0}, {"1", Right, Right}};
+    // clang-format on
     XInputDevices input(XDisplay::Open());
     ASSERT_EQ(input.MouseButtons(), 0);
-    const auto hold = [d](unsigned button, bool down) {
-        return [=] { PressButton(d, button, down); };
-    };
-    const auto click = [d](std::vector<unsigned> buttons) {
-        return [=] {
-            for (const unsigned button : buttons) {
-                ClickButton(d, button);
-            }
-        };
-    };
-    const struct {
-        const char* what;
-        std::function<void()> step;
-        std::int16_t first, second;
-    } steps[] = {
-        {"left held", hold(1, true), Left, Left},
-        {"left let go", hold(1, false), 0, 0},
-        {"left clicked", click({1}), Left, 0},
-        {"right and middle clicked", click({3, 2}), Right | Middle, 0},
-        {"wheel turned", click({4, 5, 6, 7}), 0, 0},
-        {"grabbed by another client",
-         [d] {
-             ASSERT_EQ(XGrabPointer(d, DefaultRootWindow(d), False, ButtonPressMask, GrabModeAsync,
-                                    GrabModeAsync, None, None, CurrentTime),
-                       GrabSuccess);
-         },
-         0, 0},
-        {"left held in the grab", hold(1, true), Left, Left},
-        {"right clicked in the grab", click({3}), Left | Right, Left},
-        {"left let go, the grab ended",
-         [d] {
-             PressButton(d, 1, false);
-             XUngrabPointer(d, CurrentTime);
-         },
-         0, 0},
-        {"left-handed, left clicked", [this, d] { MapFirstAndThird(3, 1), ClickButton(d, 1); },
-         Right, 0},
-        {"left-handed, left held", hold(1, true), Right, Right},
-    };
     for (const auto& s : steps) {
-        s.step();
+        Do(s.steps);
         const std::int16_t first = input.MouseButtons();
-        EXPECT_EQ(first, s.first) << s.what;
-        EXPECT_EQ(input.MouseButtons(), s.second) << s.what;
+        EXPECT_EQ(first, s.first) << s.steps;
+        EXPECT_EQ(input.MouseButtons(), s.second) << s.steps;
     }
-}
-
-TEST_F(XButtons, ThePointerWhereXTestMovedIt) {
-    const PixelRect root = RootOf(test_.get());
-    XInputDevices input(XDisplay::Open());
-    for (const ScreenPoint p :
-         {ScreenPoint{0, 0}, ScreenPoint{root.width - 1, root.height - 1}, ScreenPoint{123, 45}}) {
-        MovePointer(test_.get(), p.x, p.y);
-        EXPECT_EQ(input.PointerPosition(), p);
-    }
+    XTestFakeMotionEvent(test_.get(), DefaultScreen(test_.get()), 123, 45, CurrentTime);
+    XSync(test_.get(), False);
+    EXPECT_EQ(input.PointerPosition(), (ScreenPoint{123, 45}));
 }
 
 }  // namespace
