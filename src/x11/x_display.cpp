@@ -44,15 +44,6 @@ int NoteError(Display* display, XErrorEvent* error) {
     return previous != nullptr ? previous(display, error) : 0;
 }
 
-// The toolkit may set a handler of its own after ours (Qt sets one that ignores every error), so
-// ours is put back before each use; the one it replaced handles the other connections.
-void InstallHandler() {
-    const XErrorHandler replaced = XSetErrorHandler(NoteError);
-    if (replaced != NoteError) {
-        PreviousHandler().store(replaced);
-    }
-}
-
 unsigned long LastFailedRequest(Display* display) {
     const std::lock_guard lock(ConnectionsLock());
     for (const OwnConnection& own : Connections()) {
@@ -65,8 +56,16 @@ unsigned long LastFailedRequest(Display* display) {
 
 }  // namespace
 
+// The one it replaced handles the other connections' errors.
+void KeepXErrorHandler() {
+    const XErrorHandler replaced = XSetErrorHandler(NoteError);
+    if (replaced != NoteError) {
+        PreviousHandler().store(replaced);
+    }
+}
+
 XDisplay XDisplay::Open(const char* name) {
-    InstallHandler();
+    KeepXErrorHandler();
     Display* const display = XOpenDisplay(name);
     if (display != nullptr) {
         const std::lock_guard lock(ConnectionsLock());
@@ -103,7 +102,7 @@ void XDisplay::Close() {
 }
 
 XErrorTrap::XErrorTrap(Display* display) : display_(display), firstRequest_(NextRequest(display)) {
-    InstallHandler();
+    KeepXErrorHandler();
 }
 
 bool XErrorTrap::Failed() {

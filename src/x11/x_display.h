@@ -28,6 +28,10 @@ class XDisplay {
     Display* display_ = nullptr;
 };
 
+// Puts the handler of our connections' errors back in its place, should the window toolkit have
+// set one of its own since; cheap enough before every request that may fail.
+void KeepXErrorHandler();
+
 // Made before some requests on one of our connections, it tells whether one of them failed.
 class XErrorTrap {
   public:

@@ -27,7 +27,8 @@ const std::vector<PixelRect>& XMonitors::OffMonitors() {
 bool XMonitors::OnMonitor(std::int32_t x, std::int32_t y) {
     Renew();
     return std::any_of(monitors_.begin(), monitors_.end(), [x, y](const PixelRect& m) {
-        return x >= m.left && y >= m.top && x - m.left < m.width && y - m.top < m.height;
+        return x >= m.left && y >= m.top && std::int64_t{x} - m.left < m.width &&
+               std::int64_t{y} - m.top < m.height;
     });
 }
 

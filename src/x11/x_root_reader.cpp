@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstddef>
 
+#include "x11/x_display.h"
+
 namespace {
 
 constexpr int HostByteOrder = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
@@ -35,6 +37,7 @@ std::optional<PixelBlock> XRootReader::Read(const PixelRect& rect) {
     if (display_ == nullptr || rect.width <= 0 || rect.height <= 0) {
         return std::nullopt;
     }
+    KeepXErrorHandler();  // a read fails when the screen shrank under it
     XImage* const image = sharesMemory_ ? ReadShared(rect) : ReadCopied(rect);
     if (image == nullptr) {
         return std::nullopt;
