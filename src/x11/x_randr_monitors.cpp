@@ -13,12 +13,15 @@ struct FreeMonitors {
 }  // namespace
 
 bool ListsMonitors(Display* display) {
+    int opcode = 0;
     int event = 0;
     int error = 0;
     int major = 0;
     int minor = 0;
-    return XRRQueryExtension(display, &event, &error) && XRRQueryVersion(display, &major, &minor) &&
-           (major > 1 || (major == 1 && minor >= 5));
+    // Asked first without the RandR library, which keeps a record it never frees for a
+    // connection to a server without RandR.
+    return XQueryExtension(display, "RANDR", &opcode, &event, &error) &&
+           XRRQueryVersion(display, &major, &minor) && (major > 1 || (major == 1 && minor >= 5));
 }
 
 std::vector<PixelRect> ActiveMonitors(Display* display) {
