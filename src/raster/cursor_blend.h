@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "base/color.h"
+#include "ports/picture.h"
+
+// Lays `image`, premultiplied ARGB pixels (alpha in the highest byte, then red, green, blue, as a
+// mouse cursor comes), over `target` with the image's top-left at (left, top) of the target. What
+// falls outside the target is left out; the target's unused byte is kept.
+void BlendPremultiplied(const ConstPixelBlock& image, const PixelBlock& target, std::int32_t left,
+                        std::int32_t top);
+
+// A pixel of a PixelBlock (blue in the lowest byte) as the screen's colour value (red there).
+constexpr ColorValue ColorOfBlockPixel(std::uint32_t pixel) {
+    return Rgb(static_cast<int>(pixel >> 16), static_cast<int>(pixel >> 8),
+               static_cast<int>(pixel));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ports/input_devices.h"
+#include "x11/x_display.h"
+#include "x11/x_monitors.h"
+#include "x11/x_root_reader.h"
+
+// Pointer, buttons and screen pixel on a connection of its own, each a single round trip.
+// The buttons held come from XQueryPointer (it sees them also while another program has grabbed
+// the pointer); a click that starts and ends between two queries from the raw button presses of
+// XInput 2, which are kept until the next query, so that it counts once as held. Without
+// XInput 2, the buttons held alone. The caret is not known here: none.
+class XInputDevices : public InputDevices {
+  public:
+    explicit XInputDevices(XDisplay display);
+    ScreenPoint PointerPosition() override;
+    std::int16_t MouseButtons() override;
+    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override;
+    CaretInfo Caret() override { return {}; }
+
+  private:
+    bool QueryPointer(ScreenPoint& at, unsigned& state);
+    void TakeEvents();
+    void ReadButtonMapping();
+
+    XDisplay display_;
+    int inputOpcode_ = -1;                      // XInput 2's, when it gives raw events during grabs
+    std::vector<unsigned char> buttonMapping_;  // logical button of each device button
+    std::int16_t pressedSince_ = 0;             // buttons pressed since the last query
+    XMonitors monitors_;
+    XRootReader reader_;
+};

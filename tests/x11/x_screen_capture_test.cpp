@@ -1,0 +1,228 @@
+// GoogleTest first: X defines macros (None, Bool) that it uses as names.
+#include <gtest/gtest.h>
+
+#include "x11/x_screen_capture.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "raster/cursor_blend.h"
+#include "x11/x_input_devices.h"
+
+namespace {
+
+// Held for the whole run (the button tests too): a server resets, refusing connections, when its
+// last client leaves.
+const XDisplay heldConnection = XDisplay::Open();
+
+constexpr ColorValue Red = Rgb(255, 0, 0);
+constexpr ColorValue Blue = Rgb(0, 0, 255);
+
+// The seven colours of channels 0 and 255 but black, which every depth holds exactly, each pixel
+// unlike its eight neighbours.
+ColorValue PatternAt(std::int32_t x, std::int32_t y) {
+    const int k = ((x + 3 * y) % 7 + 7) % 7 + 1;
+    return Rgb(k & 1 ? 255 : 0, k & 2 ? 255 : 0, k & 4 ? 255 : 0);
+}
+
+unsigned long PixelOf(Display* d, ColorValue color) {
+    const Visual* v = DefaultVisual(d, DefaultScreen(d));
+    return ((color & 0xFF) ? v->red_mask : 0) | ((color & 0xFF00) ? v->green_mask : 0) |
+           ((color & 0xFF0000) ? v->blue_mask : 0);
+}
+
+// Paints the root window with the pattern; its rectangle.
+PixelRect PaintPattern(Display* d) {
+    const int screen = DefaultScreen(d);
+    XWindowAttributes root{};
+    XGetWindowAttributes(d, DefaultRootWindow(d), &root);
+    XImage* const image = XCreateImage(d, root.visual, root.depth, ZPixmap, 0, nullptr, root.width,
+                                       root.height, 32, 0);
+    image->data = static_cast<char*>(std::malloc(image->bytes_per_line * root.height));
+    for (int y = 0; y < root.height; ++y) {
+        for (int x = 0; x < root.width; ++x) {
+            XPutPixel(image, x, y, PixelOf(d, PatternAt(x, y)));
+        }
+    }
+    XPutImage(d, DefaultRootWindow(d), DefaultGC(d, screen), image, 0, 0, 0, 0, root.width,
+              root.height);
+    XDestroyImage(image);  // and its pixels
+    XSync(d, False);
+    return {0, 0, root.width, root.height};
+}
+
+bool Inside(const PixelRect& r, std::int32_t x, std::int32_t y) {
+    return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
+}
+
+// An area's colours row by row as `colorAt` gives them, or a picture's (black off the screen).
+std::vector<ColorValue> ColorsOf(const PixelRect& area,
+                                 const std::function<ColorValue(int, int)>& colorAt) {
+    std::vector<ColorValue> colors;
+    for (std::int32_t y = area.top; y < area.top + area.height; ++y) {
+        for (std::int32_t x = area.left; x < area.left + area.width; ++x) {
+            colors.push_back(colorAt(x, y));
+        }
+    }
+    return colors;
+}
+std::vector<ColorValue> ColorsOf(const Picture& p) {
+    return ColorsOf({0, 0, p.width, p.height}, [&p](int x, int y) {
+        const PixelRect& on = p.onScreen;
+        const std::uint32_t pixel =
+            Inside(on, x, y) ? p.pixels.pixels[(y - on.top) * p.pixels.stride + x - on.left] : 0;
+        return Rgb(pixel >> 16, pixel >> 8, pixel);
+    });
+}
+
+// Polls until `done` holds; false when it did not within five seconds.
+bool WaitFor(const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return done();
+}
+
+// The root window painted with the test pattern.
+class XScreen : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(test_) << "no X server in DISPLAY";
+        root_ = PaintPattern(test_.get());
+    }
+
+    XDisplay test_ = XDisplay::Open();
+    PixelRect root_;
+};
+
+// The colours a capture of `area` shows; none when it fails.
+std::vector<ColorValue> Captured(XScreenCapture& capture, const PixelRect& area, bool cursor) {
+    const std::optional<Picture> picture = capture.CaptureScreenArea(area, cursor);
+    return picture ? ColorsOf(*picture) : std::vector<ColorValue>{};
+}
+
+// Areas across each edge, two corners, beyond and around the screen: the screen's pixels on it,
+// black beyond. The capture tells the pixels it read, no others; the pixel query each pixel on
+// the screen, none beyond.
+TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
+    const std::int32_t w = root_.width;
+    const std::int32_t h = root_.height;
+    const auto screen = [this](int x, int y) {
+        return Inside(root_, x, y) ? std::optional(PatternAt(x, y)) : std::nullopt;
+    };
+    XScreenCapture capture(XDisplay::Open());
+    XInputDevices input(XDisplay::Open());
+    for (const PixelRect& area :
+         {PixelRect{-3, 100, 8, 4}, PixelRect{w - 5, 100, 8, 4}, PixelRect{300, -2, 4, 6},
+          PixelRect{300, h - 4, 4, 6}, PixelRect{-2, -3, 5, 5}, PixelRect{w - 3, h - 2, 6, 7},
+          PixelRect{w + 10, 20, 4, 4}, PixelRect{-2, -2, w + 4, h + 4}}) {
+        EXPECT_EQ(Captured(capture, area, false),
+                  ColorsOf(area, [&](int x, int y) { return screen(x, y).value_or(0); }))
+            << area.left << ", " << area.top;
+        const ScreenPoint corner{area.left + area.width - 1, area.top};
+        EXPECT_EQ(capture.CapturedPixel(corner.x, corner.y), screen(corner.x, corner.y));
+        EXPECT_EQ(input.ScreenPixel(corner.x, corner.y),
+                  screen(corner.x, corner.y).value_or(NoPixel));
+    }
+    EXPECT_EQ(capture.CapturedPixel(-3, 0), std::nullopt);  // outside the last area
+}
+
+// A read past the root fails (BadMatch) without ending the program, as Xlib's own handler would;
+// the next read works. An error that comes after its request returned is caught too.
+TEST_F(XScreen, AFailedReadGivesNothingAndTheNextOneWorks) {
+    XDisplay own = XDisplay::Open();
+    XRootReader reader(own.get());
+    EXPECT_FALSE(reader.Read({root_.width - 4, 0, 8, 8}));
+    const std::optional<PixelBlock> edge = reader.Read({root_.width - 4, 0, 4, 1});
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(ColorOfBlockPixel(edge->pixels[3]), PatternAt(root_.width - 1, 0));
+    int opcode, event, error;
+    EXPECT_EQ(reader.SharesMemory(),
+              XQueryExtension(own.get(), "MIT-SHM", &opcode, &event, &error));
+
+    XErrorTrap failing(own.get());
+    XMapWindow(own.get(), DefaultRootWindow(own.get()) + 12345);  // no such window
+    EXPECT_TRUE(failing.Failed());
+    XErrorTrap clean(own.get());
+    XNoOp(own.get());
+    EXPECT_FALSE(clean.Failed());
+}
+
+// Under the pointer at (150, 160), a blue window of ours whose cursor is 5 x 4 red pixels with the
+// hotspot at (2, 1): drawn when asked; the pixel under the hotspot told as it was before, the
+// others it covers not at all. Window and cursor go with the test's connection.
+TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
+    Display* const d = test_.get();
+    static const char rows[] = {0x1F, 0, 0x1F, 0, 0x1F, 0, 0x1F, 0};  // 16 x 4, five bits a row
+    const Pixmap shape = XCreateBitmapFromData(d, DefaultRootWindow(d), rows, 16, 4);
+    XColor red{0, 0xFFFF, 0, 0, 0, 0};
+    XColor black{};
+    const Window window =
+        XCreateSimpleWindow(d, DefaultRootWindow(d), 100, 100, 200, 150, 0, 0, PixelOf(d, Blue));
+    XDefineCursor(d, window, XCreatePixmapCursor(d, shape, shape, &red, &black, 2, 1));
+    XMapRaised(d, window);
+    XWarpPointer(d, None, DefaultRootWindow(d), 0, 0, 0, 0, 150, 160);
+    ASSERT_TRUE(WaitFor([d] {
+        XFixesCursorImage* const image = XFixesGetCursorImage(d);
+        const bool ours = image != nullptr && image->xhot == 2 && image->yhot == 1;
+        XFree(image);
+        return ours;
+    }));
+
+    XScreenCapture capture(XDisplay::Open());
+    const PixelRect area{140, 150, 20, 16};
+    for (const bool withCursor : {false, true}) {
+        EXPECT_EQ(Captured(capture, area, withCursor),
+                  ColorsOf(area,
+                           [=](int x, int y) {
+                               return withCursor && Inside({148, 159, 5, 4}, x, y) ? Red : Blue;
+                           }))
+            << withCursor;
+    }
+    EXPECT_EQ(capture.CapturedPixel(150, 160), Blue);
+    EXPECT_EQ(capture.CapturedPixel(148, 159), std::nullopt);
+    EXPECT_EQ(capture.CapturedPixel(147, 159), Blue);
+}
+
+// Two monitors as tests/x11/run.sh starts them: a primary of 1024 x 512 right of a secondary of
+// 640 x 480, tops aligned; 640 x 32 below the secondary lie on no monitor. Moved right of the
+// primary, the secondary takes that part with it: at once for a capture told that the display
+// changed, within a second for the pixel query.
+TEST_F(XScreen, BlackBelowTheShorterMonitorWhereverItIs) {
+    ASSERT_EQ(root_, (PixelRect{0, 0, 1664, 512})) << "run on the two-monitor server";
+    XScreenCapture capture(XDisplay::Open());
+    XInputDevices input(XDisplay::Open());
+    const struct {
+        const char* positions;
+        PixelRect off;
+    } layouts[] = {
+        {"--output DUMMY0 --pos 640x0 --output DUMMY1 --pos 0x0", {0, 480, 640, 32}},
+        {"--output DUMMY0 --pos 0x0 --output DUMMY1 --pos 1024x0", {1024, 480, 640, 32}}};
+    const PixelRect area{620, 470, 440, 20};  // across the corners of both
+    for (const auto& layout : layouts) {
+        ASSERT_EQ(std::system((std::string("xrandr ") + layout.positions).c_str()), 0);
+        PaintPattern(test_.get());  // the root's pixels need not outlive a new layout
+        capture.DisplayChanged();
+        const auto shown = [&](int x, int y) {
+            return Inside(layout.off, x, y) ? std::nullopt : std::optional(PatternAt(x, y));
+        };
+        EXPECT_EQ(Captured(capture, area, false),
+                  ColorsOf(area, [&](int x, int y) { return shown(x, y).value_or(0); }))
+            << layout.positions;
+        EXPECT_EQ(capture.CapturedPixel(630, 485), shown(630, 485));
+        EXPECT_EQ(capture.CapturedPixel(1030, 485), shown(1030, 485));
+        EXPECT_TRUE(WaitFor([&] {
+            return input.ScreenPixel(630, 500) == shown(630, 500).value_or(NoPixel) &&
+                   input.ScreenPixel(1030, 500) == shown(1030, 500).value_or(NoPixel);
+        })) << layout.positions;
+    }
+}
+
+}  // namespace
