@@ -1,7 +1,7 @@
 #include "app/input.h"
 
 InputAction MouseDownAction(Buttons button, Modifiers held) {
-    if (held != Modifiers::None) {
+    if (held != Modifiers::NoModifier) {
         return InputAction::None;
     }
     if (button == Buttons::Left) {
@@ -14,7 +14,7 @@ InputAction MouseDownAction(Buttons button, Modifiers held) {
 }
 
 InputAction KeyDownAction(Key key, Modifiers held) {
-    if (held == Modifiers::None && (key == Key::F1 || key == Key::ContextMenu)) {
+    if (held == Modifiers::NoModifier && (key == Key::F1 || key == Key::ContextMenu)) {
         return InputAction::MenuFromKeyboard;
     }
     if (held == Modifiers::Alt && key == Key::F4) {

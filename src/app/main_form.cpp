@@ -210,7 +210,7 @@ void MainForm::ForceRefresh() {
 void MainForm::ShowMeasuringLine(bool visible) {
     // Only a measurement, a button held with its distances shown, has a line to show; the
     // refresh tick shows it when one starts.
-    measuringLine_.visible = visible && track_.lastButtons != Buttons::None && view_.Measuring();
+    measuringLine_.visible = visible && track_.lastButtons != Buttons::NoButton && view_.Measuring();
     ShowLineChanges();
 }
 

@@ -24,7 +24,7 @@ void StartOrEndMeasuring(RefreshContext& c, Buttons buttons, float lineReach) {
     TrackState& t = c.track;
     MeasuringLine& line = c.measuringLine;
     const bool linesShown = c.options.IsOptionChecked(Item::ShowLines);
-    if (buttons == Buttons::None) {
+    if (buttons == Buttons::NoButton) {
         t.anchor = v.focus;
         v.measured = v.focus;
         v.distanceX = NoMeasure;
@@ -103,14 +103,14 @@ bool ColorReadoutShown(const OptionTable& options) {
 }  // namespace
 
 bool RunRefreshTick(RefreshContext& c, float zoom, bool forced, float lineReach) {
-    Buttons buttons = Buttons::None;
+    Buttons buttons = Buttons::NoButton;
     std::optional<ScreenPoint> pointer;
     if (c.options.IsOptionChecked(Item::FollowMouse)) {
         pointer = c.input.PointerPosition();
         buttons = c.input.MouseButtons();
         FollowMouse(c, *pointer, buttons, lineReach);
     }
-    if (buttons == Buttons::None && c.options.IsOptionChecked(Item::FollowText)) {
+    if (buttons == Buttons::NoButton && c.options.IsOptionChecked(Item::FollowText)) {
         FollowCaret(c);
     }
 

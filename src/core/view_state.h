@@ -27,7 +27,7 @@ struct ViewState {
 // move or a button counts as a mouse change.
 struct TrackState {
     ScreenPoint lastPointer{};
-    Buttons lastButtons = Buttons::None;
+    Buttons lastButtons = Buttons::NoButton;
     ScreenPoint lastCaret{};
     bool caretGone = false;  // the caret went away since then: wherever it comes back, it moved
     ScreenPoint shown{};     // focus point of the last rendering

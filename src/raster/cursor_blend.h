@@ -10,9 +10,3 @@
 // falls outside the target is left out; the target's unused byte is kept.
 void BlendPremultiplied(const ConstPixelBlock& image, const PixelBlock& target, std::int32_t left,
                         std::int32_t top);
-
-// A pixel of a PixelBlock (blue in the lowest byte) as the screen's colour value (red there).
-constexpr ColorValue ColorOfBlockPixel(std::uint32_t pixel) {
-    return Rgb(static_cast<int>(pixel >> 16), static_cast<int>(pixel >> 8),
-               static_cast<int>(pixel));
-}

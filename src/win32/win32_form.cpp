@@ -18,7 +18,7 @@ constexpr UINT_PTR AutoRefreshTimer = 2;
 constexpr COLORREF MeasuringLineColor = RGB(128, 128, 128);
 
 Modifiers HeldModifiers(bool shift, bool ctrl) {
-    Modifiers held = Modifiers::None;
+    Modifiers held = Modifiers::NoModifier;
     if (shift) {
         held |= Modifiers::Shift;
     }

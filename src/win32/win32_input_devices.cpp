@@ -37,7 +37,7 @@ ScreenPoint Win32InputDevices::PointerPosition() {
 }
 
 Buttons Win32InputDevices::MouseButtons() {
-    Buttons held = Buttons::None;
+    Buttons held = Buttons::NoButton;
     // Any non-zero answer counts: held now, or pressed since the previous query.
     if (GetAsyncKeyState(VK_LBUTTON) != 0) {
         held |= Buttons::Left;

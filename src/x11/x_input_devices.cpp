@@ -9,16 +9,16 @@
 namespace {
 
 // The mouse buttons of X's numbering that count: 1 left, 2 middle, 3 right; 4 to 7 are the wheel.
-std::int16_t ButtonBit(unsigned button) {
+Buttons ButtonOf(unsigned button) {
     switch (button) {
         case 1:
-            return MouseButton::Left;
+            return Buttons::Left;
         case 2:
-            return MouseButton::Middle;
+            return Buttons::Middle;
         case 3:
-            return MouseButton::Right;
+            return Buttons::Right;
         default:
-            return 0;
+            return Buttons::NoButton;
     }
 }
 
@@ -94,8 +94,8 @@ void XInputDevices::TakeEvents() {
             if (raw != nullptr && raw->evtype == XI_RawButtonPress && raw->detail > 0) {
                 const auto device = static_cast<std::size_t>(raw->detail);
                 pressedSince_ |=
-                    ButtonBit(device <= buttonMapping_.size() ? buttonMapping_[device - 1]
-                                                              : static_cast<unsigned>(device));
+                    ButtonOf(device <= buttonMapping_.size() ? buttonMapping_[device - 1]
+                                                             : static_cast<unsigned>(device));
             }
         }
     }
@@ -123,23 +123,27 @@ ScreenPoint XInputDevices::PointerPosition() {
     return QueryPointer(at, state) ? at : ScreenPoint{};
 }
 
-std::int16_t XInputDevices::MouseButtons() {
+Buttons XInputDevices::MouseButtons() {
     ScreenPoint at;
     unsigned state = 0;
-    std::int16_t held = 0;
+    Buttons held = Buttons::NoButton;
     if (QueryPointer(at, state)) {
-        held = static_cast<std::int16_t>(((state & Button1Mask) ? MouseButton::Left : 0) |
-                                         ((state & Button2Mask) ? MouseButton::Middle : 0) |
-                                         ((state & Button3Mask) ? MouseButton::Right : 0));
+        for (const auto& [mask, button] :
+             {std::pair{Button1Mask, Buttons::Left}, std::pair{Button2Mask, Buttons::Middle},
+              std::pair{Button3Mask, Buttons::Right}}) {
+            if ((state & mask) != 0) {
+                held |= button;
+            }
+        }
     }
-    return static_cast<std::int16_t>(held | std::exchange(pressedSince_, 0));
+    return held | std::exchange(pressedSince_, Buttons::NoButton);
 }
 
-ColorValue XInputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
+std::optional<Color> XInputDevices::ScreenPixel(std::int32_t x, std::int32_t y) {
     if (!display_ || !monitors_.OnMonitor(x, y)) {
-        return NoPixel;
+        return std::nullopt;
     }
     const std::optional<PixelBlock> pixel = reader_.Read({x, y, 1, 1});
     TakeEvents();
-    return pixel ? ColorOfBlockPixel(*pixel->pixels) : NoPixel;
+    return pixel ? std::optional(ColorOfPixel(*pixel->pixels)) : std::nullopt;
 }

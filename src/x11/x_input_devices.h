@@ -19,8 +19,8 @@ class XInputDevices : public InputDevices {
   public:
     explicit XInputDevices(XDisplay display);
     ScreenPoint PointerPosition() override;
-    std::int16_t MouseButtons() override;
-    ColorValue ScreenPixel(std::int32_t x, std::int32_t y) override;
+    Buttons MouseButtons() override;
+    std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override;
     CaretInfo Caret() override { return {}; }
 
   private:
@@ -31,7 +31,7 @@ class XInputDevices : public InputDevices {
     XDisplay display_;
     int inputOpcode_ = -1;                      // XInput 2's, when it gives raw events during grabs
     std::vector<unsigned char> buttonMapping_;  // logical button of each device button
-    std::int16_t pressedSince_ = 0;             // buttons pressed since the last query
+    Buttons pressedSince_ = Buttons::NoButton;  // buttons pressed since the last query
     XMonitors monitors_;
     XRootReader reader_;
 };

@@ -79,7 +79,7 @@ void XScreenCapture::DrawCursor() {
                        corner.y - captured_->top);
 }
 
-std::optional<ColorValue> XScreenCapture::CapturedPixel(std::int32_t x, std::int32_t y) const {
+std::optional<Color> XScreenCapture::CapturedPixel(std::int32_t x, std::int32_t y) const {
     if (!captured_ || !Holds(*captured_, x, y)) {
         return std::nullopt;
     }
@@ -90,11 +90,11 @@ std::optional<ColorValue> XScreenCapture::CapturedPixel(std::int32_t x, std::int
     }
     if (cursorOver_ && Holds(*cursorOver_, x, y)) {
         if (x == pointer_.x && y == pointer_.y && pointerPixel_) {
-            return ColorOfBlockPixel(*pointerPixel_);
+            return ColorOfPixel(*pointerPixel_);
         }
         return std::nullopt;  // under the cursor
     }
-    return ColorOfBlockPixel(
+    return ColorOfPixel(
         pixels_.pixels[static_cast<std::ptrdiff_t>(y - captured_->top) * pixels_.stride +
                        (x - captured_->left)]);
 }

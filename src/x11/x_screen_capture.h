@@ -18,7 +18,7 @@ class XScreenCapture : public ScreenCapture {
   public:
     explicit XScreenCapture(XDisplay display);
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
-    std::optional<ColorValue> CapturedPixel(std::int32_t x, std::int32_t y) const override;
+    std::optional<Color> CapturedPixel(std::int32_t x, std::int32_t y) const override;
     void DisplayChanged() override { monitors_.Forget(); }
 
   private:

@@ -8,7 +8,7 @@
 class FakeInputDevices : public InputDevices {
   public:
     ScreenPoint pointer;
-    Buttons buttons = Buttons::None;
+    Buttons buttons = Buttons::NoButton;
     std::optional<Color> color = Color{};
     CaretInfo caret;
     std::string reads;  // "pointer buttons caret pixel 20,30 "

@@ -9,7 +9,8 @@
 
 namespace {
 
-using namespace MouseButton;
+constexpr Buttons Left = Buttons::Left, Right = Buttons::Right, Middle = Buttons::Middle,
+                  No = Buttons::NoButton;
 
 class XButtons : public testing::Test {
   protected:
@@ -49,16 +50,16 @@ class XButtons : public testing::Test {
 TEST_F(XButtons, HeldClickedGrabbedAndMapped) {
     ASSERT_TRUE(test_) << "no X server in DISPLAY";
     // clang-format off
-    const struct { const char* steps; std::int16_t first, second; } steps[] = {
-        {"1", Left, Left}, {"^1", 0, 0}, {"1^1", Left, 0}, {"3^32^2", Right | Middle, 0},
-        {"4^45^56^67^7", 0, 0}, {"G1", Left, Left}, {"3^3", Left | Right, Left}, {"^1g", 0, 0},
-        {"L1^1", Right, 0}, {"1", Right, Right}};
+    const struct { const char* steps; Buttons first, second; } steps[] = {
+        {"1", Left, Left}, {"^1", No, No}, {"1^1", Left, No}, {"3^32^2", Right | Middle, No},
+        {"4^45^56^67^7", No, No}, {"G1", Left, Left}, {"3^3", Left | Right, Left}, {"^1g", No, No},
+        {"L1^1", Right, No}, {"1", Right, Right}};
     // clang-format on
     XInputDevices input(XDisplay::Open());
-    ASSERT_EQ(input.MouseButtons(), 0);
+    ASSERT_EQ(input.MouseButtons(), No);
     for (const auto& s : steps) {
         Do(s.steps);
-        const std::int16_t first = input.MouseButtons();
+        const Buttons first = input.MouseButtons();
         EXPECT_EQ(first, s.first) << s.steps;
         EXPECT_EQ(input.MouseButtons(), s.second) << s.steps;
     }

@@ -21,20 +21,20 @@ namespace {
 // last client leaves.
 const XDisplay heldConnection = XDisplay::Open();
 
-constexpr ColorValue Red = Rgb(255, 0, 0);
-constexpr ColorValue Blue = Rgb(0, 0, 255);
+constexpr Color Red = Rgb(255, 0, 0);
+constexpr Color Blue = Rgb(0, 0, 255);
 
 // The seven colours of channels 0 and 255 but black, which every depth holds exactly, each pixel
 // unlike its eight neighbours.
-ColorValue PatternAt(std::int32_t x, std::int32_t y) {
+Color PatternAt(std::int32_t x, std::int32_t y) {
     const int k = ((x + 3 * y) % 7 + 7) % 7 + 1;
     return Rgb(k & 1 ? 255 : 0, k & 2 ? 255 : 0, k & 4 ? 255 : 0);
 }
 
-unsigned long PixelOf(Display* d, ColorValue color) {
+unsigned long PixelOf(Display* d, Color color) {
     const Visual* v = DefaultVisual(d, DefaultScreen(d));
-    return ((color & 0xFF) ? v->red_mask : 0) | ((color & 0xFF00) ? v->green_mask : 0) |
-           ((color & 0xFF0000) ? v->blue_mask : 0);
+    return (color.red != 0 ? v->red_mask : 0) | (color.green != 0 ? v->green_mask : 0) |
+           (color.blue != 0 ? v->blue_mask : 0);
 }
 
 // Paints the root window with the pattern; its rectangle.
@@ -62,9 +62,8 @@ bool Inside(const PixelRect& r, std::int32_t x, std::int32_t y) {
 }
 
 // An area's colours row by row as `colorAt` gives them, or a picture's (black off the screen).
-std::vector<ColorValue> ColorsOf(const PixelRect& area,
-                                 const std::function<ColorValue(int, int)>& colorAt) {
-    std::vector<ColorValue> colors;
+std::vector<Color> ColorsOf(const PixelRect& area, const std::function<Color(int, int)>& colorAt) {
+    std::vector<Color> colors;
     for (std::int32_t y = area.top; y < area.top + area.height; ++y) {
         for (std::int32_t x = area.left; x < area.left + area.width; ++x) {
             colors.push_back(colorAt(x, y));
@@ -72,12 +71,12 @@ std::vector<ColorValue> ColorsOf(const PixelRect& area,
     }
     return colors;
 }
-std::vector<ColorValue> ColorsOf(const Picture& p) {
+std::vector<Color> ColorsOf(const Picture& p) {
     return ColorsOf({0, 0, p.width, p.height}, [&p](int x, int y) {
         const PixelRect& on = p.onScreen;
         const std::uint32_t pixel =
             Inside(on, x, y) ? p.pixels.pixels[(y - on.top) * p.pixels.stride + x - on.left] : 0;
-        return Rgb(pixel >> 16, pixel >> 8, pixel);
+        return ColorOfPixel(pixel);
     });
 }
 
@@ -103,9 +102,9 @@ class XScreen : public testing::Test {
 };
 
 // The colours a capture of `area` shows; none when it fails.
-std::vector<ColorValue> Captured(XScreenCapture& capture, const PixelRect& area, bool cursor) {
+std::vector<Color> Captured(XScreenCapture& capture, const PixelRect& area, bool cursor) {
     const std::optional<Picture> picture = capture.CaptureScreenArea(area, cursor);
-    return picture ? ColorsOf(*picture) : std::vector<ColorValue>{};
+    return picture ? ColorsOf(*picture) : std::vector<Color>{};
 }
 
 // Areas across each edge, two corners, beyond and around the screen: the screen's pixels on it,
@@ -124,12 +123,11 @@ TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
           PixelRect{300, h - 4, 4, 6}, PixelRect{-2, -3, 5, 5}, PixelRect{w - 3, h - 2, 6, 7},
           PixelRect{w + 10, 20, 4, 4}, PixelRect{-2, -2, w + 4, h + 4}}) {
         EXPECT_EQ(Captured(capture, area, false),
-                  ColorsOf(area, [&](int x, int y) { return screen(x, y).value_or(0); }))
+                  ColorsOf(area, [&](int x, int y) { return screen(x, y).value_or(Color{}); }))
             << area.left << ", " << area.top;
         const ScreenPoint corner{area.left + area.width - 1, area.top};
         EXPECT_EQ(capture.CapturedPixel(corner.x, corner.y), screen(corner.x, corner.y));
-        EXPECT_EQ(input.ScreenPixel(corner.x, corner.y),
-                  screen(corner.x, corner.y).value_or(NoPixel));
+        EXPECT_EQ(input.ScreenPixel(corner.x, corner.y), screen(corner.x, corner.y));
     }
     EXPECT_EQ(capture.CapturedPixel(-3, 0), std::nullopt);  // outside the last area
 }
@@ -142,7 +140,7 @@ TEST_F(XScreen, AFailedReadGivesNothingAndTheNextOneWorks) {
     EXPECT_FALSE(reader.Read({root_.width - 4, 0, 8, 8}));
     const std::optional<PixelBlock> edge = reader.Read({root_.width - 4, 0, 4, 1});
     ASSERT_TRUE(edge);
-    EXPECT_EQ(ColorOfBlockPixel(edge->pixels[3]), PatternAt(root_.width - 1, 0));
+    EXPECT_EQ(ColorOfPixel(edge->pixels[3]), PatternAt(root_.width - 1, 0));
     int opcode, event, error;
     EXPECT_EQ(reader.SharesMemory(),
               XQueryExtension(own.get(), "MIT-SHM", &opcode, &event, &error));
@@ -214,13 +212,13 @@ TEST_F(XScreen, BlackBelowTheShorterMonitorWhereverItIs) {
             return Inside(layout.off, x, y) ? std::nullopt : std::optional(PatternAt(x, y));
         };
         EXPECT_EQ(Captured(capture, area, false),
-                  ColorsOf(area, [&](int x, int y) { return shown(x, y).value_or(0); }))
+                  ColorsOf(area, [&](int x, int y) { return shown(x, y).value_or(Color{}); }))
             << layout.positions;
         EXPECT_EQ(capture.CapturedPixel(630, 485), shown(630, 485));
         EXPECT_EQ(capture.CapturedPixel(1030, 485), shown(1030, 485));
         EXPECT_TRUE(WaitFor([&] {
-            return input.ScreenPixel(630, 500) == shown(630, 500).value_or(NoPixel) &&
-                   input.ScreenPixel(1030, 500) == shown(1030, 500).value_or(NoPixel);
+            return input.ScreenPixel(630, 500) == shown(630, 500) &&
+                   input.ScreenPixel(1030, 500) == shown(1030, 500);
         })) << layout.positions;
     }
 }

@@ -66,7 +66,7 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
 TEST(Input, ModifiersAndCodeMustMatchWhole) {
     using enum InputAction;
     const auto L = Buttons::Left, R = Buttons::Right, M = Buttons::Middle;
-    const auto Free = Modifiers::None, Shift = Modifiers::Shift, Ctrl = Modifiers::Ctrl,
+    const auto Free = Modifiers::NoModifier, Shift = Modifiers::Shift, Ctrl = Modifiers::Ctrl,
                Alt = Modifiers::Alt;
     // clang-format off
     const struct { Buttons button; Modifiers held; InputAction action; } presses[] = {

@@ -46,7 +46,7 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.
-    app.OnKeyDown(Key::F1, Modifiers::None);
+    app.OnKeyDown(Key::F1, Modifiers::NoModifier);
     EXPECT_EQ((ScreenPoint{menu.showings.at(0).x, menu.showings[0].y}), (ScreenPoint{600, 32}));
     EXPECT_EQ(menu.showings[0].alignment, MenuAlignment::CentredOnPoint);
 
@@ -114,7 +114,7 @@ TEST_F(MainFormTest, CommandsShowWhatIsTrue) {
     EXPECT_TRUE(line.visible);
     EXPECT_EQ((std::vector<float>{line.fromX, line.fromY}), (std::vector<float>{60, 48.5f}));
     EXPECT_EQ(RoundToInt32(AngleDeg(line.fromX, line.fromY, line.toX, line.toY)), 270);
-    input.buttons = Buttons::None;
+    input.buttons = Buttons::NoButton;
     app.OnTrackingTick();
     app.OnMenuPick(Item::ShowLines);
     app.OnMenuPick(Item::ShowLines);
