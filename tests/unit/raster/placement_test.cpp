@@ -41,8 +41,6 @@ TEST(Placement, WhatLiesOnNoMonitor) {
     EXPECT_EQ(
         UncoveredParts({-700, 400, 800, 200}, monitors),
         (std::vector<PixelRect>{{-700, 400, 60, 80}, {-700, 480, 700, 32}, {-700, 512, 800, 88}}));
-    EXPECT_EQ(UncoveredParts({-640, 0, 1664, 512}, monitors),
-              (std::vector<PixelRect>{{-640, 480, 640, 32}}));
     EXPECT_TRUE(UncoveredParts({10, 10, 100, 100}, monitors).empty());
 }
 
