@@ -1,5 +1,6 @@
 #include "raster/monitor_layout.h"
 
+#include "raster/pixel_fill.h"
 #include "raster/placement.h"
 
 void MonitorLayout::Update(const PixelRect& virtualScreen, const std::vector<PixelRect>& monitors) {
@@ -10,4 +11,13 @@ void MonitorLayout::Update(const PixelRect& virtualScreen, const std::vector<Pix
     monitors_ = monitors;
     offMonitors_ =
         monitors.empty() ? std::vector<PixelRect>{} : UncoveredParts(virtualScreen, monitors);
+}
+
+void MonitorLayout::BlackenOffMonitors(const PixelBlock& capture, const PixelRect& part) const {
+    for (const PixelRect& off : offMonitors_) {
+        if (const auto dark = Intersect(part, off)) {
+            FillRect(capture,
+                     {dark->left - part.left, dark->top - part.top, dark->width, dark->height}, 0);
+        }
+    }
 }

@@ -16,6 +16,9 @@ class MonitorLayout {
     void Update(const PixelRect& virtualScreen, const std::vector<PixelRect>& monitors);
     const PixelRect& VirtualScreen() const { return virtualScreen_; }
     const std::vector<PixelRect>& OffMonitors() const { return offMonitors_; }
+    // Blackens the pixels of `capture`, which holds `part` of the screen at its top-left, that lie
+    // on no monitor.
+    void BlackenOffMonitors(const PixelBlock& capture, const PixelRect& part) const;
 
   private:
     PixelRect virtualScreen_;

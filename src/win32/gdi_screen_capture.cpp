@@ -48,28 +48,6 @@ const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
     return layout_.VirtualScreen();
 }
 
-// The capture holds `part` of the screen at its top-left.
-void GdiScreenCapture::BlackenOffMonitors(const PixelRect& part) {
-    bool flushed = false;
-    const PixelBlock pixels = capture_.Pixels();
-    for (const PixelRect& off : layout_.OffMonitors()) {
-        const std::optional<PixelRect> dark = Intersect(part, off);
-        if (!dark) {
-            continue;
-        }
-        if (!flushed) {
-            GdiFlush();  // the pixels must hold what BitBlt read before they are written
-            flushed = true;
-        }
-        for (std::int32_t row = dark->top - part.top; row < dark->top - part.top + dark->height;
-             ++row) {
-            std::uint32_t* const line =
-                pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride;
-            std::fill_n(line + (dark->left - part.left), dark->width, 0u);
-        }
-    }
-}
-
 std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area, bool withCursor) {
     if (area.width <= 0 || area.height <= 0) {
         return std::nullopt;
@@ -92,7 +70,10 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
         }
     }
     captured_ = part;
-    BlackenOffMonitors(*part);
+    if (!layout_.OffMonitors().empty()) {
+        GdiFlush();  // the pixels must hold what BitBlt read before they are written
+        layout_.BlackenOffMonitors(capture_.Pixels(), *part);
+    }
     if (withCursor) {
         DrawCursor(POINT{part->left, part->top});
     }

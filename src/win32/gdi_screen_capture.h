@@ -25,7 +25,6 @@ class GdiScreenCapture : public ScreenCapture {
     // The virtual screen (all monitors) in pixels (left and top may be negative), read with the
     // monitors at most once a second, and at once after the display changed.
     const PixelRect& RecentVirtualScreen();
-    void BlackenOffMonitors(const PixelRect& part);
     void DrawCursor(POINT origin);
 
     UniqueWindowDc screen_;

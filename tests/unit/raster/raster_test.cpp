@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "raster/area_average.h"
 #include "raster/caret_scaling.h"
 #include "raster/monitor_layout.h"
+#include "raster/pixel_fill.h"
 #include "raster/placement.h"
 
 namespace {
@@ -35,30 +39,6 @@ TEST(Placement, TheOnScreenPartAndWhereItLands) {
     EXPECT_TRUE(ShowsGrabbablePart({7, 710, 128, 64}, areas, 32));
     EXPECT_TRUE(ShowsGrabbablePart({-32, 448, 128, 64}, areas, 32));
     EXPECT_FALSE(ShowsGrabbablePart({-20, 460, 40, 64}, areas, 32));  // 20 x 20 on each
-}
-
-// A secondary monitor of 640 x 480 left of a primary of 1024 x 512, then switched to 640 x 400
-// within the same outline of the virtual screen, joined there by a third, made taller than the
-// primary, and with no answer at all.
-TEST(MonitorLayout, WhatLiesOnNoMonitorFollowsEveryChange) {
-    const PixelRect outline{-640, 0, 1664, 512};
-    const PixelRect primary{0, 0, 1024, 512};
-    const struct {
-        PixelRect virtualScreen;
-        std::vector<PixelRect> monitors, expected;
-    } readings[] = {
-        {outline, {{-640, 0, 640, 480}, primary}, {{-640, 480, 640, 32}}},
-        {outline, {{-640, 0, 640, 400}, primary}, {{-640, 400, 640, 112}}},
-        {outline, {{-640, 0, 640, 400}, primary, {-640, 400, 320, 112}}, {{-320, 400, 320, 112}}},
-        {{-640, 0, 1664, 600}, {{-640, 0, 640, 600}, primary}, {{0, 512, 1024, 88}}},
-        {outline, {}, {}},
-    };
-    MonitorLayout layout;
-    for (std::size_t i = 0; i < std::size(readings); ++i) {
-        layout.Update(readings[i].virtualScreen, readings[i].monitors);
-        EXPECT_EQ(layout.VirtualScreen(), readings[i].virtualScreen) << "reading " << i;
-        EXPECT_EQ(layout.OffMonitors(), readings[i].expected) << "reading " << i;
-    }
 }
 
 // A caret of an unaware window, in its own logical units, in physical pixels; unchanged where the
@@ -120,6 +100,88 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
                            {c.source.data(), c.sw, c.sh, c.sw}};
         AverageScale(area, c.tw, c.th, {target.data(), c.ow, c.oh, c.stride});
         EXPECT_EQ(target, c.expected) << c.name;
+    }
+}
+
+// Draws into a black 5 x 4 block in rows of 6 pixels; shows each row as "." for black and "#" for
+// white, with "!" where the pixel beyond the block changed.
+std::string Drawn(const std::function<void(const PixelBlock&)>& draw) {
+    constexpr std::uint32_t Beyond = 0xABCDEF;
+    std::vector<std::uint32_t> pixels(24, B);
+    for (std::size_t at = 5; at < pixels.size(); at += 6) {
+        pixels[at] = Beyond;
+    }
+    draw({pixels.data(), 5, 4, 6});
+    std::string drawn;
+    for (std::size_t at = 0; at < pixels.size(); ++at) {
+        const std::uint32_t pixel = pixels[at];
+        drawn += at % 6 == 5  ? (pixel == Beyond ? " " : "! ")
+                 : pixel == B ? "."
+                 : pixel == W ? "#"
+                              : "?";
+    }
+    drawn.pop_back();
+    return drawn;
+}
+
+// A 7 x 4 screen from x = -2 whose primary monitor is 5 x 4 at (0, 0).
+constexpr PixelRect Primary{0, 0, 5, 4};
+
+// Blackens what lies on no monitor of that screen in a white block that holds x -3 to 1 and y 1 to
+// 4 of it, after each reading of the monitors in turn.
+void BlackenAfter(const PixelBlock& block, const std::vector<std::vector<PixelRect>>& readings) {
+    MonitorLayout layout;
+    for (const auto& monitors : readings) {
+        layout.Update({-2, 0, 7, 4}, monitors);
+    }
+    FillBox(block, 0, 0, 4, 3, W);
+    layout.BlackenOffMonitors(block, {-3, 1, 5, 4});
+}
+
+TEST(PixelWrites, EachIsClippedToTheBlock) {
+    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        const char* name;
+        std::function<void(const PixelBlock&)> draw;
+        const char* expected;
+    } cases[] = {
+        // clang-format off
+        {"reversed corners", [](auto b) { FillBox(b, 2, 2, 1, 1, W); }, "..... .##.. .##.. ....."},
+        {"one pixel", [](auto b) { FillBox(b, 4, 0, 4, 0, W); }, "....# ..... ..... ....."},
+        {"past each side", [](auto b) { FillBox(b, -3, -3, 0, 1, W); FillBox(b, 3, 2, 99, 99, W); },
+         "#.... #.... ...## ...##"},
+        {"the whole range", [](auto b) { FillBox(b, Min, Max, Max, Min, W); },
+         "##### ##### ##### #####"},
+        {"beyond each side", [](auto b) {
+             FillBox(b, -5, 0, -1, 3, W); FillBox(b, 6, 0, 9, 3, W);
+             FillBox(b, 0, -4, 4, -1, W); FillBox(b, 0, 4, 4, Max, W); },
+         "..... ..... ..... ....."},
+        {"rectangles, all but one empty or beyond", [](auto b) {
+             FillRect(b, {1, 1, 0, 2}, W); FillRect(b, {1, 1, 3, -1}, W);
+             FillRect(b, {4, 1, -2, 2}, W); FillRect(b, {Max, 1, Max, 1}, W);
+             FillRect(b, {-1, 2, 3, 9}, W); },
+         "..... ..... ##... ##..."},
+        {"cross 1 wide", [](auto b) { InvertCross(b, 2, 1, 1); }, "..#.. ##.## ..#.. ..#.."},
+        {"cross 2 wide", [](auto b) { InvertCross(b, 2, 2, 2); }, ".##.. #..## #..## .##.."},
+        {"cross 2 wide in the corner", [](auto b) { InvertCross(b, 0, 0, 2); },
+         ".#### #.... #.... #...."},
+        {"cross 0 wide", [](auto b) { InvertCross(b, 4, 3, 0); }, "....# ....# ....# ####."},
+        // A monitor left of the primary changes its height within the virtual screen's outline,
+        // gets a third below it, or the system gives no answer.
+        {"off the monitors", [](auto b) {
+             BlackenAfter(b, {{{-2, 0, 2, 3}, Primary}, {{-2, 0, 2, 2}, Primary}}); },
+         "##### #..## #..## #####"},
+        {"off three monitors", [](auto b) {
+             BlackenAfter(b, {{{-2, 0, 2, 2}, Primary}, {{-2, 0, 2, 2}, Primary, {-2, 2, 1, 2}}});
+         },
+         "##### ##.## ##.## #####"},
+        {"off no monitors", [](auto b) { BlackenAfter(b, {{{-2, 0, 2, 2}, Primary}, {}}); },
+         "##### ##### ##### #####"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Drawn(c.draw), c.expected) << c.name;
     }
 }
 
