@@ -11,6 +11,7 @@
 #include "raster/monitor_layout.h"
 #include "raster/pixel_fill.h"
 #include "raster/placement.h"
+#include "raster/text_runs.h"
 
 namespace {
 
@@ -167,6 +168,10 @@ TEST(PixelWrites, EachIsClippedToTheBlock) {
         {"cross 2 wide in the corner", [](auto b) { InvertCross(b, 0, 0, 2); },
          ".#### #.... #.... #...."},
         {"cross 0 wide", [](auto b) { InvertCross(b, 4, 3, 0); }, "....# ....# ....# ####."},
+        {"text runs from (3, 1)", [](auto b) {
+             FillRuns(b, 3, 1, {{-2, 0, 1}, {-1, -4, 1}, {0, 1, 9}, {1, -3, -1}, {2, 2, 3},
+                                {3, 0, 1}}, W); },
+         "####. ....# ##... ....."},
         // A monitor left of the primary changes its height within the virtual screen's outline,
         // gets a third below it, or the system gives no answer.
         {"off the monitors", [](auto b) {
@@ -183,6 +188,16 @@ TEST(PixelWrites, EachIsClippedToTheBlock) {
     for (const auto& c : cases) {
         EXPECT_EQ(Drawn(c.draw), c.expected) << c.name;
     }
+}
+
+// A one-bit mask 12 pixels wide in rows of 4 bytes, with bits set beyond its width, as runs about
+// a text origin at (1, 1).
+TEST(PixelWrites, MaskRunsStopAtTheMasksWidth) {
+    const std::uint8_t bits[] = {0xC3, 0xD8, 0x00, 0x00,   // 0-1, 6-9, 11 and 12 beyond
+                                 0x00, 0x00, 0xFF, 0xFF,   // only beyond
+                                 0x01, 0x80, 0x00, 0x00};  // 7-8
+    EXPECT_EQ(MaskRuns(bits, 4, {12, 3}, 1),
+              (std::vector<TextRun>{{-1, -1, 1}, {-1, 5, 9}, {-1, 10, 11}, {1, 6, 8}}));
 }
 
 }  // namespace
