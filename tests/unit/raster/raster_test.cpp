@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "core/view_geometry.h"
 #include "raster/area_average.h"
+#include "raster/block_scale.h"
 #include "raster/caret_scaling.h"
 #include "raster/monitor_layout.h"
 #include "raster/pixel_fill.h"
@@ -101,6 +105,53 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
                            {c.source.data(), c.sw, c.sh, c.sw}};
         AverageScale(area, c.tw, c.th, {target.data(), c.ow, c.oh, c.stride});
         EXPECT_EQ(target, c.expected) << c.name;
+    }
+}
+
+// The menu's zooms and two stored ones that are no menu item, on areas of odd and even sides with
+// a part off the screen at each side, into a target of the result's size or a pixel narrower and
+// lower: each on-screen pixel is a block where the view geometry puts it, the rest black.
+TEST(BlockScale, BlocksLieWhereTheViewGeometryPutsThem) {
+    const struct {
+        PixelSize area;
+        PixelRect onScreen;
+        int clip;
+    } cases[] = {
+        {{4, 2}, {0, 0, 4, 2}, 0},  // edges at halves at 150%
+        {{7, 5}, {2, 0, 5, 5}, 1}, {{7, 5}, {0, 0, 4, 5}, 0}, {{7, 5}, {0, 3, 7, 2}, 0},
+        {{7, 5}, {0, 0, 7, 1}, 1}, {{3, 3}, {}, 0},  // wholly off the screen
+    };
+    std::vector<std::uint32_t> source(40);  // 8 a row
+    std::iota(source.begin(), source.end(), 0x100u);
+    for (const float zoom : {100.0f, 200.0f, 400.0f, 800.0f, 1600.0f, 150.0f, 1999.0f}) {
+        for (const auto& c : cases) {
+            const Picture area{c.area.width, c.area.height, c.onScreen,
+                               ConstPixelBlock{c.onScreen.width > 0 ? source.data() : nullptr,
+                                               c.onScreen.width, c.onScreen.height, 8}};
+            const int width = ScaledLength(zoom, c.area.width);
+            const int height = ScaledLength(zoom, c.area.height);
+            const int stride = width + 1, columns = width - c.clip, rows = height - c.clip;
+            std::vector<std::uint32_t> expected(static_cast<std::size_t>(stride * height), U);
+            for (int y = 0; y < rows; ++y) {
+                std::fill_n(expected.begin() + y * stride, columns, B);
+            }
+            for (int y = 0; y < c.onScreen.height; ++y) {
+                for (int x = 0; x < c.onScreen.width; ++x) {
+                    const PixelRect at =
+                        ScalePlacement({c.onScreen.left + x, c.onScreen.top + y, 1, 1},
+                                       c.area.width, c.area.height, width, height);
+                    for (int row = at.top; row < std::min(at.top + at.height, rows); ++row) {
+                        std::fill_n(expected.begin() + row * stride + at.left,
+                                    std::max(0, std::min(at.width, columns - at.left)),
+                                    source[y * 8 + x]);
+                    }
+                }
+            }
+            std::vector<std::uint32_t> target(expected.size(), U);
+            BlockScale(area, width, height, {target.data(), columns, rows, stride});
+            EXPECT_EQ(target, expected) << zoom << "% of " << c.area.width << " x " << c.area.height
+                                        << " from " << c.onScreen.left << ", " << c.onScreen.top;
+        }
     }
 }
 
