@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/view_geometry.h"
+#include "raster/block_scale.h"
 #include "raster/placement.h"
 #include "win32/handles.h"
 #include "win32/win32_form.h"
@@ -57,13 +58,15 @@ Floor::Floor(HDC screen, const ViewCase& view, std::int32_t twipsPerPixel, Scree
     const PixelRect screenRect{
         GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
         GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    area_ = *pixels;
     part_ = Intersect(*pixels, screenRect);
+    scaled_ = {ScaledLength(area->zoom * 100, pixels->width),
+               ScaledLength(area->zoom * 100, pixels->height)};
     if (part_) {
         const PixelRect relative{part_->left - pixels->left, part_->top - pixels->top, part_->width,
                                  part_->height};
-        destination_ = ScalePlacement(relative, pixels->width, pixels->height,
-                                      ScaledLength(area->zoom * 100, pixels->width),
-                                      ScaledLength(area->zoom * 100, pixels->height));
+        destination_ =
+            ScalePlacement(relative, pixels->width, pixels->height, scaled_.width, scaled_.height);
         capture_.Fit(screen, part_->width, part_->height);
     }
     CURSORINFO cursor{};
@@ -93,4 +96,17 @@ void Floor::Render(bool withCursor) {
     }
     StretchBlt(view_.Dc(), destination_.left, destination_.top, destination_.width,
                destination_.height, capture_.Dc(), 0, 0, part_->width, part_->height, SRCCOPY);
+}
+
+void Floor::ScaleBlocks() {
+    if (!part_) {
+        return;
+    }
+    const PixelBlock captured = capture_.Pixels();
+    const Picture picture{
+        area_.width, area_.height,
+        PixelRect{part_->left - area_.left, part_->top - area_.top, part_->width, part_->height},
+        ConstPixelBlock{captured.pixels, captured.width, captured.height, captured.stride}};
+    GdiFlush();  // what GDI drew must be in the pixels before they are read and written
+    BlockScale(picture, scaled_.width, scaled_.height, view_.Pixels());
 }

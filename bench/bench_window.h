@@ -69,12 +69,17 @@ class Floor {
   public:
     Floor(HDC screen, const ViewCase& view, std::int32_t twipsPerPixel, ScreenPoint focus);
     void Render(bool withCursor);
+    // The capture of the last rendering scaled into the view by BlockScale instead of StretchBlt:
+    // what a backend without a system scaler pays at 100% and above.
+    void ScaleBlocks();
 
   private:
     HDC screen_;
     GdiPicture capture_;
     GdiPicture view_;
+    PixelRect area_;
     std::optional<PixelRect> part_;
+    PixelSize scaled_;
     PixelRect destination_;
     POINT hotspot_{};
 };

@@ -1,5 +1,6 @@
 // Rendering figures through the real GDI, printed and never judged:
-//   render_bench render [W H ZOOM]   the floor, the program's rendering and their ratio
+//   render_bench render [W H ZOOM]   the floor, the program's rendering and their ratio; at 100%
+//                                    and above, the floor's capture scaled by BlockScale
 //   render_bench tick                the whole rendered tick with the first-run overlays against
 //                                    the floor plus the paint, and where the overlays' time goes
 //   render_bench memory [W H ZOOM]   live GDI objects and working set over 10,000 renderings

@@ -1,4 +1,7 @@
+#include <cmath>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/view_renderer.h"
 #include "base/twips.h"
@@ -14,21 +17,27 @@ int RenderPart(const std::vector<ViewCase>& cases) {
     const UniqueWindowDc screen = WindowDc(GetDesktopWindow());
     GdiScreenCapture capture;
     PrintScreen(dpi, twips, focus);
-    std::printf("%-10s %6s %-6s %10s %10s %11s %6s\n", "window", "zoom", "cursor", "picture",
-                "floor us", "render us", "ratio");
+    std::printf("%-10s %6s %-6s %10s %10s %11s %6s %10s\n", "window", "zoom", "cursor", "picture",
+                "floor us", "render us", "ratio", "blocks us");
     for (const ViewCase& view : cases) {
         BufferWindow window(screen.get(), view.width, view.height, dpi);
         Floor floor(screen.get(), view, twips, focus);
         for (const bool withCursor : {false, true}) {
-            const Timings t = TimeRounds({
+            std::vector<Step> steps{
                 {"floor", [&] { floor.Render(withCursor); }},
                 {"rendering",
                  [&] { RenderFocusArea(window, capture, focus, view.zoom, twips, withCursor); }},
-            });
-            std::printf("%-10s %5.0f%% %-6s %10s %10.0f %11.0f %6.2f\n",
+            };
+            const bool blocks = view.zoom >= 1;
+            if (blocks) {
+                steps.push_back({"blocks", [&] { floor.ScaleBlocks(); }});
+            }
+            const Timings t = TimeRounds(steps);
+            std::printf("%-10s %5.0f%% %-6s %10s %10.0f %11.0f %6.2f %10s\n",
                         SizeText(view.width, view.height).c_str(), view.zoom * 100,
                         withCursor ? "yes" : "no", window.PictureSize().c_str(), t.Median("floor"),
-                        t.Median("rendering"), t.Ratio("rendering", "floor"));
+                        t.Median("rendering"), t.Ratio("rendering", "floor"),
+                        blocks ? std::to_string(std::lround(t.Median("blocks"))).c_str() : "-");
             std::fflush(stdout);
         }
     }

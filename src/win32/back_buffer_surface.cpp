@@ -5,6 +5,7 @@
 #include "base/rounding.h"
 #include "ports/screen_capture.h"
 #include "raster/area_average.h"
+#include "raster/pixel_fill.h"
 #include "raster/placement.h"
 
 void BackBufferSurface::Resize(HDC compatibleWith, int width, int height) {
@@ -114,19 +115,8 @@ void BackBufferSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_
     }
     // A solid fill of a 32-bit DIB is its colour in every pixel: written straight, as the colour
     // read-out's boxes are filled on every rendering.
-    const PixelBlock pixels = buffer_.Pixels();
-    const std::int64_t from = std::max<std::int64_t>(std::min(left, right), 0);
-    const std::int64_t to =
-        std::min<std::int64_t>(std::int64_t{std::max(left, right)} + 1, pixels.width);
-    const std::int64_t last =
-        std::min<std::int64_t>(std::int64_t{std::max(top, bottom)} + 1, pixels.height);
-    const std::uint32_t pixel = PixelOf(color);
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    for (std::int64_t y = std::max<std::int64_t>(std::min(top, bottom), 0); y < last && from < to;
-         ++y) {
-        std::uint32_t* const line = pixels.pixels + static_cast<std::ptrdiff_t>(y) * pixels.stride;
-        std::fill(line + from, line + to, pixel);
-    }
+    ::FillBox(buffer_.Pixels(), left, top, right, bottom, PixelOf(color));
 }
 
 // Written into the pixels: the centre cross comes with every rendering.
@@ -134,26 +124,6 @@ void BackBufferSurface::InvertCross(std::int32_t x, std::int32_t y, std::int32_t
     if (!buffer_) {
         return;
     }
-    const std::int32_t width = std::max(lineWidth, 1);
-    const std::int32_t left = x - width / 2;
-    const std::int32_t top = y - width / 2;
-    InvertBlock(left, 0, left + width, buffer_.Height());
-    InvertBlock(0, top, buffer_.Width(), top + width);
-}
-
-void BackBufferSurface::InvertBlock(std::int32_t left, std::int32_t top, std::int32_t right,
-                                    std::int32_t bottom) {
-    const PixelBlock pixels = buffer_.Pixels();
-    const std::int32_t first = std::max(top, 0);
-    const std::int32_t last = std::min(bottom, pixels.height);
-    const std::int32_t from = std::max(left, 0);
-    const std::int32_t to = std::min(right, pixels.width);
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    for (std::int32_t row = first; row < last; ++row) {
-        std::uint32_t* const line =
-            pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride;
-        for (std::int32_t column = from; column < to; ++column) {
-            line[column] ^= 0x00FFFFFF;
-        }
-    }
+    ::InvertCross(buffer_.Pixels(), x, y, lineWidth);
 }

@@ -41,8 +41,6 @@ class BackBufferSurface : public DrawingSurface {
   private:
     FontTexts& Font(const FontSpec& font);
     void BlackenAround(const PixelRect& drawn);
-    // Inverts the pixels of columns [left, right) and rows [top, bottom), clipped to the buffer.
-    void InvertBlock(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
 
     GdiPicture buffer_;
     int dpi_ = StandardDpi;

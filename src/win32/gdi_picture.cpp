@@ -2,13 +2,13 @@
 
 #include <utility>
 
-BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height) {
+BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height, WORD bitCount) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biBitCount = bitCount;
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }

@@ -7,9 +7,9 @@
 #include "ports/picture.h"
 #include "win32/handles.h"
 
-// The header of 32-bit top-down pixels, `width` pixels a row, as GdiPicture and PixelBlock hold
-// them.
-BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height);
+// The header of top-down pixels, `width` pixels a row, of `bitCount` bits each: 32, as GdiPicture
+// and PixelBlock hold them, unless told. Colours beyond the first are the caller's to append.
+BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height, WORD bitCount = 32);
 
 // The pixel GDI writes for a solid colour into a 32-bit DIB.
 inline std::uint32_t DibPixel(COLORREF color) {

@@ -8,36 +8,15 @@
 
 namespace {
 
-// How old the virtual screen's rectangle may be. Some systems take tens of microseconds for each
-// of its four metrics, more than a small view's whole capture; a change of the display layout
-// shows within this time.
-constexpr ULONGLONG VirtualScreenLifeMs = 1000;
+// How old the monitors' layout may be. Some systems take tens of microseconds for each of the
+// virtual screen's four metrics, more than a small view's whole capture; a change of the layout
+// shows within this time, whether or not the system announces it.
+constexpr ULONGLONG LayoutLifeMs = 1000;
 
 // Some systems read the screen into a buffer of their own the size of the BitBlt before copying
 // it into ours (Wine: an X image), so a large capture is read in bands of at most this size, which
 // keeps a whole-screen capture from holding the screen twice.
 constexpr std::int64_t BandBytes = 4 << 20;
-
-}  // namespace
-
-GdiScreenCapture::GdiScreenCapture() : screen_(WindowDc(nullptr)) {}
-
-const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
-    const ULONGLONG now = GetTickCount64();
-    if (virtualScreenAt_ == 0 || now - virtualScreenAt_ >= VirtualScreenLifeMs) {
-        const PixelRect current{
-            GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-        if (virtualScreenAt_ == 0 || !(current == virtualScreen_)) {
-            virtualScreen_ = current;
-            ReadMonitors();
-        }
-        virtualScreenAt_ = std::max<ULONGLONG>(now, 1);
-    }
-    return virtualScreen_;
-}
-
-namespace {
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
     reinterpret_cast<std::vector<PixelRect>*>(monitors)->push_back(
@@ -45,38 +24,28 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
     return TRUE;
 }
 
-}  // namespace
-
-void GdiScreenCapture::ReadMonitors() {
+// None when the system gives no answer.
+std::vector<PixelRect> Monitors() {
     std::vector<PixelRect> monitors;
-    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors)) ||
-        monitors.empty()) {
-        offMonitors_.clear();  // no answer: the whole virtual screen counts
-        return;
+    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors))) {
+        monitors.clear();
     }
-    offMonitors_ = UncoveredParts(virtualScreen_, monitors);
+    return monitors;
 }
 
-// The capture holds `part` of the screen at its top-left.
-void GdiScreenCapture::BlackenOffMonitors(const PixelRect& part) {
-    bool flushed = false;
-    const PixelBlock pixels = capture_.Pixels();
-    for (const PixelRect& off : offMonitors_) {
-        const std::optional<PixelRect> dark = Intersect(part, off);
-        if (!dark) {
-            continue;
-        }
-        if (!flushed) {
-            GdiFlush();  // the pixels must hold what BitBlt read before they are written
-            flushed = true;
-        }
-        for (std::int32_t row = dark->top - part.top; row < dark->top - part.top + dark->height;
-             ++row) {
-            std::uint32_t* const line =
-                pixels.pixels + static_cast<std::ptrdiff_t>(row) * pixels.stride;
-            std::fill_n(line + (dark->left - part.left), dark->width, 0u);
-        }
+}  // namespace
+
+GdiScreenCapture::GdiScreenCapture() : screen_(WindowDc(nullptr)) {}
+
+const PixelRect& GdiScreenCapture::RecentVirtualScreen() {
+    const ULONGLONG now = GetTickCount64();
+    if (layoutAt_ == 0 || now - layoutAt_ >= LayoutLifeMs) {
+        layout_.Update({GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)},
+                       Monitors());
+        layoutAt_ = std::max<ULONGLONG>(now, 1);
     }
+    return layout_.VirtualScreen();
 }
 
 std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area, bool withCursor) {
@@ -101,7 +70,10 @@ std::optional<Picture> GdiScreenCapture::CaptureScreenArea(const PixelRect& area
         }
     }
     captured_ = part;
-    BlackenOffMonitors(*part);
+    if (!layout_.OffMonitors().empty()) {
+        GdiFlush();  // the pixels must hold what BitBlt read before they are written
+        layout_.BlackenOffMonitors(capture_.Pixels(), *part);
+    }
     if (withCursor) {
         DrawCursor(POINT{part->left, part->top});
     }

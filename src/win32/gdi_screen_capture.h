@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ports/screen_capture.h"
+#include "raster/monitor_layout.h"
 #include "win32/gdi_picture.h"
 #include "win32/handles.h"
 
@@ -18,20 +19,17 @@ class GdiScreenCapture : public ScreenCapture {
     GdiScreenCapture();
     std::optional<Picture> CaptureScreenArea(const PixelRect& area, bool withCursor) override;
     std::optional<Color> CapturedPixel(std::int32_t x, std::int32_t y) const override;
-    void DisplayChanged() override { virtualScreenAt_ = 0; }
+    void DisplayChanged() override { layoutAt_ = 0; }
 
   private:
-    // The virtual screen (all monitors) in pixels, read at most once a second (left and top may
-    // be negative); the monitors again when it changed, or the display did.
+    // The virtual screen (all monitors) in pixels (left and top may be negative), read with the
+    // monitors at most once a second, and at once after the display changed.
     const PixelRect& RecentVirtualScreen();
-    void ReadMonitors();
-    void BlackenOffMonitors(const PixelRect& part);
     void DrawCursor(POINT origin);
 
     UniqueWindowDc screen_;
-    PixelRect virtualScreen_;
-    ULONGLONG virtualScreenAt_ = 0;       // GetTickCount64 when it was read; 0: read it again
-    std::vector<PixelRect> offMonitors_;  // the parts of the virtual screen on no monitor
+    MonitorLayout layout_;
+    ULONGLONG layoutAt_ = 0;  // GetTickCount64 when it was read; 0: read it again
     GdiPicture capture_;
     std::optional<PixelRect> captured_;  // the screen part the capture holds
     bool cursorDrawn_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "win32/gdi_picture.h"
 #include "win32/text_conversion.h"
@@ -78,22 +79,7 @@ void FontTexts::Print(HDC dc, const std::string& text, PixelBlock target, std::i
         return;
     }
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    const std::uint32_t pixel = DibPixel(color);
-    for (const Run& run : entry.runs) {
-        const std::int64_t row = std::int64_t{y} + run.y;
-        if (row < 0 || row >= target.height) {
-            continue;
-        }
-        const std::int64_t left = std::max<std::int64_t>(0, std::int64_t{x} + run.left);
-        const std::int64_t right =
-            std::min<std::int64_t>(target.width, std::int64_t{x} + run.right);
-        if (left < right) {
-            std::uint32_t* const line =
-                target.pixels + static_cast<std::ptrdiff_t>(row) * target.stride;
-            std::fill(line + static_cast<std::ptrdiff_t>(left),
-                      line + static_cast<std::ptrdiff_t>(right), pixel);
-        }
-    }
+    FillRuns(target, x, y, entry.runs, DibPixel(color));
 }
 
 FontTexts::Text& FontTexts::Find(HDC dc, const std::string& text) {
@@ -149,17 +135,12 @@ FontTexts::Scratch* FontTexts::ScratchOf(HDC dc, std::int32_t width, std::int32_
     if (!font_) {
         return nullptr;
     }
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colors[2];
-    } info{};
-    info.header.biSize = sizeof(info.header);
-    info.header.biWidth = width;
-    info.header.biHeight = -height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 1;
-    info.header.biCompression = BI_RGB;
-    info.colors[1] = RGBQUAD{255, 255, 255, 0};
+    // A one-bit header is followed by its two colours; BITMAPINFO holds the first, black.
+    const struct {
+        BITMAPINFO header;
+        RGBQUAD white;
+    } info{TopDownPixelInfo(width, height, 1), RGBQUAD{255, 255, 255, 0}};
+    static_assert(offsetof(decltype(info), white) == sizeof(BITMAPINFO));
     Scratch scratch;
     void* bits = nullptr;
     scratch.bitmap.reset(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
@@ -202,28 +183,7 @@ void FontTexts::Mask(HDC dc, Text& entry, const std::string& text) {
     const std::wstring wide = Widen(text);
     TextOutW(scratchDc, margin, margin, wide.c_str(), static_cast<int>(wide.size()));
     GdiFlush();  // the bits must hold the text before they are read
-    for (std::int32_t row = 0; row < height; ++row) {
-        const std::uint8_t* const line = scratch->bits + std::int64_t{row} * scratch->stride;
-        const auto set = [line](std::int32_t column) {
-            return (line[column >> 3] & (0x80 >> (column & 7))) != 0;
-        };
-        std::int32_t column = 0;
-        while (column < width) {
-            if (line[column >> 3] == 0) {
-                column = (column | 7) + 1;  // a byte without ink
-                continue;
-            }
-            if (!set(column)) {
-                ++column;
-                continue;
-            }
-            const std::int32_t start = column;
-            while (column < width && set(column)) {
-                ++column;
-            }
-            entry.runs.push_back({row - margin, start - margin, column - margin});
-        }
-    }
+    entry.runs = MaskRuns(scratch->bits, scratch->stride, {width, height}, margin);
     entry.masked = true;
 }
 

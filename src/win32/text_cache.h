@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ports/picture.h"
+#include "raster/text_runs.h"
 #include "win32/handles.h"
 
 // A font as the read-outs describe it, at the display scale it is made for.
@@ -43,17 +44,10 @@ class FontTexts {
                COLORREF color);
 
   private:
-    // The pixels GDI set in one row, from left up to (not including) right, relative to the
-    // text's origin.
-    struct Run {
-        std::int32_t y;
-        std::int32_t left;
-        std::int32_t right;
-    };
     struct Text {
         SIZE extent{0, 0};
         bool masked = false;
-        std::vector<Run> runs;
+        std::vector<TextRun> runs;
         std::uint64_t lastUse = 0;
     };
     // The bitmap is declared before the DC, so that the DC goes first and lets go of it.
