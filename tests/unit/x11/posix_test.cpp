@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "x11/posix_environment.h"
 #include "x11/posix_files.h"
+#include "x11/posix_locale.h"
+#include "x11/posix_signals.h"
 
 namespace {
 
@@ -91,6 +96,56 @@ TEST_F(Posix, ThisProgramAndTheLengthOfFiles) {
     // clang-format on
     for (const auto& [path, length] : cases) {
         EXPECT_EQ(FileLength(path), length) << path;
+    }
+}
+
+TEST(SignalPipe, SignalsArriveOnThePipeInOrder) {
+    const auto readable = [](int fd) {
+        pollfd watched{fd, POLLIN, 0};
+        return ::poll(&watched, 1, 0) == 1;
+    };
+    struct sigaction handler {};
+    {
+        SignalPipe pipe;
+        ASSERT_EQ(pipe.Error(), "");
+        EXPECT_NE(SignalPipe().Error(), "");  // only one at a time
+        EXPECT_FALSE(readable(pipe.Descriptor()));
+        EXPECT_EQ(pipe.TakeSignals(), std::vector<int>{});  // returns at once
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT, SIGTERM}) {
+            ASSERT_EQ(std::raise(signal), 0);
+        }
+        EXPECT_TRUE(readable(pipe.Descriptor()));
+        EXPECT_EQ(pipe.TakeSignals(), (std::vector<int>{SIGTERM, SIGHUP, SIGINT, SIGTERM}));
+        EXPECT_FALSE(readable(pipe.Descriptor()));
+        // A system call the signal interrupts carries on instead of failing.
+        ASSERT_EQ(::sigaction(SIGHUP, nullptr, &handler), 0);
+        EXPECT_NE(handler.sa_flags & SA_RESTART, 0);
+    }
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {  // the handlers from before are back
+        ASSERT_EQ(::sigaction(signal, nullptr, &handler), 0);
+        EXPECT_EQ(handler.sa_handler, SIG_DFL) << signal;
+    }
+    EXPECT_EQ(SignalPipe().Error(), "");  // and another may take over
+}
+
+// The user's separator, with LC_NUMERIC back at "C" for every other number text. German where a
+// locale of our own can be made from the system's sources.
+TEST_F(Posix, DecimalSeparatorFromTheLocaleWithNumbersLeftInC) {
+    const bool german =
+        std::system(
+            ("localedef -i de_DE -f UTF-8 " + At("de_DE.UTF-8") + " >/dev/null 2>&1").c_str()) == 0;
+    ::setenv("LOCPATH", At("").c_str(), 1);
+    const std::pair<const char*, const char*> cases[] = {
+        {"C", "."}, {"xx_NONE", "."}, {german ? "de_DE.UTF-8" : "C", german ? "," : "."}};
+    for (const auto& [locale, separator] : cases) {
+        ::setenv("LC_ALL", locale, 1);
+        EXPECT_EQ(LocaleDecimalSeparator(), separator) << locale;
+        EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C") << locale;
+    }
+    ::unsetenv("LC_ALL");
+    ::unsetenv("LOCPATH");
+    if (!german) {
+        GTEST_SKIP() << "no de_DE locale could be made here: only C was checked";
     }
 }
 
