@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/locale_language.h"
 #include "shell/version_text.h"
 
 namespace {
@@ -36,6 +37,32 @@ TEST(Language, CaptionsAndTitleInEachLanguage) {
             shown += "|" + options.Caption(item);
         }
         EXPECT_EQ(shown, c.shown);
+    }
+}
+
+// LC_ALL, LC_MESSAGES, LANG, LANGUAGE (nullptr: not set) and whether the menu speaks German.
+TEST(Language, FromTheLocaleOnLinux) {
+    // clang-format off
+    const struct { const char *lcAll, *lcMessages, *lang, *language; bool german; } cases[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", nullptr, true}, {nullptr, nullptr, "en_US.UTF-8", "", false},
+        {"", "de_AT", "en_GB", nullptr, true}, {"fr_FR", "de_DE", nullptr, nullptr, false},
+        {"DE_CH", nullptr, nullptr, nullptr, true}, {nullptr, nullptr, "d", nullptr, false},
+        // The first of de and en in LANGUAGE, else the locale's own.
+        {nullptr, nullptr, "fr_FR", "fr:de_DE:en", true}, {nullptr, nullptr, "de_DE", "fr:en_GB:de", false},
+        {nullptr, nullptr, "de_DE", "fr:it", true}, {nullptr, nullptr, "en_US", ":de", true},
+        // The C library's own locales ignore LANGUAGE.
+        {"C", nullptr, "de_DE", "de", false}, {"C.UTF-8", nullptr, nullptr, "de", false},
+        {nullptr, "POSIX", "de_DE", "de", false}, {nullptr, nullptr, nullptr, "de", false}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const UiLanguage language = UiLanguageFromLocale([&](std::string_view name) {
+            return name == "LC_ALL"     ? c.lcAll
+                   : name == "LANG"     ? c.lang
+                   : name == "LANGUAGE" ? c.language
+                                        : c.lcMessages;
+        });
+        EXPECT_EQ(language, c.german ? UiLanguage::German : UiLanguage::English)
+            << "row " << &c - cases;
     }
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "doubles/fake_system.h"
+#include "shell/settings_file.h"
+#include "shell/user_files.h"
 
 namespace {
 
@@ -60,6 +62,55 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
                   "Set.ShowCursor=1", "Set.ShowLines=0", "Set.ShowCoordinates=1",
                   "Set.ShowColorsHex=1", "Set.ShowColorsDec=1", "Set.ShowColorsCMY=1",
                   "Set.ShowColorsCMYK=0", "Window.OnTop=1", "commit"}));
+}
+
+// The file holds the values given, in that order, and reads them back.
+TEST(SettingsFile, WrittenInTheOrderGivenAndReadBack) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> values{
+        {"Window.Top", "32"}, {"Window.Left", "-1280.5"}, {"Set.Zoom", "200"}, {"Set.ShowLines", ""}};
+    // clang-format on
+    const std::string text = SettingsFileText(values);
+    EXPECT_EQ(text,
+              "[Magnifier]\nWindow.Top=32\nWindow.Left=-1280.5\nSet.Zoom=200\nSet.ShowLines=\n");
+    EXPECT_EQ(ParseSettingsFile(text),
+              (std::map<std::string, std::string>(values.begin(), values.end())));
+}
+
+TEST(SettingsFile, ReadForgivingly) {
+    // clang-format off
+    const std::pair<std::string, std::map<std::string, std::string>> cases[] = {
+        {"", {}},
+        {"\xEF\xBB\xBF[Magnifier]\r\nSet.Zoom=300\r\nWindow.Top=7\r\n", {{"Set.Zoom", "300"}, {"Window.Top", "7"}}},
+        {"[Magnifier]\nSet.Zoom=300\nSet.Zoom=400", {{"Set.Zoom", "400"}}},  // the last counts
+        // Only inside [Magnifier], wherever and however often it stands.
+        {"Set.Zoom=3\n[Other]\nWindow.Top=5\n[ Magnifier ]\nWindow.Left=7\n[magnifier]\nSet.Zoom=9\n"
+         "[Magnifier]\nWindow.Top=1", {{"Window.Left", "7"}, {"Window.Top", "1"}}},
+        {"[Magnifier]\ngarbage\n=5\nSet.Unknown=1\n# Set.Zoom=9\n; Set.Zoom=8\n  Window.Top = 12 \t\n"
+         "\x01\xFF\nSet.ShowLines=\n[Magnifier\nSet.FollowText=0=1\n",
+         {{"Window.Top", "12"}, {"Set.ShowLines", ""}, {"Set.FollowText", "0=1"}}},
+    };
+    // clang-format on
+    for (const auto& [text, values] : cases) {
+        EXPECT_EQ(ParseSettingsFile(text), values) << text;
+    }
+}
+
+TEST(SettingsFile, LivesUnderTheUsersConfigFolder) {
+    // XDG_CONFIG_HOME and HOME (nullptr: not set), and where the settings file is.
+    // clang-format off
+    const struct { const char *xdg, *home, *settings; } cases[] = {
+        {"/cfg", "/home/u", "/cfg/zedez/settings.ini"}, {nullptr, "/home/u", "/home/u/.config/zedez/settings.ini"},
+        {"", "/home/u/", "/home/u/.config/zedez/settings.ini"}, {"cfg", "/", "/.config/zedez/settings.ini"},
+        {nullptr, nullptr, ""}, {"", "home", ""}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const std::string home =
+            ConfigHome([&](std::string_view name) { return name == "HOME" ? c.home : c.xdg; });
+        EXPECT_EQ(SettingsFilePath(home), c.settings) << c.settings;
+    }
+    EXPECT_EQ(AutostartFilePath("/cfg"), "/cfg/autostart/zedez.desktop");
+    EXPECT_EQ(AutostartFilePath(""), "");
 }
 
 }  // namespace
