@@ -1,21 +1,32 @@
 #!/usr/bin/env bash
 # Installs on Debian (as root, or through sudo) what one command needs, and no more:
-#   install-deps.sh run       build zedez.exe and run it under Wine: itself, its demo, the benchmark
-#   install-deps.sh package   build zedez.exe and make the zip and the installer
+#   install-deps.sh run       build the native Linux program and run it; with --windows, or for
+#                             the demo without a display, zedez.exe under Wine
+#   install-deps.sh package   build zedez.exe and the Linux program, make the zip, the installer
+#                             and the .deb
 #   install-deps.sh test      everything the tests need (this is also the default)
 # Skips the package manager when everything is already there.
 set -euo pipefail
 
-build=(cmake make g++-mingw-w64-x86-64-posix python3)  # python3 draws the icon
+windows=(cmake make g++-mingw-w64-x86-64-posix python3)  # python3 draws the icon
+linux=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxext-dev libxfixes-dev libxi-dev
+    libxrandr-dev libatspi2.0-dev)
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
-    run) packages=("${build[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
-    package) packages=("${build[@]}" nsis zip osslsigncode openssl) ;;  # to sign, if asked
-    test) packages=("${build[@]}" g++ libgtest-dev "${screen[@]}" nsis zip osslsigncode openssl) ;;
+    run) packages=("${linux[@]}" "${windows[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
+    package) packages=("${windows[@]}" "${linux[@]}" nsis zip osslsigncode openssl) ;;  # to sign, if asked
+    test)
+        packages=("${windows[@]}" "${linux[@]}" libgtest-dev libxtst-dev "${screen[@]}" nsis zip
+            osslsigncode openssl
+            # Two monitors: Xorg with the dummy driver, and xrandr.
+            xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+            # The native program's scenarios: a window manager, a compositor, its caret and boxes
+            # through the accessibility bus, and the text views it follows.
+            openbox xcompmgr at-spi2-core dbus dbus-x11 python3-gi gir1.2-atspi-2.0
+            gir1.2-gtk-3.0 gir1.2-gtk-4.0 fonts-dejavu-core)
+        ;;
     *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
 esac
-# The two-monitor scenario: Xorg with the dummy driver, and xrandr.
-[ "${1:-test}" != test ] || packages+=(xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every test: the unit tests of the portable logic (natively, under AddressSanitizer and
-# UndefinedBehaviorSanitizer), the Windows build and its release package, and the end-to-end
-# scenarios of the real program and its installer under Wine on a virtual X display. Installs what
-# it needs first.
+# UndefinedBehaviorSanitizer), the native Linux program and its tests against X servers of their
+# own, the Windows build and its release package, and the end-to-end scenarios of both programs
+# (the Windows one and its installer under Wine) on virtual X displays. Installs what it needs
+# first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,11 @@ echo "== unit tests (native, ASan + UBSan)"
 cmake --preset linux >/dev/null
 cmake --build --preset linux
 ctest --preset linux
+
+echo "== the native Linux program (Qt 6, X11) and its tests against X servers of their own"
+cmake --preset linux-app >/dev/null
+cmake --build --preset linux-app
+bash tests/x11/run.sh
 
 echo "== Windows build (mingw-w64) and the release package in dist/"
 cmake --preset windows >/dev/null
