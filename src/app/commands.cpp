@@ -25,6 +25,8 @@ void DispatchMenuItem(CommandTarget& target, int index) {
     const bool checked = options.IsOptionChecked(index);
     if (index == Item::ShowLines) {
         target.ShowMeasuringLine(checked);
+    } else if (index == Item::FollowText) {
+        target.WatchCaret(checked);
     } else if (index == Item::FollowMouse && !checked) {
         target.KeepPointerColor();
     } else if (index == Item::OnTop) {

@@ -16,6 +16,8 @@ class CommandTarget {
     virtual void ShowMeasuringLine(bool visible) = 0;
     // Following the mouse stopped: the colour under the pointer where it stopped is kept.
     virtual void KeepPointerColor() = 0;
+    // Following the caret started or stopped.
+    virtual void WatchCaret(bool on) = 0;
     virtual void SetOnTop(bool onTop) = 0;
     // Writes or deletes the Run entry, then checks the item by what the Run key holds.
     virtual void SetAutorun(bool on) = 0;

@@ -44,6 +44,7 @@ bool MainForm::Start() {
     twipsPerPixel_ = TwipsPerPixelForDpi(form_.Dpi());
 
     const StoredWindowRect window = ReadWindowAndFlags(settings_, options_);
+    input_.WatchCaret(options_.IsOptionChecked(Item::FollowText));
     form_.Move({RoundToInt32(window.left), RoundToInt32(window.top), RoundToInt32(window.width),
                 RoundToInt32(window.height)});
     form_.MoveOntoWorkArea();  // a stored place on a monitor that has gone would hide it
@@ -210,13 +211,18 @@ void MainForm::ForceRefresh() {
 void MainForm::ShowMeasuringLine(bool visible) {
     // Only a measurement, a button held with its distances shown, has a line to show; the
     // refresh tick shows it when one starts.
-    measuringLine_.visible = visible && track_.lastButtons != Buttons::NoButton && view_.Measuring();
+    measuringLine_.visible =
+        visible && track_.lastButtons != Buttons::NoButton && view_.Measuring();
     ShowLineChanges();
 }
 
 void MainForm::KeepPointerColor() {
     // From the screen now: the last capture may be older than the last tick that followed.
     view_.pointerColor = input_.ScreenPixel(track_.lastPointer.x, track_.lastPointer.y);
+}
+
+void MainForm::WatchCaret(bool on) {
+    input_.WatchCaret(on);
 }
 
 void MainForm::SetOnTop(bool onTop) {

@@ -73,6 +73,7 @@ class MainForm : public FormEvents, private RefreshHooks, private CommandTarget 
     void ForceRefresh() override;
     void ShowMeasuringLine(bool visible) override;
     void KeepPointerColor() override;
+    void WatchCaret(bool on) override;
     void SetOnTop(bool onTop) override;
     void SetAutorun(bool on) override;
     void ShowAbout() override;

@@ -25,4 +25,7 @@ class InputDevices {
     // Nothing for a point that has no pixel (on no monitor).
     virtual std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) = 0;
     virtual CaretInfo Caret() = 0;
+    // Whether the caret is followed at all: where finding it costs other programs work (they tell
+    // of every caret move while someone listens), it is looked for only while it is.
+    virtual void WatchCaret(bool on) = 0;
 };

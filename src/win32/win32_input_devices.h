@@ -14,6 +14,7 @@ class Win32InputDevices : public InputDevices {
     Buttons MouseButtons() override;
     std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override;
     CaretInfo Caret() override;
+    void WatchCaret(bool) override {}  // asking Windows costs nothing while nobody asks
 
   private:
     // Kept: a screen DC made for every read costs more than the read itself.

@@ -22,6 +22,7 @@ class XInputDevices : public InputDevices {
     Buttons MouseButtons() override;
     std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override;
     CaretInfo Caret() override { return {}; }
+    void WatchCaret(bool) override {}
 
   private:
     bool QueryPointer(ScreenPoint& at, unsigned& state);

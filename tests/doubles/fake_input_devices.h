@@ -19,6 +19,7 @@ class FakeInputDevices : public InputDevices {
         return Read("pixel " + std::to_string(x) + "," + std::to_string(y), color);
     }
     CaretInfo Caret() override { return Read("caret", caret); }
+    void WatchCaret(bool on) override { reads += on ? "watch " : "unwatch "; }
 
   private:
     template <class T>

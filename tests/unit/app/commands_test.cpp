@@ -20,6 +20,7 @@ class RecordingTarget : public CommandTarget {
     void ForceRefresh() override { log += "refresh, "; }
     void ShowMeasuringLine(bool v) override { log += v ? "line on, " : "line off, "; }
     void KeepPointerColor() override { log += "color kept, "; }
+    void WatchCaret(bool on) override { log += on ? "caret on, " : "caret off, "; }
     void SetOnTop(bool on) override { log += on ? "ontop on, " : "ontop off, "; }
     void SetAutorun(bool on) override { log += on ? "autorun on, " : "autorun off, "; }
     void ShowAbout() override { log += "about, "; }
@@ -47,6 +48,7 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
     const struct { int before, index; const char* expected; } cases[] = {
         {0, 400, "zoom 400, "}, {0, 100, "zoom 100, "},  // picked again: no toggle
         {0, AutoRefresh, "-7010 "}, {0, FollowMouse, "color kept, -7020 "}, {FollowMouse, FollowMouse, ""},
+        {0, FollowText, "caret off, -7030 "}, {FollowText, FollowText, "caret on, "},
         {0, ShowMouseCursor, "-7035 "}, {0, ShowLines, "line off, refresh, -7040 "},
         {ShowLines, ShowLines, "line on, refresh, "}, {0, ShowCoordinates, "refresh, +7050 "},
         {ShowColorsHex, ShowColorsDec, "refresh, +7060 +7065 "},
