@@ -11,13 +11,17 @@ set -euo pipefail
 windows=(cmake make g++-mingw-w64-x86-64-posix python3)  # python3 draws the icon
 linux=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxext-dev libxfixes-dev libxi-dev
     libxrandr-dev libatspi2.0-dev)
+# The .deb: CPack finds the programs with file and their dependencies with dpkg-shlibdeps; its
+# check (scripts/check-deb.sh) has lintian, the validators and an X server of its own.
+deb=(dpkg-dev file lintian desktop-file-utils appstream xvfb xdotool)
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
     run) packages=("${linux[@]}" "${windows[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
-    package) packages=("${windows[@]}" "${linux[@]}" nsis zip osslsigncode openssl) ;;  # to sign, if asked
+    package)  # openssl and osslsigncode to sign, if asked
+        packages=("${windows[@]}" "${linux[@]}" "${deb[@]}" nsis zip osslsigncode openssl) ;;
     test)
-        packages=("${windows[@]}" "${linux[@]}" libgtest-dev libxtst-dev "${screen[@]}" nsis zip
-            osslsigncode openssl
+        packages=("${windows[@]}" "${linux[@]}" "${deb[@]}" libgtest-dev libxtst-dev "${screen[@]}"
+            nsis zip osslsigncode openssl
             # Two monitors: Xorg with the dummy driver, and xrandr.
             xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
             # The native program's scenarios: a window manager, a compositor, its caret and boxes

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Makes the release from one Release build of the Windows preset, in dist/:
+# Makes the release in dist/ from a build of the windows preset and one of the deb preset (the
+# native Linux program, hardened as Debian builds, stripped as it is packaged):
 #   zedez-VERSION-win64.zip   zedez.exe, README.txt, LICENSE.txt, THIRD-PARTY-NOTICES.txt (the
 #                             portable copy)
 #   zedez-VERSION-setup.exe   the per-user installer (packaging/zedez.nsi, 64-bit NSIS)
-#   SHA256SUMS                of both
-# VERSION is the one in CMakeLists.txt as users see it: major "." minor in two digits (1.10).
+#   zedez_VERSION_amd64.deb   the Linux program for Debian and Ubuntu, made by CPack
+#                             (packaging/linux/CMakeLists.txt says what it holds)
+#   SHA256SUMS                of the three
+# VERSION is the one in CMakeLists.txt as users see it: major "." minor in two digits (1.10); the
+# .deb's adds the revision as Debian orders it (packaging/linux/CMakeLists.txt).
 # The same commit gives the same bytes from any folder: every file time is SOURCE_DATE_EPOCH (the
 # last commit's time unless set). With ZEDEZ_SIGN_PFX (a PKCS#12 file) and ZEDEZ_SIGN_PASSWORD,
 # the exe, the uninstaller and the installer are signed with osslsigncode and each signature is
@@ -54,7 +58,7 @@ version=$major.$(printf %02d "$((minor % 100))")
 
 stage=build/windows/package
 rm -rf "$stage" && mkdir -p "$stage" dist
-rm -f dist/zedez-*-win64.zip dist/zedez-*-setup.exe dist/SHA256SUMS
+rm -f dist/zedez-*-win64.zip dist/zedez-*-setup.exe dist/zedez_*.deb dist/SHA256SUMS
 cp build/windows/bin/zedez.exe "$stage/"
 for text in README LICENSE THIRD-PARTY-NOTICES; do  # Windows line ends, the version filled in
     sed -e "s/@VERSION@/$version/g" -e "s/@YEAR@/${released:0:4}/g" -e 's/$/\r/' \
@@ -74,7 +78,14 @@ makensis -V2 -DVERSION="$version" -DVERSION_QUAD="$quad" -DYEAR="${released:0:4}
     -DSTAGE="$PWD/$stage" -DICON="$PWD/build/windows/src/win32/zedez.ico" \
     "${sign_uninstaller[@]}" -DOUTFILE="$PWD/dist/$setup" packaging/zedez.nsi
 [ -z "$signing" ] || sign "dist/$setup"
-(cd dist && sha256sum "$zip" "$setup" >SHA256SUMS)
+
+cmake --preset deb >/dev/null
+cmake --build --preset deb
+rm -f build/deb/zedez_*.deb
+cpack --preset deb >/dev/null
+deb=$(cd build/deb && echo zedez_*.deb)
+mv "build/deb/$deb" dist/
+(cd dist && sha256sum "$zip" "$setup" "$deb" >SHA256SUMS)
 
 echo "Release $version in $PWD/dist:"
-stat -c '  %n  %s bytes' "dist/$zip" "dist/$setup" dist/SHA256SUMS
+stat -c '  %n  %s bytes' "dist/$zip" "dist/$setup" "dist/$deb" dist/SHA256SUMS

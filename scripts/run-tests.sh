@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Every test: the unit tests of the portable logic (natively, under AddressSanitizer and
 # UndefinedBehaviorSanitizer), the native Linux program and its tests against X servers of their
-# own, the Windows build and its release package, and the end-to-end scenarios of both programs
-# (the Windows one and its installer under Wine) on virtual X displays. Installs what it needs
-# first.
+# own, the Windows build and the release package (the .deb checked, installed, started and
+# removed), and the end-to-end scenarios of both programs (the Windows one and its installer under
+# Wine) on virtual X displays. Installs what it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +26,7 @@ echo "== Windows build (mingw-w64) and the release package in dist/"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 bash scripts/package.sh
+bash scripts/check-deb.sh
 
 # Two clean clones of the last commit in different folders package it byte for byte the same; one
 # of them then signs with a throwaway self-signed certificate, and each signature is verified.
