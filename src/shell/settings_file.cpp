@@ -28,9 +28,12 @@ std::map<std::string, std::string> ParseSettingsFile(std::string_view fileText) 
 }
 
 std::string SettingsFileText(const std::vector<std::pair<std::string, std::string>>& values) {
-    std::string text = "[" + std::string(Group) + "]\n";
+    // Appended piece by piece: mingw-w64's GCC 12 takes `"[" + std::string(...)` for an
+    // overlapping copy (-Wrestrict) and the Windows build stops there.
+    std::string text = "[";
+    text.append(Group).append("]\n");
     for (const auto& [name, value] : values) {
-        text += name + "=" + value + "\n";
+        text.append(name).append("=").append(value).append("\n");
     }
     return text;
 }
