@@ -234,13 +234,16 @@ menu_lines() {
     import -window root -crop "$3x$4+$1+$2" +repage -resize 300% "$E2E_WORK/menu.png" &&
         tesseract "$E2E_WORK/menu.png" - -l deu 2>/dev/null | grep ..
 }
+# msgbox_shown: sets MSGBOX to what "probe msgbox" says once the box has its title and its text (under
+# load Wine was seen to fill the text first).
+msgbox_shown() { MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ] && [ "${MSGBOX%%$'\n'*}" != "title " ]; }
 # expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as
 # first read (the Enter that picked a menu item may close it at once); then presses OK. The native
 # box breaks its lines at LF alone.
 expect_msgbox() {
     local text=$2
     native && text=${text//'\r\n'/'\n'}
-    wait_for 20 "a message box" eval 'MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ]'
+    wait_for 20 "a message box" msgbox_shown
     expect_eq "$MSGBOX" "title $1"$'\n'"text $text" "message box"
     probe msgbox ok
     wait_for 20 "the message box to close" eval '! probe msgbox'

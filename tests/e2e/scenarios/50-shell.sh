@@ -99,10 +99,10 @@ if native; then
         expect_eq "$? $(grep -cFx "$1" "$E2E_WORK/stderr")" "1 1" "exit code and standard error of the refusal"
     }
     XDG_SESSION_TYPE=wayland run_magnifier
-    expect_msgbox " Zezovirure Vova - ERROR!" "Ridoduvuzi Zedez braucht eine X11-Sitzung: unter Wayland darf kein \
-Programm den Bildschirm lesen. Die Bildschirmlupe Ihres Desktops funktioniert dort."
-    refused "Ridoduvuzi Zedez braucht eine X11-Sitzung: unter Wayland darf kein Programm den Bildschirm lesen. \
+    set -- "Ridoduvuzi Zedez braucht eine X11-Sitzung: unter Wayland darf kein Programm den Bildschirm lesen. \
 Die Bildschirmlupe Ihres Desktops funktioniert dort."
+    expect_msgbox " Zezovirure Vova - ERROR!" "$1"
+    refused "$1"
     ZEDEZ_LOCALE=C WAYLAND_DISPLAY=wayland-0 DISPLAY= run_magnifier
     refused "Ridoduvuzi Zedez needs an X11 session: under Wayland no program may read the screen. Your desktop's \
 own zoom works there."
@@ -112,7 +112,7 @@ else
     wine reg add 'HKCU\Software\Wine\AppDefaults\zedez.exe' /v Version /d win98 /f >/dev/null || fail "no win98"
     in_locale wine "$E2E_BIN/zedez.exe" & E2E_APP_PID=$!
     # A close request while the refusal is shown (an installer or the session ending) stores nothing.
-    wait_for 20 "the refusal" eval 'MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ]'
+    wait_for 20 "the refusal" msgbox_shown
     expect_eq "$MSGBOX" "title  Zezovirure Vova - ERROR!"$'\n'"text Sorry, this program can't run in Windows 95/98/ME." "refusal"
     probe close || fail "probe could not ask the refused program to close"
     probe msgbox ok >/dev/null
