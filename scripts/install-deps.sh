@@ -27,7 +27,9 @@ case "${1:-test}" in
             # The native program's scenarios: a window manager, a compositor, its caret and boxes
             # through the accessibility bus, and the text views it follows.
             openbox xcompmgr at-spi2-core dbus dbus-x11 python3-gi gir1.2-atspi-2.0
-            gir1.2-gtk-3.0 gir1.2-gtk-4.0 fonts-dejavu-core)
+            gir1.2-gtk-3.0 gir1.2-gtk-4.0 fonts-dejavu-core
+            # Its German menu, read from the screen.
+            tesseract-ocr tesseract-ocr-deu)
         ;;
     *) echo "usage: install-deps.sh [run|package|test]" >&2 && exit 2 ;;
 esac

@@ -47,5 +47,6 @@ openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/cert.pem" -passou
     scripts/package.sh | sed -n '/^Signature of/,/verification/p')
 osslsigncode verify -CAfile "$scratch/cert.pem" -in "$scratch"/one/dist/zedez-*-setup.exe >/dev/null
 
-echo "== end-to-end tests (Wine on Xvfb)"
+echo "== end-to-end tests (Wine on Xvfb, then the native program under openbox)"
 tests/e2e/run.sh build/windows/bin
+tests/e2e/run.sh --linux build/linux-app/bin

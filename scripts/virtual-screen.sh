@@ -1,7 +1,9 @@
 # Sourced (functions only) by whatever runs the program under Wine without a display of its own: the
 # end-to-end tests, the demo and the benchmark. Each server picks a free display number itself and
 # says which (-displayfd), so that parallel runs never race for one.
-#   screen_start WxH            an Xvfb screen of that size (24-bit), exported as DISPLAY
+#   screen_start WxH            an Xvfb screen of that size (24-bit), exported as DISPLAY; it keeps
+#                               its state when the last client leaves (-noreset), as a native
+#                               program and its window manager may all end between two starts
 #   monitors_start PRIMARY SECONDARY
 #                               an Xorg server with two monitors (sizes WxH), the second left of
 #                               the first, tops aligned, the first primary; exported as DISPLAY
@@ -32,7 +34,7 @@ _screen_wait() {
 
 screen_start() {
     local file="${SCREEN_WORK:?}/display.$((${#SCREEN_PIDS[@]} + 1))"
-    Xvfb -displayfd 9 -screen 0 "$1x24" -nolisten tcp 9>"$file" >/dev/null 2>&1 &
+    Xvfb -displayfd 9 -screen 0 "$1x24" -nolisten tcp -noreset 9>"$file" >/dev/null 2>&1 &
     SCREEN_PIDS+=($!)
     _screen_wait 20 $! "$file"
 }

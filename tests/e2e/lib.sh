@@ -1,10 +1,17 @@
-# Sourced by every scenario. run.sh sets E2E_BIN (zedez.exe, probe.exe), E2E_TEMPLATE_PREFIX (the
-# Wine prefix each copies), E2E_WORK (its scratch folder) and E2E_VERSION_TEXT.
+# Sourced by every scenario. run.sh sets E2E_SYSTEM (windows: zedez.exe under Wine; linux: the
+# native program), E2E_BIN (zedez.exe and probe.exe, or zedez), E2E_TEMPLATE_PREFIX (the Wine
+# prefix each copies), E2E_WORK (its scratch folder) and E2E_VERSION_TEXT. The helpers below work
+# for either program: Wine, probe.exe and the registry, or the X tools, probe/probe.py and the
+# settings file.
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
+E2E_SYSTEM=${E2E_SYSTEM:-windows}
+native() { [ "$E2E_SYSTEM" = linux ]; }
+# only_on SYSTEM: ends a scenario that the other system's program has no part in (run.sh: SKIP).
+only_on() { [ "$E2E_SYSTEM" = "$1" ] || { echo "for the $1 program only"; exit 77; }; }
 SHOT="$E2E_WORK/shot.ppm"
 E2E_AWK="$(dirname "${BASH_SOURCE[0]}")/awk"
-SCREEN_OX=0  # X's x of Windows x 0: the width of the monitors left of the primary
+SCREEN_OX=0  # X's x of the program's x 0: on Windows the width of the monitors left of the primary
 exec 3>&2  # for failures inside wait_for, whose output goes to a file
 
 fail() {
@@ -25,18 +32,41 @@ wait_for() {
 }
 
 # e2e_begin [COMMAND...]: a display of its own (scripts/virtual-screen.sh's COMMAND, screen_start
-# 1024x768 unless said), a copy of the prefix and one wineserver for the whole scenario.
+# 1024x768 unless said); for Windows a copy of the prefix and one wineserver for the whole
+# scenario; for Linux openbox, a configuration folder of its own (XDG_CONFIG_HOME) and the
+# accessibility bus on for the program (run.sh gives each scenario a D-Bus session).
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
+E2E_PROBE_PY="$(dirname "${BASH_SOURCE[0]}")/probe/probe.py"
 e2e_begin() {
-    SCREEN_WORK=$E2E_WORK
-    export WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    trap 'screen_cleanup; rm -rf "$WINEPREFIX"' EXIT
-    cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
+    SCREEN_WORK=$E2E_WORK E2E_APP_PID=
+    if native; then
+        export XDG_CONFIG_HOME="$E2E_WORK/config" XDG_RUNTIME_DIR="$E2E_WORK/runtime" \
+            QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+        SETTINGS_FILE=$XDG_CONFIG_HOME/zedez/settings.ini AUTOSTART_DIR=$XDG_CONFIG_HOME/autostart
+        mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+        trap '[ -z "$E2E_APP_PID" ] || kill "$E2E_APP_PID" 2>/dev/null; screen_cleanup' EXIT
+    else
+        export WINEPREFIX="$E2E_WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+        trap 'screen_cleanup; rm -rf "$WINEPREFIX"' EXIT
+        cp -a "$E2E_TEMPLATE_PREFIX" "$WINEPREFIX"
+    fi
     [ $# -gt 0 ] || set -- screen_start 1024x768
     "$@" 2>&3 || fail "no X display from $*"
-    wineserver -p
+    if native; then wm_start; else wineserver -p; fi
     xdotool mousemove 0 0
 }
+# wm_start, wm_stop: openbox, which frames and stacks the native program's windows, started and
+# waited for, or ended. compositor_start: xcompmgr, which from then on paints every window.
+wm_start() {
+    openbox --sm-disable >/dev/null 2>&1 & WM_PID=$! && SCREEN_PIDS+=($WM_PID)
+    wait_for 20 "openbox" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+wm_stop() { kill "$WM_PID" && wait "$WM_PID"; WM_PID=; }
+compositor_start() {
+    xcompmgr >/dev/null 2>&1 & COMPOSITOR_PID=$! && SCREEN_PIDS+=($!)
+    wait_for 20 "xcompmgr" "$E2E_PYTHON" "$E2E_PROBE_PY" composited
+}
+E2E_PYTHON=/usr/bin/python3  # Debian's, with its gi bindings
 
 # reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY in one import
 # (again if Wine fails to start regedit); DATA as a .reg file writes it; a NAME alone is removed.
@@ -53,7 +83,21 @@ reg_import() {
     } | { printf '\xff\xfe' && iconv -f UTF-8 -t UTF-16LE; } >"$E2E_WORK/import.reg"
     wait_for 20 "the import into $key" wine regedit /S "Z:${E2E_WORK//\//\\}\\import.reg"
 }
-set_settings() { reg_import "$SETTINGS_KEY" "$@"; }
+# set_settings NAME=VALUE|NAME...: stores what the program reads at start-up; a NAME alone is removed.
+set_settings() {
+    native || { reg_import "$SETTINGS_KEY" "$@" && return; }
+    mkdir -p "${SETTINGS_FILE%/*}" && { [ -s "$SETTINGS_FILE" ] || echo "[Magnifier]" >"$SETTINGS_FILE"; }
+    printf '%s\n' "$@" >"$E2E_WORK/set.txt"
+    awk -F= 'FNR == NR { drop[$1]; if (!/=/) delete line[$1]; else if (!($1 in line)) name[++n] = $1
+            if (/=/) line[$1] = $0; next }
+        !($1 in drop)
+        END { for (i = 1; i <= n; i++) if (name[i] in line) print line[name[i]] }' \
+        "$E2E_WORK/set.txt" "$SETTINGS_FILE" >"$E2E_WORK/set.ini" &&
+        mv "$E2E_WORK/set.ini" "$SETTINGS_FILE"
+}
+# settings_stored: whether the settings store exists. clear_settings: removes it.
+settings_stored() { if native; then [ -e "$SETTINGS_FILE" ]; else wine reg query "${SETTINGS_KEY%\\*}" >/dev/null 2>&1; fi; }
+clear_settings() { if native; then rm -f "$SETTINGS_FILE"; else wine reg delete "${SETTINGS_KEY%\\*}" /f >/dev/null; fi; }
 # view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) following only the mouse, no
 # overlay, no cursor, auto refresh on; the arguments override these.
 view_settings() {
@@ -62,21 +106,88 @@ view_settings() {
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-# expect_settings NAME=VALUE...: the texts under STORE_KEY (SETTINGS_KEY unless set), in one read.
+# expect_settings NAME=VALUE...: the texts under STORE_KEY (SETTINGS_KEY unless set), or in the
+# settings file's [Magnifier] group, in one read.
 expect_settings() {
-    local all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r') pair
+    local all pair
+    if native; then
+        all=$(awk '/^\[/ { group = $0; next } group == "[Magnifier]" { sub(/=/, "    REG_SZ    "); print "    " $0 }' \
+            "$SETTINGS_FILE") || fail "no settings file"
+    else
+        all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r')
+    fi
     for pair in "$@"; do expect_eq "$(awk -v k="    ${pair%%=*}    REG_" 'index($0, k) == 1 {
         sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
 
 # in_locale COMMAND...: in the Unix locale ZEDEZ_LOCALE (C.UTF-8 unless set), which Wine writes as
-# the user's language when a program starts.
+# the user's language when a program starts, and where the native program finds it.
 in_locale() { LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "$@"; }
-probe() { in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-# start_magnifier: runs ZEDEZ_EXE (the built program unless set), again if Wine did not start it.
-start_magnifier() { E2E_APP_PID= && wait_for 60 "the magnifier's window" magnifier_shown; }
-magnifier_shown() { kill -0 "$E2E_APP_PID" 2>/dev/null || run_magnifier; read_window_rect; }
-run_magnifier() { in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!; }
+probe() {
+    native && { x_probe "$@"; return; }
+    in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"
+}
+# start_magnifier: runs ZEDEZ_EXE (the built program unless set), again if Wine did not start it;
+# the native one's standard error goes to $E2E_WORK/stderr. Its window counts as shown once framed
+# (under a window manager) and in the same place on two looks.
+start_magnifier() { E2E_APP_PID= OUTER_L= && wait_for 60 "the magnifier's window" magnifier_shown; }
+magnifier_shown() {
+    local was=${OUTER_L:-},${OUTER_T:-},${OUTER_W:-},${OUTER_H:-}
+    if [ -z "$E2E_APP_PID" ]; then run_magnifier
+    elif ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
+        native && fail "the magnifier ended at start: $(cat "$E2E_WORK/stderr")"
+        run_magnifier
+    fi
+    read_window_rect && { ! native || [ "$was" = "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" ]; }
+}
+run_magnifier() {
+    if native; then  # not through a function, so that E2E_APP_PID is the program's own
+        LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "${ZEDEZ_EXE:-$E2E_BIN/zedez}" \
+            2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
+    else
+        in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!
+    fi
+}
+# x_probe: probe.exe's commands and answers for the native program, from the X tools; the box and
+# the close request and the cursor through probe/probe.py (AT-SPI and Xlib).
+x_probe() {
+    local id
+    case $1 in
+        menu) popup_menu >/dev/null ;;
+        msgbox | cursor) "$E2E_PYTHON" "$E2E_PROBE_PY" "$@" ;;
+        monitors) xrandr --listactivemonitors | awk 'NR > 1 { gsub(/\/[0-9]+/, "", $3); split($3, g, /[x+]/)
+            print ($2 ~ /\*/ ? 0 : 1), "monitor", g[3], g[4], g[3] + g[1], g[4] + g[2] }' | sort | cut -d' ' -f2- ;;
+        *)
+            id=$(xdotool search --all --pid "$E2E_APP_PID" --name '^(Ridoduvuzi Zedez|Zezovirure Vova)$' | head -1)
+            [ -n "$id" ] || return 2
+            case $1 in
+                rect) x_rect "$id" ;;
+                close) "$E2E_PYTHON" "$E2E_PROBE_PY" close "$id" ;;
+                focus) if [ -n "${WM_PID:-}" ]; then timeout 10 xdotool windowactivate --sync "$id"
+                    else timeout 10 xdotool windowfocus --sync "$id"; fi ;;
+            esac
+    esac
+}
+# x_rect ID: as "probe rect" answers; the outer rectangle the client's plus the frame's extents
+# (left, right, top, bottom). 3 while hidden, or not yet framed by a running window manager.
+x_rect() {
+    local info extents && info=$(xwininfo -id "$1") || return 2
+    set -- "$1" $(awk '/Absolute upper-left [XY]|^  (Width|Height):/ { print $NF }' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    set -- "$@" ${extents:-0 0 0 0}
+    echo "outer $(($2 - $6)) $(($3 - $8)) $(($2 + $4 + $7)) $(($3 + $5 + $9))"
+    echo "client $2 $3 $(($2 + $4)) $(($3 + $5))"
+    echo "topmost $(xprop -id "$1" _NET_WM_STATE | grep -c _NET_WM_STATE_ABOVE)"
+    grep -q IsViewable <<<"$info" && { [ -n "$extents" ] || [ -z "${WM_PID:-}" ]; } || return 3
+}
+# popup_menu: the id of the native program's open menu, a window that no window manager frames.
+popup_menu() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^zedez$'); do
+        xwininfo -id "$id" | grep -q 'Override Redirect State: yes' && echo "$id" && return 0
+    done
+    return 2
+}
 # read_window_rect: sets OUTER_L/T/W/H, CLIENT_L/T/W/H (screen pixels), TOPMOST; fails while hidden.
 read_window_rect() {
     local out && out=$(probe rect) || return 1
@@ -115,11 +226,25 @@ menu_choose() {
     xdotool key $(printf "$key %.0s" $(seq $count)) Return
     wait_for 20 "the popup menu to close" eval '! probe menu'
 }
+# menu_lines: the captions of the native program's open menu as the screen shows them (read by
+# tesseract, in German), one a line; the check marks, read as a letter alone, left out.
+menu_lines() {
+    local id && id=$(popup_menu) || return 1
+    set -- $(xwininfo -id "$id" | awk '/Absolute upper-left [XY]|^  (Width|Height):/ { print $NF }')
+    import -window root -crop "$3x$4+$1+$2" +repage -resize 300% "$E2E_WORK/menu.png" &&
+        tesseract "$E2E_WORK/menu.png" - -l deu 2>/dev/null | grep ..
+}
+# msgbox_shown: sets MSGBOX to what "probe msgbox" says once the box has its title and its text (under
+# load Wine was seen to fill the text first).
+msgbox_shown() { MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ] && [ "${MSGBOX%%$'\n'*}" != "title " ]; }
 # expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as
-# first read (the Enter that picked a menu item may close it at once); then presses OK.
+# first read (the Enter that picked a menu item may close it at once); then presses OK. The native
+# box breaks its lines at LF alone.
 expect_msgbox() {
-    wait_for 20 "a message box" eval 'MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ]'
-    expect_eq "$MSGBOX" "title $1"$'\n'"text $2" "message box"
+    local text=$2
+    native && text=${text//'\r\n'/'\n'}
+    wait_for 20 "a message box" msgbox_shown
+    expect_eq "$MSGBOX" "title $1"$'\n'"text $text" "message box"
     probe msgbox ok
     wait_for 20 "the message box to close" eval '! probe msgbox'
 }
@@ -128,7 +253,7 @@ expect_msgbox() {
 # when its desktop starts anew: every screenshot then puts it back and fails, so a wait tries again.
 show_image() {
     BACKGROUND=
-    display -window root "$1"  # exits with 1 even when it worked
+    put_image "$1"
     wait_for 20 "$1 on the screen" screen_pixel_is "${2:-0}" "${3:-0}" "$(pixel "$1" "${2:-0}" "${3:-0}")"
     BACKGROUND="$1 ${2:-0} ${3:-0} $(pixel "$1" "${2:-0}" "${3:-0}")"
 }
@@ -138,8 +263,15 @@ screenshot() {
     set -- $BACKGROUND
     [ "$(pixel "$SHOT" "$2" "$3")" = "$4" ] && return 0
     echo "background lost: putting $1 back"
-    display -window root "$1"
+    put_image "$1"
     return 1
+}
+# put_image FILE: as the root window's background (display exits with 1 even when it worked);
+# under a compositor, which paints a background of its own, in a window kept below all others.
+put_image() {
+    if [ -z "${COMPOSITOR_PID:-}" ]; then display -window root "$1"; return 0; fi
+    [ -z "${BACKDROP_PID:-}" ] || kill "$BACKDROP_PID"
+    "$E2E_PYTHON" "$E2E_PROBE_PY" backdrop "$1" & BACKDROP_PID=$! && SCREEN_PIDS+=($!)
 }
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }  # FILE X Y: RRGGBB
 client_pixel() { pixel "$SHOT" $((CLIENT_L + SCREEN_OX + $1)) $((CLIENT_T + $2)); }

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Runs every end-to-end scenario, or those named, against a built Windows program, each with its
-# own X display, Wine prefix and scratch folder; ends with "N passed, N failed".
-#   tests/e2e/run.sh BIN_DIR [scenario.sh ...]
+# Runs every end-to-end scenario, or those named, against a built Windows program under Wine, or
+# with --linux against the native Linux program, each with its own X display, scratch folder and
+# Wine prefix or configuration folder; ends with "N passed, N failed". A scenario for the other
+# system's program only is skipped.
+#   tests/e2e/run.sh [--linux] BIN_DIR [scenario.sh ...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-bin=$(cd "${1:?usage: run.sh BIN_DIR [scenario ...]}" && pwd) && shift
-[ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
+export E2E_SYSTEM=windows
+[ "${1:-}" != --linux ] || { E2E_SYSTEM=linux && shift; }
+bin=$(cd "${1:?usage: run.sh [--linux] BIN_DIR [scenario ...]}" && pwd) && shift
+if [ $E2E_SYSTEM = linux ]; then
+    [ -x "$bin/zedez" ] || { echo "no zedez in $bin" >&2; exit 2; }
+else
+    [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
+fi
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
 # The version text the program shows, from the version the build was configured with: major, then
 # the minor as two digits; and the release date it shows.
@@ -18,22 +26,28 @@ export E2E_VERSION_TEXT="$major.$(printf '%02d' $((10#$minor % 100)))" E2E_RELEA
 root=$(mktemp -d /tmp/zedez-e2e.XXXXXX)
 template="$root/template-prefix"
 echo "e2e: work folder $root"
-# Wine draws the window frames itself (Managed N): there is no window manager.
-(. "$here/../../scripts/virtual-screen.sh" && wine_prefix "$template" managed) || exit 2
-echo "e2e: Wine prefix ready in ${SECONDS}s"
+session=()  # the native program's scenarios each in a D-Bus session of their own, for AT-SPI
+if [ $E2E_SYSTEM = linux ]; then
+    session=(dbus-run-session --)
+else
+    # Wine draws the window frames itself (Managed N): there is no window manager.
+    (. "$here/../../scripts/virtual-screen.sh" && wine_prefix "$template" managed) || exit 2
+    echo "e2e: Wine prefix ready in ${SECONDS}s"
+fi
 
-passed=0 failed=0
+passed=0 failed=0 skipped=0
 for scenario in "$@"; do
     name=$(basename "$scenario" .sh) t0=$SECONDS
     mkdir -p "$root/$name"
-    if E2E_BIN="$bin" E2E_TEMPLATE_PREFIX="$template" E2E_WORK="$root/$name" \
-        timeout 600 bash "$scenario" >"$root/$name/output.txt" 2>&1; then
-        passed=$((passed + 1)) && echo "PASS $name ($((SECONDS - t0))s)"
-    else
-        failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)" && sed 's/^/    /' "$root/$name/output.txt"
-    fi
+    E2E_BIN="$bin" E2E_TEMPLATE_PREFIX="$template" E2E_WORK="$root/$name" \
+        timeout 600 "${session[@]}" bash "$scenario" >"$root/$name/output.txt" 2>&1
+    case $? in
+        0) passed=$((passed + 1)) && echo "PASS $name ($((SECONDS - t0))s)" ;;
+        77) skipped=$((skipped + 1)) && echo "SKIP $name ($(tail -1 "$root/$name/output.txt"))" ;;
+        *) failed=$((failed + 1)) && echo "FAIL $name ($((SECONDS - t0))s)" && sed 's/^/    /' "$root/$name/output.txt" ;;
+    esac
 done
 rm -rf "$template"
 [ "$failed" -eq 0 ] && rm -rf "$root"
-echo "e2e: $passed passed, $failed failed"
+echo "e2e: $passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

@@ -4,9 +4,13 @@ VIEW_TWIPS=${VIEW_TWIPS:-15}
 # VIEW_AWK: the functions of awk/view.awk (fine(), cell(), inverse(), rhe()) for short programs.
 VIEW_AWK=$(<"$E2E_AWK/view.awk")
 
-# set_dpi DPI: the display scale of the Wine programs started from now on.
+# set_dpi DPI: the display scale of the programs started from now on (Xft.dpi for the native one).
 set_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
+    if native; then
+        xrdb -merge <<<"Xft.dpi: $1" || fail "no $1 dpi"
+    else
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
+    fi
     VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
 }
 

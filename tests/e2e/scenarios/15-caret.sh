@@ -2,6 +2,7 @@
 # of its height; the pointer moved takes the view, the caret that goes and comes back in place
 # takes it back.
 . "$(dirname "$0")/../lib.sh"
+only_on windows  # the native program follows no caret yet
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 

@@ -1,6 +1,7 @@
 # The view, exact at 96 to 192 dpi: the first-run window; every screen pixel an exact block where the
-# geometry puts it, following the pointer; the centre cross; the cursor at its hotspot. At 50% and
-# 10% every view pixel the exact mean of the screen pixels it covers, beyond the screen black.
+# geometry puts it (200% to 1600%), following the pointer; the centre cross; the cursor at its
+# hotspot. At 50% and 10% every view pixel the exact mean of the screen pixels it covers, beyond the
+# screen black. The native program shows the last three under a compositing manager.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -13,7 +14,7 @@ start_view() {
     start_magnifier
     xdotool mousemove "$2" "$3"  # only now: Wine puts the pointer back where it was when it starts
 }
-for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0"; do
+for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0" "96 1600 0"; do
     read -r dpi zoom lines <<<"$run"
     z=$((zoom / 100))
     set_dpi $dpi
@@ -28,18 +29,29 @@ for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0"; do
     close_magnifier
 done
 set_dpi 96
+! native || compositor_start
 
+# cursor_shown X Y: the view of the picture around (200, 150) at 100% and the cursor's image with its
+# hotspot at client pixel (X, Y): its top-left there, or where X's cursor image starts around it.
+cursor_shown() {
+    local at=($(native && probe cursor)) && set -- $(($1 + ${at[1]:-0})) $(($2 + ${at[2]:-0}))
+    wait_for 20 "the cursor in the view from ($1, $2)" eval 'view_shows 1 200 150 0; echo "from $DIFF_LEFT,$DIFF_TOP"
+        [ "$DIFF_N" -ge 20 ] && [ "$DIFF_LEFT,$DIFF_TOP" = '"$1,$2"' ]'
+}
 # Wine hands out only the image of a cursor that the program's own windows set, so the pointer
 # rests on the magnifier: at 100%, pointing at the client's middle, the view captures its own
-# client area, which keeps the picture it showed before, and the cursor at the hotspot.
-start_view 100 200 150 Set.ShowCursor=1
-wait_for 20 "the view of the picture at 100%" view_shows 1 200 150 0
+# client area, which keeps the picture it showed before, and the cursor at the hotspot. X hands
+# out the cursor over the picture too. The client area's height is even (openbox's frame is 25
+# pixels high), so that it is what the view of its middle captures.
+start_view 100 200 150 Set.ShowCursor=1 $(native && echo Window.Height=301)
+view_geometry 1 200 150
+if native; then cursor_shown $((200 - VIEW_L)) $((150 - VIEW_T))
+else wait_for 20 "the view of the picture at 100%" view_shows 1 200 150 0; fi
 x=$((CLIENT_W / 2)) y=$((CLIENT_H / 2))
 view_geometry 1 $((CLIENT_L + x)) $((CLIENT_T + y))
 expect_eq "$VIEW_L,$VIEW_T,$VIEW_W,$VIEW_H" "$CLIENT_L,$CLIENT_T,$CLIENT_W,$CLIENT_H" "view of the middle"
 xdotool mousemove $((CLIENT_L + x)) $((CLIENT_T + y))
-wait_for 20 "the cursor in the view" eval 'view_shows 1 200 150 0; [ "$DIFF_N" -ge 20 ]'
-expect_eq "$DIFF_LEFT,$DIFF_TOP" "$x,$y" "top-left of the cursor image, its hotspot"
+cursor_shown $x $y
 close_magnifier
 
 # means_shown: every pixel of the reduced view is the exact mean of the screen pixels it covers,

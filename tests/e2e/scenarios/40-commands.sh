@@ -1,6 +1,8 @@
 # Menu and keys: the first tick renders with the pointer resting at (0, 0); a zoom picked by mouse
 # shows at the next rendering, an overlay picked by F1 at once (the hex box, after Follow Mouse was
-# turned off, in the colour where following stopped). Topmost or not as stored; Alt+F4 and Close.
+# turned off, in the colour where following stopped). Topmost or not as stored, and from the menu;
+# Alt+F4 and Close. The native program also ends storing its settings on SIGTERM with the menu
+# open, and takes Alt+F4 itself where no window manager does.
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/../view_lib.sh"
 e2e_begin
@@ -29,5 +31,18 @@ expect_settings Set.Zoom=400 Set.ShowColorsHex=1 Set.FollowMouse=0 Window.OnTop=
 set_settings Window.OnTop=0
 start_magnifier
 expect_eq "$TOPMOST" 0 "topmost with Window.OnTop = 0"
+menu_pick 50 50 8010  # Window in foreground
+wait_for 20 "the window on top" eval 'read_window_rect && [ "$TOPMOST" = 1 ]'
+if native; then
+    xdotool mousemove $((CLIENT_L + 90)) $((CLIENT_T + 50)) click 3 && wait_for 20 "the menu" probe menu
+    kill -TERM "$E2E_APP_PID"
+    wait_exit || fail "SIGTERM with the menu open ended the magnifier with exit code $?"
+    expect_settings Window.OnTop=1 Set.Zoom=400
+    wm_stop
+    start_magnifier
+    probe focus && xdotool key alt+F4 || fail "no keyboard for Alt+F4"
+    wait_exit || fail "Alt+F4 without a window manager ended the magnifier with exit code $?"
+    start_magnifier
+fi
 menu_pick 50 50 9999  # Close
 wait_exit || fail "Close ended the magnifier with exit code $?"

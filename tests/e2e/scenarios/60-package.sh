@@ -1,6 +1,7 @@
 # The installer of dist/: folders refused, install, update, another folder, a held program file,
 # downgrade, uninstall.
 . "$(dirname "$0")/../lib.sh"
+only_on windows
 e2e_begin
 setup=$(ls "$(dirname "$0")"/../../../dist/zedez-*-setup.exe) || fail "no installer in dist/"
 data=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r') && dir="$data\\Programs\\Ridoduvuzi Zedez"
