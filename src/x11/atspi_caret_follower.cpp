@@ -1,0 +1,143 @@
+#include "x11/atspi_caret_follower.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kFocusEvent = "object:state-changed:focused";
+constexpr const char* kCaretEvent = "object:text-caret-moved";
+constexpr guint kPollMs = 250;
+
+SourcePtr Attach(GSource* source, GSourceFunc callback, gpointer data, GMainContext* context) {
+    g_source_set_callback(source, callback, data, nullptr);
+    g_source_attach(source, context);
+    return SourcePtr(source);
+}
+
+}  // namespace
+
+CaretFollower::CaretFollower(GMainContext* context, CaretMailbox& mailbox)
+    : context_(context),
+      mailbox_(mailbox),
+      listener_(atspi_event_listener_new(&CaretFollower::OnEvent, this, nullptr)) {}
+
+CaretFollower::~CaretFollower() {
+    Listen(false);
+}
+
+void CaretFollower::Listen(bool on) {
+    if (on == listening_ || !listener_) {
+        return;
+    }
+    listening_ = on;
+    for (const char* type : {kFocusEvent, kCaretEvent}) {
+        ErrorSlot error;
+        const gboolean done =
+            on ? atspi_event_listener_register(listener_.get(), type, error.Out())
+               : atspi_event_listener_deregister(listener_.get(), type, error.Out());
+        if (!done) {
+            std::fprintf(stderr, "Could not %s the accessibility events %s: %s\n",
+                         on ? "listen to" : "stop listening to", type, error.Message());
+        }
+    }
+    if (on) {
+        poll_ = Attach(g_timeout_source_new(kPollMs), &CaretFollower::OnPoll, this, context_);
+        return;
+    }
+    poll_.reset();
+    dealWithNoted_.reset();
+    noted_.clear();
+    focused_.reset();
+    mailbox_.Clear();
+}
+
+void CaretFollower::OnEvent(AtspiEvent* event, void* self) {
+    const AtspiEventPtr owned(event);  // handed over to the listener
+    if (event->type == nullptr || event->source == nullptr) {
+        return;
+    }
+    const std::string_view type = event->type;
+    auto* follower = static_cast<CaretFollower*>(self);
+    if (type.starts_with(kFocusEvent)) {
+        follower->Note(event->detail1 != 0 ? Happened::FocusGained : Happened::FocusLost,
+                       event->source);
+    } else if (type.starts_with(kCaretEvent)) {
+        follower->Note(Happened::CaretMoved, event->source);
+    }
+}
+
+void CaretFollower::Note(Happened what, AtspiAccessible* source) {
+    if (!listening_) {
+        return;
+    }
+    noted_.push_back({what, Referenced(source)});
+    if (!dealWithNoted_) {
+        dealWithNoted_ = Attach(g_idle_source_new(), &CaretFollower::OnNoted, this, context_);
+    }
+}
+
+gboolean CaretFollower::OnNoted(gpointer self) {
+    auto* follower = static_cast<CaretFollower*>(self);
+    const SourcePtr done = std::move(follower->dealWithNoted_);
+    // Events noted from here on (during the calls below) wait for the next round.
+    const std::vector<Event> events = std::move(follower->noted_);
+    follower->noted_.clear();
+    bool ask = false;
+    for (const Event& event : events) {
+        ask = follower->Apply(event) || ask;
+    }
+    if (ask) {
+        follower->Ask();
+    }
+    return G_SOURCE_REMOVE;
+}
+
+gboolean CaretFollower::OnPoll(gpointer self) {
+    static_cast<CaretFollower*>(self)->Ask();
+    return G_SOURCE_CONTINUE;
+}
+
+bool CaretFollower::Apply(const Event& event) {
+    AtspiAccessible* const source = event.source.get();
+    const bool isFocused = focused_ && focused_->Accessible() == source;
+    switch (event.what) {
+        case Happened::FocusGained:
+            if (!isFocused) {
+                focused_.emplace(source);
+            }
+            return true;
+        case Happened::FocusLost:
+            if (isFocused) {
+                focused_.reset();
+                mailbox_.Clear();
+            }
+            return false;
+        case Happened::CaretMoved:
+            // A caret that moves outside the focus (text set by the program) is not followed;
+            // but before any focus event, the first caret to move is taken as the focus.
+            if (!focused_) {
+                focused_.emplace(source);
+                return true;
+            }
+            return isFocused;
+    }
+    return false;
+}
+
+void CaretFollower::Ask() {
+    if (!focused_) {
+        return;
+    }
+    const CaretAnswer answer = focused_->Ask(activeWindow_);
+    switch (answer.kind) {
+        case CaretAnswer::Kind::Caret:
+            mailbox_.Publish(answer.caret);
+            break;
+        case CaretAnswer::Kind::NoCaret:
+            mailbox_.Clear();
+            break;
+        case CaretAnswer::Kind::Silent:
+            break;
+    }
+}
