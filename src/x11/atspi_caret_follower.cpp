@@ -7,6 +7,10 @@ namespace {
 
 constexpr const char* kFocusEvent = "object:state-changed:focused";
 constexpr const char* kCaretEvent = "object:text-caret-moved";
+// Qt says nothing of its focus when its window stops being the active one, only this; and Qt 6.4
+// sends it only to those who asked for window activation too (which is not used here).
+constexpr const char* kDeactivateEvent = "window:deactivate";
+constexpr const char* kActivateEvent = "window:activate";
 constexpr guint kPollMs = 250;
 
 SourcePtr Attach(GSource* source, GSourceFunc callback, gpointer data, GMainContext* context) {
@@ -31,7 +35,14 @@ void CaretFollower::Listen(bool on) {
         return;
     }
     listening_ = on;
-    for (const char* type : {kFocusEvent, kCaretEvent}) {
+    if (!on) {  // the caret goes at once, before the calls to the registry
+        poll_.reset();
+        dealWithNoted_.reset();
+        noted_.clear();
+        focused_.reset();
+        mailbox_.Clear();
+    }
+    for (const char* type : {kFocusEvent, kCaretEvent, kDeactivateEvent, kActivateEvent}) {
         ErrorSlot error;
         const gboolean done =
             on ? atspi_event_listener_register(listener_.get(), type, error.Out())
@@ -43,13 +54,7 @@ void CaretFollower::Listen(bool on) {
     }
     if (on) {
         poll_ = Attach(g_timeout_source_new(kPollMs), &CaretFollower::OnPoll, this, context_);
-        return;
     }
-    poll_.reset();
-    dealWithNoted_.reset();
-    noted_.clear();
-    focused_.reset();
-    mailbox_.Clear();
 }
 
 void CaretFollower::OnEvent(AtspiEvent* event, void* self) {
@@ -64,6 +69,8 @@ void CaretFollower::OnEvent(AtspiEvent* event, void* self) {
                        event->source);
     } else if (type.starts_with(kCaretEvent)) {
         follower->Note(Happened::CaretMoved, event->source);
+    } else if (type.starts_with(kDeactivateEvent)) {
+        follower->Note(Happened::WindowDeactivated, event->source);
     }
 }
 
@@ -107,6 +114,14 @@ bool CaretFollower::Apply(const Event& event) {
                 focused_.emplace(source);
             }
             return true;
+        case Happened::WindowDeactivated:
+            // A window of the focused text's program (the same connection to the bus).
+            if (focused_ &&
+                ATSPI_OBJECT(source)->app == ATSPI_OBJECT(focused_->Accessible())->app) {
+                focused_.reset();
+                mailbox_.Clear();
+            }
+            return false;
         case Happened::FocusLost:
             if (isFocused) {
                 focused_.reset();

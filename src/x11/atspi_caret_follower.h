@@ -30,7 +30,7 @@ class CaretFollower {
     void Listen(bool on);
 
   private:
-    enum class Happened { FocusGained, FocusLost, CaretMoved };
+    enum class Happened { FocusGained, FocusLost, CaretMoved, WindowDeactivated };
     struct Event {
         Happened what;
         GObjectPtr<AtspiAccessible> source;

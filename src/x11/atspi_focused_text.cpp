@@ -34,6 +34,20 @@ FocusedText::Box FocusedText::CharacterBox(gint offset) {
     }
 }
 
+// After a line break (Qt gives it a box at the end of its line) the caret starts the next line:
+// below it, at the left edge where the text begins.
+std::optional<CaretInfo> FocusedText::CaretAfter(gint offset, const AtspiRect& box) {
+    ErrorSlot error;
+    const GCharPtr character(atspi_text_get_text(text_.get(), offset, offset + 1, error.Out()));
+    const bool lineBreak = character && (*character == '\n' || *character == '\r');
+    if (const Box first = lineBreak ? CharacterBox(0) : Box{}; first.kind == Kind::Caret) {
+        const auto top = Sum(box.y, box.height);
+        return top ? std::optional(CaretInfo{first.rect.x, *top, box.height}) : std::nullopt;
+    }
+    const auto right = Sum(box.x, box.width);
+    return right ? std::optional(CaretInfo{*right, box.y, box.height}) : std::nullopt;
+}
+
 CaretAnswer FocusedText::Ask(ActiveWindowOrigin& window) {
     // Asked again until known: GTK 4 announces its focus before it can be asked about it.
     if (!text_) {
@@ -59,9 +73,7 @@ CaretAnswer FocusedText::Ask(ActiveWindowOrigin& window) {
     } else if (at.kind == Kind::NoCaret || offset == 0) {
         return {at.kind, {}};
     } else if (const Box before = CharacterBox(offset - 1); before.kind == Kind::Caret) {
-        if (const auto right = Sum(before.rect.x, before.rect.width)) {
-            caret = CaretInfo{*right, before.rect.y, before.rect.height};
-        }
+        caret = CaretAfter(offset - 1, before.rect);
     } else {
         return {before.kind, {}};
     }

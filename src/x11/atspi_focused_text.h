@@ -2,6 +2,8 @@
 
 #include <atspi/atspi.h>
 
+#include <optional>
+
 #include "ports/input_devices.h"
 #include "x11/atspi_owners.h"
 
@@ -36,6 +38,7 @@ class FocusedText {
         AtspiRect rect{};
     };
     Box CharacterBox(gint offset);
+    std::optional<CaretInfo> CaretAfter(gint offset, const AtspiRect& box);
 
     GObjectPtr<AtspiAccessible> accessible_;
     GObjectPtr<AtspiText> text_;  // none yet: not a text, or not known yet

@@ -19,6 +19,11 @@ GObjectPtr<T> Referenced(T* object) {
     return GObjectPtr<T>(object != nullptr ? static_cast<T*>(g_object_ref(object)) : nullptr);
 }
 
+struct GFree {
+    void operator()(gpointer memory) const noexcept { g_free(memory); }
+};
+using GCharPtr = std::unique_ptr<gchar, GFree>;
+
 struct AtspiRectFree {
     void operator()(AtspiRect* rect) const noexcept { g_boxed_free(ATSPI_TYPE_RECT, rect); }
 };
