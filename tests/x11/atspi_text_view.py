@@ -1,10 +1,9 @@
 #!/usr/bin/python3
-"""A text view that says where its toolkit draws the caret, for the caret watcher's tests.
-
-atspi_text_view.py 3|4 shows a GTK 3 or GTK 4 text view. It prints "ready" once its window has
-the focus, then "caret X Y HEIGHT WINDOW" whenever the caret's rectangle changes: X and Y count
-from the origin of the X window WINDOW, or from the root's when WINDOW is 0 (GTK 3 knows where it
-is on the root; GTK 4 knows only its own surface)."""
+"""A GTK 3 or GTK 4 text view (argument 3 or 4) for the caret watcher's tests: prints "ready PID"
+once its window has the focus, then "caret X Y HEIGHT" on the root where it draws its caret."""
+import os
+import re
+import subprocess
 import sys
 
 import gi
@@ -14,50 +13,38 @@ gi.require_version("Gtk", f"{VERSION}.0")
 gi.require_version("GdkX11", f"{VERSION}.0")
 from gi.repository import GdkX11, GLib, Gtk  # noqa: E402
 
-window = Gtk.Window(title=f"caret view {VERSION}")
-window.set_default_size(400, 300)
+window = Gtk.Window(title="caret view", default_width=400, default_height=300)
 view = Gtk.TextView()
-said = {"ready": False, "caret": None}
+said = []
 
 
-def caret_place():
+def caret_on_root():
     buffer = view.get_buffer()
-    strong, _ = view.get_cursor_locations(buffer.get_iter_at_mark(buffer.get_insert()))
+    caret, _ = view.get_cursor_locations(buffer.get_iter_at_mark(buffer.get_insert()))
     if VERSION == "3":
-        x, y = view.buffer_to_window_coords(Gtk.TextWindowType.TEXT, strong.x, strong.y)
+        x, y = view.buffer_to_window_coords(Gtk.TextWindowType.TEXT, caret.x, caret.y)
         _, left, top = view.get_window(Gtk.TextWindowType.TEXT).get_origin()
-        return left + x, top + y, strong.height, 0
-    x, y = view.buffer_to_window_coords(Gtk.TextWindowType.WIDGET, strong.x, strong.y)
+        return left + x, top + y, caret.height
+    # GTK 4 knows only where it is on its surface; the X server knows where that is.
+    x, y = view.buffer_to_window_coords(Gtk.TextWindowType.WIDGET, caret.x, caret.y)
     x, y = view.translate_coordinates(window, x, y)[-2:]
+    xid = GdkX11.X11Surface.get_xid(window.get_surface())
+    where = subprocess.run(["xwininfo", "-id", str(xid)], capture_output=True, text=True).stdout
+    left, top = (int(re.search(f"upper-left {axis}: *(-?[0-9]+)", where)[1]) for axis in "XY")
     shift_x, shift_y = window.get_surface_transform()
-    return (round(x + shift_x), round(y + shift_y), strong.height,
-            GdkX11.X11Surface.get_xid(window.get_surface()))
+    return round(left + shift_x + x), round(top + shift_y + y), caret.height
 
 
-def report():
-    if window.is_active() and not said["ready"]:
-        said["ready"] = True
-        print("ready", flush=True)
-    place = caret_place()
-    if said["ready"] and place != said["caret"]:
-        said["caret"] = place
-        print("caret %d %d %d %d" % place, flush=True)
-    return GLib.SOURCE_REMOVE
+def report():  # when idle: after the toolkit has laid the text out
+    if window.is_active() and not said:
+        said.append(print("ready", os.getpid(), flush=True))
+    if said and said[-1] != (place := caret_on_root()):
+        said.append(place)
+        print("caret %d %d %d" % place, flush=True)
 
 
-def report_soon(*_):
-    GLib.idle_add(report)  # after the toolkit has laid the text out
-
-
-view.get_buffer().connect("notify::cursor-position", report_soon)
-window.connect("notify::is-active", report_soon)
-loop = GLib.MainLoop()
-if VERSION == "3":
-    window.add(view)
-    window.connect("destroy", lambda *_: loop.quit())
-    window.show_all()
-else:
-    window.set_child(view)
-    window.connect("close-request", lambda *_: loop.quit())
-    window.present()
-loop.run()
+view.get_buffer().connect("notify::cursor-position", lambda *_: GLib.idle_add(report))
+window.connect("notify::is-active", lambda *_: GLib.idle_add(report))
+window.add(view) if VERSION == "3" else window.set_child(view)
+window.show_all() if VERSION == "3" else window.present()
+GLib.MainLoop().run()

@@ -1,40 +1,30 @@
-// A Qt 6 text edit that says where it draws its caret, for the caret watcher's tests: as
-// tests/x11/atspi_text_view.py, "ready" once it has the focus, then "caret X Y HEIGHT 0" on the
-// root whenever the caret moves. Qt shows its accessible tree only when started with
-// QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (or with a screen reader running).
+// A Qt 6 text edit for the caret watcher's tests, saying what tests/x11/atspi_text_view.py says:
+// "ready PID" once it has the focus, then "caret X Y HEIGHT" on the root where it draws its
+// caret. Qt shows its accessible tree only when started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
 #include <QApplication>
 #include <QTextEdit>
 #include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");  // device pixels, as the caret watcher gives
     QApplication application(argc, argv);
     QTextEdit edit;
     edit.resize(400, 300);
     edit.show();
     bool ready = false;
     QRect said;
-    const auto report = [&] {
-        if (!edit.isActiveWindow()) {
-            return;
-        }
-        if (!ready) {
-            ready = true;
-            std::puts("ready");
-        }
+    QTimer poll;  // the focus comes with no signal of the text edit's own
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         const QRect caret = edit.cursorRect();
         const QRect onRoot(edit.viewport()->mapToGlobal(caret.topLeft()), caret.size());
-        if (onRoot != said) {
+        if (!ready && edit.isActiveWindow()) {
+            ready = std::printf("ready %lld\n", QCoreApplication::applicationPid()) > 0;
+        } else if (ready && onRoot != said) {
             said = onRoot;
-            std::printf("caret %d %d %d 0\n", onRoot.x(), onRoot.y(), onRoot.height());
+            std::printf("caret %d %d %d\n", onRoot.x(), onRoot.y(), onRoot.height());
         }
         std::fflush(stdout);
-    };
-    QObject::connect(&edit, &QTextEdit::cursorPositionChanged,
-                     [&] { QTimer::singleShot(0, report); });
-    QTimer poll;  // the focus comes without a signal of the text edit's own
-    QObject::connect(&poll, &QTimer::timeout, report);
-    poll.start(50);
+    });
+    poll.start(20);
     return application.exec();
 }
