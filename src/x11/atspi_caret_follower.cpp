@@ -1,5 +1,6 @@
 #include "x11/atspi_caret_follower.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -21,10 +22,56 @@ SourcePtr Attach(GSource* source, GSourceFunc callback, gpointer data, GMainCont
 
 }  // namespace
 
+// A source that never fires; its preparation runs at every turn of the loop.
+struct AdoptingSource {
+    GSource source;
+    CaretFollower* follower;
+};
+
 CaretFollower::CaretFollower(GMainContext* context, CaretMailbox& mailbox)
     : context_(context),
       mailbox_(mailbox),
-      listener_(atspi_event_listener_new(&CaretFollower::OnEvent, this, nullptr)) {}
+      listener_(atspi_event_listener_new(&CaretFollower::OnEvent, this, nullptr)),
+      sharedBus_(atspi_get_a11y_bus()) {
+    static GSourceFuncs adopting{
+        &CaretFollower::BeforeEachTurn,
+        nullptr,
+        [](GSource*, GSourceFunc, gpointer) -> gboolean { return G_SOURCE_CONTINUE; },
+        nullptr,
+        nullptr,
+        nullptr};
+    GSource* source = g_source_new(&adopting, sizeof(AdoptingSource));
+    reinterpret_cast<AdoptingSource*>(source)->follower = this;
+    g_source_attach(source, context_);
+    adopter_.reset(source);
+}
+
+gboolean CaretFollower::BeforeEachTurn(GSource* source, gint* timeout) {
+    *timeout = -1;
+    reinterpret_cast<AdoptingSource*>(source)->follower->AdoptConnections();
+    return FALSE;
+}
+
+void CaretFollower::Track(AtspiApplication* program) {
+    const auto known = [program](const Program& tracked) {
+        return tracked.program.get() == program;
+    };
+    if (program != nullptr && std::none_of(programs_.begin(), programs_.end(), known)) {
+        programs_.push_back({Referenced(program)});
+    }
+}
+
+void CaretFollower::AdoptConnections() {
+    std::erase_if(programs_,
+                  [](const Program& tracked) { return tracked.program->bus == nullptr; });
+    for (Program& tracked : programs_) {
+        DBusConnection* const bus = tracked.program->bus;
+        if (bus != sharedBus_ && bus != tracked.adopted) {
+            atspi_dbus_connection_setup_with_g_main(bus, context_);
+            tracked.adopted = bus;
+        }
+    }
+}
 
 CaretFollower::~CaretFollower() {
     Listen(false);
@@ -53,7 +100,11 @@ void CaretFollower::Listen(bool on) {
         }
     }
     if (on) {
-        poll_ = Attach(g_timeout_source_new(kPollMs), &CaretFollower::OnPoll, this, context_);
+        // Below events and idle work: asking a program that does not answer takes longer than
+        // the period, and would otherwise leave no turn for the events of the others.
+        GSource* poll = g_timeout_source_new(kPollMs);
+        g_source_set_priority(poll, G_PRIORITY_LOW);
+        poll_ = Attach(poll, &CaretFollower::OnPoll, this, context_);
     }
 }
 
@@ -64,6 +115,7 @@ void CaretFollower::OnEvent(AtspiEvent* event, void* self) {
     }
     const std::string_view type = event->type;
     auto* follower = static_cast<CaretFollower*>(self);
+    follower->Track(ATSPI_OBJECT(event->source)->app);
     if (type.starts_with(kFocusEvent)) {
         follower->Note(event->detail1 != 0 ? Happened::FocusGained : Happened::FocusLost,
                        event->source);

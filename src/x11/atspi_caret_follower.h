@@ -18,6 +18,11 @@
 // libatspi hands over events from inside any call it makes (it delivers what arrived meanwhile),
 // so an event is only noted here and dealt with from the context afterwards, never while a call
 // into a program is under way.
+//
+// libatspi also opens a direct connection to each program that offers one (GTK 3 does) and
+// hands it to the process's default GLib context, which the toolkit's thread may run: its own
+// callbacks for that connection would then run there, beside this thread. Every turn of this
+// thread's loop moves such new connections here, before their first answer can arrive.
 class CaretFollower {
   public:
     CaretFollower(GMainContext* context, CaretMailbox& mailbox);
@@ -39,6 +44,9 @@ class CaretFollower {
     static void OnEvent(AtspiEvent* event, void* self);
     static gboolean OnNoted(gpointer self);
     static gboolean OnPoll(gpointer self);
+    static gboolean BeforeEachTurn(GSource* source, gint* timeout);
+    void Track(AtspiApplication* program);
+    void AdoptConnections();
     void Note(Happened what, AtspiAccessible* source);
     // True when the caret should be asked for.
     bool Apply(const Event& event);
@@ -53,4 +61,11 @@ class CaretFollower {
     SourcePtr poll_;
     std::optional<FocusedText> focused_;
     ActiveWindowOrigin activeWindow_;
+    DBusConnection* const sharedBus_;  // libatspi's connection to the accessibility bus
+    struct Program {
+        GObjectPtr<AtspiApplication> program;
+        DBusConnection* adopted = nullptr;  // its connection, once moved here
+    };
+    std::vector<Program> programs_;
+    SourcePtr adopter_;  // last: the first to go
 };
