@@ -16,6 +16,7 @@
 #include "shell/locale_language.h"
 #include "shell/settings_file_store.h"
 #include "shell/user_files.h"
+#include "x11/atspi_caret_watcher.h"
 #include "x11/posix_environment.h"
 #include "x11/posix_locale.h"
 #include "x11/posix_signals.h"
@@ -77,7 +78,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Qt scales this display; the magnifier needs device pixels.\n");
     }
 
-    XInputDevices input(XDisplay::Open());
+    AtspiCaretWatcher caret;
+    XInputDevices input(XDisplay::Open(), &caret);
     XScreenCapture screen(XDisplay::Open());
     PosixTextFiles files;
     const std::string configHome = ConfigHome(Variable);

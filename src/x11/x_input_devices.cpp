@@ -46,8 +46,11 @@ class EventData {
 
 }  // namespace
 
-XInputDevices::XInputDevices(XDisplay display)
-    : display_(std::move(display)), monitors_(display_.get()), reader_(display_.get()) {
+XInputDevices::XInputDevices(XDisplay display, AtspiCaretWatcher* caret)
+    : display_(std::move(display)),
+      monitors_(display_.get()),
+      reader_(display_.get()),
+      caret_(caret) {
     Display* const x = display_.get();
     int event = 0;
     int error = 0;
@@ -146,4 +149,15 @@ std::optional<Color> XInputDevices::ScreenPixel(std::int32_t x, std::int32_t y) 
     const std::optional<PixelBlock> pixel = reader_.Read({x, y, 1, 1});
     TakeEvents();
     return pixel ? std::optional(ColorOfPixel(*pixel->pixels)) : std::nullopt;
+}
+
+void XInputDevices::WatchCaret(bool on) {
+    if (caret_ == nullptr) {
+        return;
+    }
+    if (on) {
+        caret_->Start();
+    } else {
+        caret_->Stop();
+    }
 }

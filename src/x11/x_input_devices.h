@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ports/input_devices.h"
+#include "x11/atspi_caret_watcher.h"
 #include "x11/x_display.h"
 #include "x11/x_monitors.h"
 #include "x11/x_root_reader.h"
@@ -14,15 +15,16 @@
 // The buttons held come from XQueryPointer (it sees them also while another program has grabbed
 // the pointer); a click that starts and ends between two queries from the raw button presses of
 // XInput 2, which are kept until the next query, so that it counts once as held. Without
-// XInput 2, the buttons held alone. The caret is not known here: none.
+// XInput 2, the buttons held alone. The caret is the one the accessibility bus last told of, when
+// there is a watcher; none otherwise.
 class XInputDevices : public InputDevices {
   public:
-    explicit XInputDevices(XDisplay display);
+    explicit XInputDevices(XDisplay display, AtspiCaretWatcher* caret = nullptr);
     ScreenPoint PointerPosition() override;
     Buttons MouseButtons() override;
     std::optional<Color> ScreenPixel(std::int32_t x, std::int32_t y) override;
-    CaretInfo Caret() override { return {}; }
-    void WatchCaret(bool) override {}
+    CaretInfo Caret() override { return caret_ != nullptr ? caret_->Latest() : CaretInfo{}; }
+    void WatchCaret(bool on) override;
 
   private:
     bool QueryPointer(ScreenPoint& at, unsigned& state);
@@ -35,4 +37,5 @@ class XInputDevices : public InputDevices {
     Buttons pressedSince_ = Buttons::NoButton;  // buttons pressed since the last query
     XMonitors monitors_;
     XRootReader reader_;
+    AtspiCaretWatcher* caret_;
 };
