@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
 
     KeepDevicePixels();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName("zedez");  // its icon and name, for the desktop
     std::setlocale(LC_NUMERIC, "C");  // Qt took the user's; stored numbers keep "."
     QtForm window(session.dpi);
     if (window.Widget().devicePixelRatioF() != 1.0) {
