@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "raster/cursor_blend.h"
+#include "raster/pixel_fill.h"
 #include "raster/placement.h"
 
 namespace {
@@ -43,11 +44,8 @@ std::optional<Picture> XScreenCapture::CaptureScreenArea(const PixelRect& area, 
     for (const PixelRect& off : monitors_.OffMonitors()) {
         if (const std::optional<PixelRect> dark = Intersect(*part, off)) {
             blackened_.push_back(*dark);
-            for (std::int32_t y = dark->top; y < dark->top + dark->height; ++y) {
-                std::uint32_t* const row =
-                    pixels_.pixels + static_cast<std::ptrdiff_t>(y - part->top) * pixels_.stride;
-                std::fill_n(row + (dark->left - part->left), dark->width, 0u);
-            }
+            FillRect(pixels_,
+                     {dark->left - part->left, dark->top - part->top, dark->width, dark->height}, 0);
         }
     }
     if (withCursor) {
