@@ -61,22 +61,23 @@ bool Inside(const PixelRect& r, std::int32_t x, std::int32_t y) {
     return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
 }
 
-// An area's colours row by row as `colorAt` gives them, or a picture's (black off the screen).
-std::vector<Color> ColorsOf(const PixelRect& area, const std::function<Color(int, int)>& colorAt) {
+// An area's colours row by row as `colorAt` gives them, black where it gives none; or a
+// picture's, black off the screen.
+using ColorAt = std::function<std::optional<Color>(int, int)>;
+std::vector<Color> ColorsOf(const PixelRect& area, const ColorAt& colorAt) {
     std::vector<Color> colors;
     for (std::int32_t y = area.top; y < area.top + area.height; ++y) {
         for (std::int32_t x = area.left; x < area.left + area.width; ++x) {
-            colors.push_back(colorAt(x, y));
+            colors.push_back(colorAt(x, y).value_or(Color{}));
         }
     }
     return colors;
 }
 std::vector<Color> ColorsOf(const Picture& p) {
-    return ColorsOf({0, 0, p.width, p.height}, [&p](int x, int y) {
-        const PixelRect& on = p.onScreen;
-        const std::uint32_t pixel =
-            Inside(on, x, y) ? p.pixels.pixels[(y - on.top) * p.pixels.stride + x - on.left] : 0;
-        return ColorOfPixel(pixel);
+    const PixelRect& on = p.onScreen;
+    return ColorsOf({0, 0, p.width, p.height}, [&](int x, int y) {
+        const std::size_t at = (y - on.top) * p.pixels.stride + x - on.left;
+        return Inside(on, x, y) ? std::optional(ColorOfPixel(p.pixels.pixels[at])) : std::nullopt;
     });
 }
 
@@ -122,8 +123,7 @@ TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
          {PixelRect{-3, 100, 8, 4}, PixelRect{w - 5, 100, 8, 4}, PixelRect{300, -2, 4, 6},
           PixelRect{300, h - 4, 4, 6}, PixelRect{-2, -3, 5, 5}, PixelRect{w - 3, h - 2, 6, 7},
           PixelRect{w + 10, 20, 4, 4}, PixelRect{-2, -2, w + 4, h + 4}}) {
-        EXPECT_EQ(Captured(capture, area, false),
-                  ColorsOf(area, [&](int x, int y) { return screen(x, y).value_or(Color{}); }))
+        EXPECT_EQ(Captured(capture, area, false), ColorsOf(area, screen))
             << area.left << ", " << area.top;
         const ScreenPoint corner{area.left + area.width - 1, area.top};
         EXPECT_EQ(capture.CapturedPixel(corner.x, corner.y), screen(corner.x, corner.y));
@@ -177,12 +177,10 @@ TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
     XScreenCapture capture(XDisplay::Open());
     const PixelRect area{140, 150, 20, 16};
     for (const bool withCursor : {false, true}) {
-        EXPECT_EQ(Captured(capture, area, withCursor),
-                  ColorsOf(area,
-                           [=](int x, int y) {
-                               return withCursor && Inside({148, 159, 5, 4}, x, y) ? Red : Blue;
-                           }))
-            << withCursor;
+        const auto shown = [=](int x, int y) {
+            return std::optional(withCursor && Inside({148, 159, 5, 4}, x, y) ? Red : Blue);
+        };
+        EXPECT_EQ(Captured(capture, area, withCursor), ColorsOf(area, shown)) << withCursor;
     }
     EXPECT_EQ(capture.CapturedPixel(150, 160), Blue);
     EXPECT_EQ(capture.CapturedPixel(148, 159), std::nullopt);
@@ -211,9 +209,7 @@ TEST_F(XScreen, BlackBelowTheShorterMonitorWhereverItIs) {
         const auto shown = [&](int x, int y) {
             return Inside(layout.off, x, y) ? std::nullopt : std::optional(PatternAt(x, y));
         };
-        EXPECT_EQ(Captured(capture, area, false),
-                  ColorsOf(area, [&](int x, int y) { return shown(x, y).value_or(Color{}); }))
-            << layout.positions;
+        EXPECT_EQ(Captured(capture, area, false), ColorsOf(area, shown)) << layout.positions;
         EXPECT_EQ(capture.CapturedPixel(630, 485), shown(630, 485));
         EXPECT_EQ(capture.CapturedPixel(1030, 485), shown(1030, 485));
         EXPECT_TRUE(WaitFor([&] {

@@ -24,11 +24,13 @@ TEST(SettingsFileStore, ReadOnceWrittenWholeAndAFailureSaid) {
     store.Write("Window.Top", "9");
     store.Write("Set.Zoom", "200");
     store.Write("Window.Top", "10");  // written again: its place stays
+    store.Write("Set.ShowLines", "");
     store.Commit();
-    EXPECT_EQ(files.files[Settings], "[Magnifier]\nWindow.Top=10\nSet.Zoom=200\n");
+    const std::string written = "[Magnifier]\nWindow.Top=10\nSet.Zoom=200\nSet.ShowLines=\n";
+    EXPECT_EQ(files.files[Settings], written);
     files.refuse = true;
     store.Commit();
-    EXPECT_EQ(files.files[Settings], "[Magnifier]\nWindow.Top=10\nSet.Zoom=200\n");
+    EXPECT_EQ(files.files[Settings], written);
     EXPECT_EQ(errors.str(), std::string("zedez: the settings could not be stored in ") + Settings +
                                 ": Read-only file system\n");
 }

@@ -64,19 +64,6 @@ TEST(Settings, WrittenInOrderAndInCanonicalForm) {
                   "Set.ShowColorsCMYK=0", "Window.OnTop=1", "commit"}));
 }
 
-// The file holds the values given, in that order, and reads them back.
-TEST(SettingsFile, WrittenInTheOrderGivenAndReadBack) {
-    // clang-format off
-    const std::vector<std::pair<std::string, std::string>> values{
-        {"Window.Top", "32"}, {"Window.Left", "-1280.5"}, {"Set.Zoom", "200"}, {"Set.ShowLines", ""}};
-    // clang-format on
-    const std::string text = SettingsFileText(values);
-    EXPECT_EQ(text,
-              "[Magnifier]\nWindow.Top=32\nWindow.Left=-1280.5\nSet.Zoom=200\nSet.ShowLines=\n");
-    EXPECT_EQ(ParseSettingsFile(text),
-              (std::map<std::string, std::string>(values.begin(), values.end())));
-}
-
 TEST(SettingsFile, ReadForgivingly) {
     // clang-format off
     const std::pair<std::string, std::map<std::string, std::string>> cases[] = {
