@@ -26,9 +26,8 @@ class FakeFormWindow : public FormWindow {
     int pictureChanges = 0;
     MeasuringLine measuringLine;  // as the program last handed it over
     std::function<void(const PixelRect&)> onMove;
-    std::function<void()> onMessage;  // runs while a message box is open
-    FormEvents* events = nullptr;     // told of resizes and of closing, as the system tells it
-    std::vector<std::string> log;     // "caption TEXT", "show", "place L T W H topmost"...
+    FormEvents* events = nullptr;  // told of resizes and of closing, as the system tells it
+    std::vector<std::string> log;  // "caption TEXT", "show", "place L T W H topmost"...
     RecordingSurface surface;
 
     PixelRect OuterRect() const override { return outer; }
@@ -55,16 +54,12 @@ class FakeFormWindow : public FormWindow {
     void SetCaption(const std::string& text) override { log.push_back("caption " + text); }
     void Show() override { log.push_back("show"); }
     void PlaceWindow(const PixelRect& r, bool topmost) override {
-        const auto text = [](std::int32_t v) { return std::to_string(v) + " "; };
-        log.push_back("place " + text(r.left) + text(r.top) + text(r.width) + text(r.height) +
-                      (topmost ? "topmost" : ""));
+        log.push_back("place " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                      std::to_string(r.width) + " " + std::to_string(r.height) +
+                      (topmost ? " topmost" : ""));
     }
     void DragWindow() override {}
-    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {
-        if (onMessage) {
-            onMessage();
-        }
-    }
+    void ShowMessage(const std::string&, const std::string&, MessageStyle) override {}
     void StopTimers() override {}
     void Close() override {
         if (events != nullptr) {

@@ -47,8 +47,7 @@ class FakeAutostart : public AutostartEntry {
 
 class FakeEnvironment : public Environment {
   public:
-    SystemSupport support = SystemSupport::Supported;
-    SystemSupport CheckSystem() override { return support; }
+    SystemSupport CheckSystem() override { return SystemSupport::Supported; }
 };
 
 // Logs where each showing opens; the user always dismisses it.

@@ -74,14 +74,6 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(screen.captures.back().area.width, 8);
 }
 
-// A close request that comes while the refusal box is open stores nothing.
-TEST_F(MainFormTest, ARefusedStartUpStoresNothing) {
-    environment.support = SystemSupport::Windows9x;
-    form.onMessage = [this] { form.Close(); };
-    EXPECT_FALSE(app.Start());
-    EXPECT_EQ(settings.values.size(), 0u);
-}
-
 // A window stored on a monitor of 150 % opens there at its stored size, although the system
 // suggests half as much again when the start-up move takes it there; dragged there by the user,
 // it takes the suggested rectangle.
