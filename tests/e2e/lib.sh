@@ -67,6 +67,12 @@ compositor_start() {
     wait_for 20 "xcompmgr" "$E2E_PYTHON" "$E2E_PROBE_PY" composited
 }
 E2E_PYTHON=/usr/bin/python3  # Debian's, with its gi bindings
+# a11y_bus_start: the accessibility bus on this D-Bus session, waited for.
+a11y_bus_start() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & SCREEN_PIDS+=($!)
+    wait_for 20 "the accessibility bus" eval 'dbus-send --session --print-reply \
+        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true'
+}
 
 # reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY in one import
 # (again if Wine fails to start regedit); DATA as a .reg file writes it; a NAME alone is removed.
@@ -87,13 +93,9 @@ reg_import() {
 set_settings() {
     native || { reg_import "$SETTINGS_KEY" "$@" && return; }
     mkdir -p "${SETTINGS_FILE%/*}" && { [ -s "$SETTINGS_FILE" ] || echo "[Magnifier]" >"$SETTINGS_FILE"; }
-    printf '%s\n' "$@" >"$E2E_WORK/set.txt"
-    awk -F= 'FNR == NR { drop[$1]; if (!/=/) delete line[$1]; else if (!($1 in line)) name[++n] = $1
-            if (/=/) line[$1] = $0; next }
-        !($1 in drop)
-        END { for (i = 1; i <= n; i++) if (name[i] in line) print line[name[i]] }' \
-        "$E2E_WORK/set.txt" "$SETTINGS_FILE" >"$E2E_WORK/set.ini" &&
-        mv "$E2E_WORK/set.ini" "$SETTINGS_FILE"
+    printf '%s\n' "$@" | awk -F= 'NR == FNR { set[$1] = $0; name[NR] = $1; next } !($1 in set)
+        END { for (i = 1; i in name; i++) if (set[name[i]] ~ /=/) { print set[name[i]]; set[name[i]] = "" } }' \
+        - "$SETTINGS_FILE" >"$E2E_WORK/set.ini" && mv "$E2E_WORK/set.ini" "$SETTINGS_FILE"
 }
 # settings_stored: whether the settings store exists. clear_settings: removes it.
 settings_stored() { if native; then [ -e "$SETTINGS_FILE" ]; else wine reg query "${SETTINGS_KEY%\\*}" >/dev/null 2>&1; fi; }
@@ -140,13 +142,9 @@ magnifier_shown() {
     fi
     read_window_rect && { ! native || [ "$was" = "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" ]; }
 }
-run_magnifier() {
-    if native; then  # not through a function, so that E2E_APP_PID is the program's own
-        LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "${ZEDEZ_EXE:-$E2E_BIN/zedez}" \
-            2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
-    else
-        in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!
-    fi
+run_magnifier() {  # not through a function, so that E2E_APP_PID is the program's own
+    LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} $(native || echo wine) \
+        "${ZEDEZ_EXE:-$E2E_BIN/zedez$(native || echo .exe)}" 2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
 }
 # x_probe: probe.exe's commands and answers for the native program, from the X tools; the box and
 # the close request and the cursor through probe/probe.py (AT-SPI and Xlib).
@@ -163,8 +161,7 @@ x_probe() {
             case $1 in
                 rect) x_rect "$id" ;;
                 close) "$E2E_PYTHON" "$E2E_PROBE_PY" close "$id" ;;
-                focus) if [ -n "${WM_PID:-}" ]; then timeout 10 xdotool windowactivate --sync "$id"
-                    else timeout 10 xdotool windowfocus --sync "$id"; fi ;;
+                focus) timeout 10 xdotool "$([ -n "${WM_PID:-}" ] && echo windowactivate || echo windowfocus)" --sync "$id" ;;
             esac
     esac
 }

@@ -6,11 +6,8 @@ VIEW_AWK=$(<"$E2E_AWK/view.awk")
 
 # set_dpi DPI: the display scale of the programs started from now on (Xft.dpi for the native one).
 set_dpi() {
-    if native; then
-        xrdb -merge <<<"Xft.dpi: $1" || fail "no $1 dpi"
-    else
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || fail "no $1 dpi"
-    fi
+    if native; then xrdb -merge <<<"Xft.dpi: $1"
+    else wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; fi || fail "no $1 dpi"
     VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
 }
 

@@ -18,11 +18,7 @@ editor() {
         EDITOR_PID=$! EDITOR=$1 && SCREEN_PIDS+=($!)
     else wine notepad & fi
 }
-if native; then
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & SCREEN_PIDS+=($!)
-    wait_for 20 "the accessibility bus" eval 'dbus-send --session --print-reply \
-        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true'
-fi
+! native || a11y_bus_start
 start_magnifier
 editor 3
 # caret_point: sets FX, FY to the caret's point, the middle rounded halves to even.
