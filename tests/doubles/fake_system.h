@@ -27,22 +27,21 @@ class FakeSettingsStore : public SettingsStore {
     void Commit() override { log.push_back("commit"); }
 };
 
-// An entry that names a file of its own choosing; `refuse` makes changes fail.
+// An entry that names this program once registered; `refuse` makes changes fail.
 class FakeAutostart : public AutostartEntry {
   public:
-    enum class Names { Nothing, AnotherCopy, ThisProgram } names = Names::Nothing;
-    bool refuse = false;
+    bool registered = false, refuse = false;
     std::vector<std::string>* log = nullptr;  // notes "autostart asked" at start-up's question
 
-    void Register() override { names = refuse ? names : Names::ThisProgram; }
-    void Unregister() override { names = refuse ? names : Names::Nothing; }
+    void Register() override { registered = registered || !refuse; }
+    void Unregister() override { registered = registered && refuse; }
     bool NamesAnExistingFile() override {
         if (log != nullptr) {
             log->push_back("autostart asked");
         }
-        return names != Names::Nothing;
+        return registered;
     }
-    bool NamesThisProgram() override { return names == Names::ThisProgram; }
+    bool NamesThisProgram() override { return registered; }
 };
 
 class FakeEnvironment : public Environment {

@@ -6,12 +6,12 @@
 #include "ports/text_files.h"
 
 // Files in a map by path; `refuse` makes writes and removals fail with the reason "Read-only
-// file system", changing nothing. Counts reads, replacements and removals.
+// file system", changing nothing. Counts reads and replacements.
 class FakeTextFiles : public TextFiles {
   public:
     std::map<std::string, std::string> files;
     bool refuse = false;
-    int reads = 0, replaces = 0, removals = 0;
+    int reads = 0, replaces = 0;
 
     std::optional<std::string> Read(const std::string& path) override {
         ++reads;
@@ -23,7 +23,6 @@ class FakeTextFiles : public TextFiles {
         return refuse ? "Read-only file system" : (files[path] = text, "");
     }
     std::string Remove(const std::string& path) override {
-        ++removals;
         return refuse ? "Read-only file system" : (files.erase(path), "");
     }
     std::int32_t Length(const std::string& path) override {
