@@ -38,19 +38,23 @@ bool Near(const CaretInfo& seen, const CaretInfo& truth) {
            std::abs(seen.top - truth.top) <= 2 && std::abs(seen.height - truth.height) <= 2;
 }
 
+// The number a shell command prints; -1 when it prints none.
+int NumberFrom(const std::string& command) {
+    FILE* out = popen(command.c_str(), "re");
+    int number = -1;
+    EXPECT_EQ(std::fscanf(out, "%d", &number), 1) << command;
+    pclose(out);
+    return number;
+}
+
 // How many listeners for caret moves the accessibility registry knows: what makes every
 // accessible program send them.
 int RegisteredCaretListeners() {
-    FILE* out = popen(
+    return NumberFrom(
         "gdbus call --address \"$(gdbus call --session --dest org.a11y.Bus --object-path "
         "/org/a11y/bus --method org.a11y.Bus.GetAddress | cut -d\\' -f2)\" --dest "
         "org.a11y.atspi.Registry --object-path /org/a11y/atspi/registry --method "
-        "org.a11y.atspi.Registry.GetRegisteredEvents | grep -o Object:TextCaretMoved: | wc -l",
-        "re");
-    int count = -1;
-    EXPECT_EQ(std::fscanf(out, "%d", &count), 1);
-    pclose(out);
-    return count;
+        "org.a11y.atspi.Registry.GetRegisteredEvents | grep -o Object:TextCaretMoved: | wc -l");
 }
 
 // A text view of tests/x11/atspi_text_view.py (GTK) or tests/x11/qt_text_edit (Qt), which print
@@ -135,13 +139,11 @@ TEST_P(AtspiCaretToolkitTest, FollowsTheCaretWhereTheToolkitDrawsItUntilFocusOrP
             ExpectFollowed(*view, keys);
         }
     }
-    FILE* other = popen("xmessage 'no text here' >/dev/null 2>&1 & echo $!", "re");
-    int otherPid = 0;
-    ASSERT_EQ(std::fscanf(other, "%d", &otherPid), 1);  // never 0: this test's process group
+    const int otherPid = NumberFrom("xmessage 'no text here' >/dev/null 2>&1 & echo $!");
+    ASSERT_GT(otherPid, 0);  // never 0 or -1: that would signal this test's process group, or all
     EXPECT_TRUE(WaitFor([&] { return watcher.Latest().height == 0; }))
         << "the focus went to a window without text: " << Text(watcher.Latest());
     kill(otherPid, SIGTERM);
-    pclose(other);
     EXPECT_TRUE(WaitFor([&] { return Near(watcher.Latest(), view->Caret()); }))
         << "the focus came back: " << Text(watcher.Latest());
     view.reset();

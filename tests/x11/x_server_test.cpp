@@ -22,8 +22,7 @@ namespace {
 // last client leaves.
 const XDisplay heldConnection = XDisplay::Open();
 
-constexpr Color Red = Rgb(255, 0, 0);
-constexpr Color Blue = Rgb(0, 0, 255);
+constexpr Color Red = Rgb(255, 0, 0), Blue = Rgb(0, 0, 255);
 
 // The seven colours of channels 0 and 255 but black, which every depth holds exactly, each pixel
 // unlike its eight neighbours.
@@ -40,7 +39,6 @@ unsigned long PixelOf(Display* d, Color color) {
 
 // Paints the root window with the pattern; its rectangle.
 PixelRect PaintPattern(Display* d) {
-    const int screen = DefaultScreen(d);
     XWindowAttributes root{};
     XGetWindowAttributes(d, DefaultRootWindow(d), &root);
     XImage* const image = XCreateImage(d, root.visual, root.depth, ZPixmap, 0, nullptr, root.width,
@@ -51,8 +49,8 @@ PixelRect PaintPattern(Display* d) {
             XPutPixel(image, x, y, PixelOf(d, PatternAt(x, y)));
         }
     }
-    XPutImage(d, DefaultRootWindow(d), DefaultGC(d, screen), image, 0, 0, 0, 0, root.width,
-              root.height);
+    XPutImage(d, DefaultRootWindow(d), DefaultGC(d, DefaultScreen(d)), image, 0, 0, 0, 0,
+              root.width, root.height);
     XDestroyImage(image);  // and its pixels
     XSync(d, False);
     return {0, 0, root.width, root.height};
@@ -62,8 +60,8 @@ bool Inside(const PixelRect& r, std::int32_t x, std::int32_t y) {
     return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
 }
 
-// An area's colours row by row as `colorAt` gives them, black where it gives none; or a
-// picture's, black off the screen.
+// An area's colours row by row as `colorAt` gives them, black where it gives none; or those of a
+// capture, black off the screen (none when it failed).
 using ColorAt = std::function<std::optional<Color>(int, int)>;
 std::vector<Color> ColorsOf(const PixelRect& area, const ColorAt& colorAt) {
     std::vector<Color> colors;
@@ -74,7 +72,8 @@ std::vector<Color> ColorsOf(const PixelRect& area, const ColorAt& colorAt) {
     }
     return colors;
 }
-std::vector<Color> ColorsOf(const Picture& p) {
+std::vector<Color> ColorsOf(const std::optional<Picture>& captured) {
+    const Picture p = captured.value_or(Picture{});
     const PixelRect& on = p.onScreen;
     return ColorsOf({0, 0, p.width, p.height}, [&](int x, int y) {
         const std::size_t at = (y - on.top) * p.pixels.stride + x - on.left;
@@ -103,12 +102,6 @@ class XScreen : public testing::Test {
     PixelRect root_;
 };
 
-// The colours a capture of `area` shows; none when it fails.
-std::vector<Color> Captured(XScreenCapture& capture, const PixelRect& area, bool cursor) {
-    const std::optional<Picture> picture = capture.CaptureScreenArea(area, cursor);
-    return picture ? ColorsOf(*picture) : std::vector<Color>{};
-}
-
 // Areas across each edge, two corners, beyond and around the screen: the screen's pixels on it,
 // black beyond. The capture tells the pixels it read, no others; the pixel query each pixel on
 // the screen, none beyond.
@@ -124,7 +117,7 @@ TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
          {PixelRect{-3, 100, 8, 4}, PixelRect{w - 5, 100, 8, 4}, PixelRect{300, -2, 4, 6},
           PixelRect{300, h - 4, 4, 6}, PixelRect{-2, -3, 5, 5}, PixelRect{w - 3, h - 2, 6, 7},
           PixelRect{w + 10, 20, 4, 4}, PixelRect{-2, -2, w + 4, h + 4}}) {
-        EXPECT_EQ(Captured(capture, area, false), ColorsOf(area, screen))
+        EXPECT_EQ(ColorsOf(capture.CaptureScreenArea(area, false)), ColorsOf(area, screen))
             << area.left << ", " << area.top;
         const ScreenPoint corner{area.left + area.width - 1, area.top};
         EXPECT_EQ(capture.CapturedPixel(corner.x, corner.y), screen(corner.x, corner.y));
@@ -181,7 +174,8 @@ TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
         const auto shown = [=](int x, int y) {
             return std::optional(withCursor && Inside({148, 159, 5, 4}, x, y) ? Red : Blue);
         };
-        EXPECT_EQ(Captured(capture, area, withCursor), ColorsOf(area, shown)) << withCursor;
+        EXPECT_EQ(ColorsOf(capture.CaptureScreenArea(area, withCursor)), ColorsOf(area, shown))
+            << withCursor;
     }
     EXPECT_EQ(capture.CapturedPixel(150, 160), Blue);
     EXPECT_EQ(capture.CapturedPixel(148, 159), std::nullopt);
@@ -210,7 +204,8 @@ TEST_F(XScreen, BlackBelowTheShorterMonitorWhereverItIs) {
         const auto shown = [&](int x, int y) {
             return Inside(layout.off, x, y) ? std::nullopt : std::optional(PatternAt(x, y));
         };
-        EXPECT_EQ(Captured(capture, area, false), ColorsOf(area, shown)) << layout.positions;
+        EXPECT_EQ(ColorsOf(capture.CaptureScreenArea(area, false)), ColorsOf(area, shown))
+            << layout.positions;
         EXPECT_EQ(capture.CapturedPixel(630, 485), shown(630, 485));
         EXPECT_EQ(capture.CapturedPixel(1030, 485), shown(1030, 485));
         EXPECT_TRUE(WaitFor([&] {

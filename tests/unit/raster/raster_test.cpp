@@ -100,10 +100,8 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
     // clang-format on
     for (const Case& c : cases) {
         std::vector<std::uint32_t> target(c.expected.size(), U);
-        const Picture area{c.sw + c.offScreen,
-                           c.sh,
-                           {c.offScreen, 0, c.sw, c.sh},
-                           {c.source.data(), c.sw, c.sh, c.sw}};
+        const PixelRect on{c.offScreen, 0, c.sw, c.sh};
+        const Picture area{c.sw + c.offScreen, c.sh, on, {c.source.data(), c.sw, c.sh, c.sw}};
         AverageScale(area, c.tw, c.th, {target.data(), c.ow, c.oh, c.stride});
         EXPECT_EQ(target, c.expected) << c.name;
     }
@@ -113,15 +111,12 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
 // a part off the screen at each side, into a target of the result's size or a pixel narrower and
 // lower: each on-screen pixel is a block where the view geometry puts it, the rest black.
 TEST(BlockScale, BlocksLieWhereTheViewGeometryPutsThem) {
-    const struct {
-        PixelSize area;
-        PixelRect onScreen;
-        int clip;
-    } cases[] = {
+    // clang-format off
+    const struct { PixelSize area; PixelRect onScreen; int clip; } cases[] = {
         {{4, 2}, {0, 0, 4, 2}, 0},  // edges at halves at 150%
         {{7, 5}, {2, 0, 5, 5}, 1}, {{7, 5}, {0, 0, 4, 5}, 0}, {{7, 5}, {0, 3, 7, 2}, 0},
-        {{7, 5}, {0, 0, 7, 1}, 1}, {{3, 3}, {}, 0},  // wholly off the screen
-    };
+        {{7, 5}, {0, 0, 7, 1}, 1}, {{3, 3}, {}, 0}};  // the last wholly off the screen
+    // clang-format on
     std::vector<std::uint32_t> source(40);  // 8 a row
     std::iota(source.begin(), source.end(), 0x100u);
     for (const float zoom : {100.0f, 200.0f, 400.0f, 800.0f, 1600.0f, 150.0f, 1999.0f}) {

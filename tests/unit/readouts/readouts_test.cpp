@@ -22,20 +22,15 @@ using Log = std::vector<std::string>;
 
 // "ab" at pixel (6, 100), 10 x 12 pixels: what is drawn before the text, then the text on top.
 TEST(PrintOutlined, WorkedExamples) {
-    const struct {
-        std::int16_t outline;
-        Log before;  // the outline's prints, in any order, or the box
-    } cases[] = {
-        {1,
-         {"ab@5,99 5f5f5f", "ab@5,100 5f5f5f", "ab@5,101 5f5f5f", "ab@6,99 5f5f5f",
-          "ab@6,100 5f5f5f", "ab@6,101 5f5f5f", "ab@7,99 5f5f5f", "ab@7,100 5f5f5f",
-          "ab@7,101 5f5f5f"}},
+    // clang-format off
+    const struct { std::int16_t outline; Log before; } cases[] = {  // the outline, in any order
+        {1, {"ab@5,99 5f5f5f", "ab@5,100 5f5f5f", "ab@5,101 5f5f5f", "ab@6,99 5f5f5f",
+             "ab@6,100 5f5f5f", "ab@6,101 5f5f5f", "ab@7,99 5f5f5f", "ab@7,100 5f5f5f",
+             "ab@7,101 5f5f5f"}},
         {0, {}},
-        // From X - 1 to X + W + 1 and from Y - 2 to Y + H, both corners included.
-        {-2, {"fill 5,98 17,112 5f5f5f"}},
-        // As wide as the text, one pixel up and one short below.
-        {-1, {"fill 6,99 16,111 5f5f5f"}},
-    };
+        {-2, {"fill 5,98 17,112 5f5f5f"}},  // x - 1 to x + w + 1, y - 2 to y + h, corners included
+        {-1, {"fill 6,99 16,111 5f5f5f"}}};  // as wide as the text, a pixel up and one short below
+    // clang-format on
     for (const auto& c : cases) {
         RecordingSurface surface;
         EXPECT_TRUE(PrintOutlined(surface, 6, 100, "ab", Font, c.outline, Outline, Text));
