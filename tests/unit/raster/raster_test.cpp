@@ -190,12 +190,9 @@ void BlackenAfter(const PixelBlock& block, const std::vector<std::vector<PixelRe
 TEST(PixelWrites, EachIsClippedToTheBlock) {
     constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
-    const struct {
-        const char* name;
-        std::function<void(const PixelBlock&)> draw;
-        const char* expected;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* name; std::function<void(const PixelBlock&)> draw;
+                   const char* expected; } cases[] = {
         {"reversed corners", [](auto b) { FillBox(b, 2, 2, 1, 1, W); }, "..... .##.. .##.. ....."},
         {"one pixel", [](auto b) { FillBox(b, 4, 0, 4, 0, W); }, "....# ..... ..... ....."},
         {"past each side", [](auto b) { FillBox(b, -3, -3, 0, 1, W); FillBox(b, 3, 2, 99, 99, W); },
@@ -230,9 +227,8 @@ TEST(PixelWrites, EachIsClippedToTheBlock) {
          },
          "##### ##.## ##.## #####"},
         {"off no monitors", [](auto b) { BlackenAfter(b, {{{-2, 0, 2, 2}, Primary}, {}}); },
-         "##### ##### ##### #####"},
-        // clang-format on
-    };
+         "##### ##### ##### #####"}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Drawn(c.draw), c.expected) << c.name;
     }
@@ -255,13 +251,12 @@ constexpr std::uint32_t Kept = 0xAA000000;
 // target's) at each side and beyond: the letters show which lands where, '.' what is untouched.
 TEST(BlendPremultiplied, ClippedAtEverySideOfTheTarget) {
     const std::uint32_t image[] = {0xFF110000, 0xFF220000, 0xFF330000, 0xFF440000};
-    const struct {
-        int left, top;
-        std::string rows;
-    } cases[] = {{0, 0, "AB.CD...."},  {-1, 1, "...B..D.."}, {2, 0, "..A..C..."},
-                 {1, -1, ".CD......"}, {0, 2, "......AB."},  {-1, -1, "D........"},
-                 {2, 2, "........A"},  {3, 0, "........."},  {0, -2, "........."},
-                 {-5, 7, "........."}};
+    // clang-format off
+    const struct { int left, top; std::string rows; } cases[] = {
+        {0, 0, "AB.CD...."}, {-1, 1, "...B..D.."}, {2, 0, "..A..C..."}, {1, -1, ".CD......"},
+        {0, 2, "......AB."}, {-1, -1, "D........"}, {2, 2, "........A"}, {3, 0, "........."},
+        {0, -2, "........."}, {-5, 7, "........."}};
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<std::uint32_t> target(12, Before), expected = target;
         for (int i = 0; i < 9; ++i) {
