@@ -1,13 +1,57 @@
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "doubles/recording_surface.h"
+#include "ports/drawing_surface.h"
 #include "ports/form_events.h"
 #include "ports/form_window.h"
+
+// Logs each call: "TEXT@x,y RRGGBB" a print, "fill l,t r,b RRGGBB", "cross x,y w"; `fonts` the
+// font of each print and measurement. Every byte of a text is charWidth by lineHeight pixels.
+class RecordingSurface : public DrawingSurface {
+  public:
+    PixelSize size{128, 128};
+    int dpi = 96;
+    std::int32_t charWidth = 5, lineHeight = 12;
+    std::vector<std::string> log;
+    std::vector<FontSpec> fonts;
+
+    PixelSize Size() const override { return size; }
+    int Dpi() const override { return dpi; }
+    PixelSize MeasureText(const std::string& text, const FontSpec& font) override {
+        fonts.push_back(font);
+        return {charWidth * static_cast<std::int32_t>(text.size()), lineHeight};
+    }
+    void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
+                   Color c) override {
+        Log(text, '@', x, ',', y, ' ', Hex(c));
+        fonts.push_back(font);
+    }
+    void FillBox(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, Color c) override {
+        Log("fill ", l, ',', t, ' ', r, ',', b, ' ', Hex(c));
+    }
+    void InvertCross(std::int32_t x, std::int32_t y, std::int32_t width) override {
+        Log("cross ", x, ',', y, ' ', width);
+    }
+
+  private:
+    template <class... Parts>
+    void Log(const Parts&... parts) {
+        std::ostringstream entry;
+        (entry << ... << parts);
+        log.push_back(entry.str());
+    }
+    static std::string Hex(Color c) {  // red first
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%06x", static_cast<unsigned>(PixelOf(c)));
+        return digits;
+    }
+};
 
 // A main window without a screen, its frame 8 x 31 pixels. Like the system it reports a change of
 // size at once, so that layouts nest; `onMove` runs when a move is done, before that report, as a

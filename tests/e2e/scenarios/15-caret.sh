@@ -4,7 +4,6 @@
 # back. Natively also: a GTK 4 view (window coordinates), the caret ignored once unchecked, a stopped
 # editor that holds up nothing, and no accessibility bus at all.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
 view_settings Set.FollowMouse=1 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \

@@ -3,7 +3,6 @@
 # hotspot. At 50% and 10% every view pixel the exact mean of the screen pixels it covers, beyond the
 # screen black. The native program shows the last three under a compositing manager.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 make_view_pattern "$E2E_WORK/pattern.png"
 

@@ -4,7 +4,6 @@
 # Alt+F4 and Close. The native program also ends storing its settings on SIGTERM with the menu
 # open, and takes Alt+F4 itself where no window manager does.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
 make_view_pattern "$E2E_WORK/pattern.png"

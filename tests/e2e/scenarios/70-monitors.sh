@@ -3,7 +3,6 @@
 # Windows stored on it, or where no monitor is once it is switched off; the view, the read-outs
 # (at negative x on Windows) and a drag across the edge; the strip black in the view.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin monitors_start 1024x512 640x480
 native || SCREEN_OX=640
 S=$((-SCREEN_OX))  # the secondary's left edge, in the program's coordinates

@@ -9,8 +9,6 @@
 #include "base/rounding.h"
 #include "core/angles.h"
 #include "doubles/fake_form_window.h"
-#include "doubles/fake_input_devices.h"
-#include "doubles/fake_screen_capture.h"
 #include "doubles/fake_system.h"
 #include "ports/input_codes.h"
 
@@ -58,13 +56,12 @@ TEST(MenuPick, DecidesByTheIndexAlone) {
         {0, FollowText, "caret off, -7030 "}, {FollowText, FollowText, "caret on, "},
         {0, ShowMouseCursor, "-7035 "}, {0, ShowLines, "line off, refresh, -7040 "},
         {ShowLines, ShowLines, "line on, refresh, "}, {0, ShowCoordinates, "refresh, +7050 "},
-        {ShowColorsHex, ShowColorsDec, "refresh, +7060 +7065 "},
-        {ShowColorsCMYK, ShowColorsCMY, "refresh, +7070 "},
+        {ShowColorsHex, ShowColorsDec, "refresh, +7060 +7065 "}, {ShowColorsCMYK, ShowColorsCMY, "refresh, +7070 "},
         {ShowColorsCMY, ShowColorsCMY, "refresh, "},  // neither is left
         {ShowColorsCMY, ShowColorsCMYK, "refresh, +7075 "}, {0, OnTop, "ontop off, -8010 "},
-        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "close, "},
-        {0, 0, ""}, {0, -5, ""}, {0, LastZoom + 1, ""}, {0, OptionsSeparator, ""},
-        {0, WindowSeparator, ""}, {0, CommandsSeparator, ""}, {0, AutoRefresh + 1, ""}};
+        {0, Autorun, "autorun on, +8020 "}, {0, About, "about, "}, {0, Close, "close, "}, {0, 0, ""},
+        {0, -5, ""}, {0, LastZoom + 1, ""}, {0, OptionsSeparator, ""}, {0, WindowSeparator, ""},
+        {0, CommandsSeparator, ""}, {0, AutoRefresh + 1, ""}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(RecordingTarget().Picked(c.before, c.index), c.expected) << c.index;

@@ -7,7 +7,7 @@
 #include "core/menu_entries.h"
 #include "core/refresh_tick.h"
 #include "core/zoom_selection.h"
-#include "doubles/fake_input_devices.h"
+#include "doubles/fake_system.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <set>
 
-#include "doubles/recording_surface.h"
+#include "doubles/fake_form_window.h"
 #include "readouts/center_cross.h"
 #include "readouts/color_models.h"
 #include "readouts/color_readout.h"

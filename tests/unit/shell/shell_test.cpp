@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "doubles/fake_system.h"
-#include "doubles/fake_text_files.h"
 #include "shell/desktop_autostart.h"
 #include "shell/desktop_entry.h"
 #include "shell/language.h"
