@@ -148,9 +148,10 @@ TEST(DesktopEntry, ReadAsOtherToolsWriteIt) {
     }
 }
 
-TEST(DesktopEntry, TheMarkAtStartAndAfterAClick) {
+// The mark at start and after a click of this program's, as the autostart file (nothing: none)
+// gives them.
+TEST(DesktopAutostart, TheMarkAtStartAndAfterAClick) {
     const auto entry = [](const std::string& rest) { return "[Desktop Entry]\nExec=" + rest; };
-    // The entry (nothing: no file), the mark at start, and after a click of this program's.
     // clang-format off
     const struct { std::optional<std::string> text; bool atStart, afterClick; } cases[] = {
         {std::nullopt, false, false}, {entry("\"/opt/zedez\""), true, true},
@@ -159,14 +160,15 @@ TEST(DesktopEntry, TheMarkAtStartAndAfterAClick) {
         {entry("/empty"), false, false}, {entry("/missing"), false, false},
         {entry("\"/opt/zedez"), false, false}, {"[Desktop Entry]\nType=Application\n", false, false}};
     // clang-format on
-    const std::map<std::string, std::int32_t> files{
-        {"/opt/zedez", 1024}, {"/usr/bin/zedez", 5}, {"/empty", 0}};
-    const auto fileLength = [&](const std::string& path) {
-        return files.count(path) != 0 ? files.at(path) : -1;
-    };
     for (const auto& c : cases) {
-        EXPECT_EQ(EntryNamesAnExistingFile(c.text, fileLength), c.atStart) << "row " << &c - cases;
-        EXPECT_EQ(EntryNamesProgram(c.text, "/opt/zedez"), c.afterClick) << "row " << &c - cases;
+        FakeTextFiles files;
+        files.files = {{"/opt/zedez", "binary"}, {"/usr/bin/zedez", "other"}, {"/empty", ""}};
+        if (c.text) {
+            files.files["/a/zedez.desktop"] = *c.text;
+        }
+        DesktopAutostart autostart(files, "/opt/zedez", "/a/zedez.desktop");
+        EXPECT_EQ(autostart.NamesAnExistingFile(), c.atStart) << "row " << &c - cases;
+        EXPECT_EQ(autostart.NamesThisProgram(), c.afterClick) << "row " << &c - cases;
     }
     EXPECT_FALSE(EntryNamesProgram(entry(""), ""));
 }
@@ -216,11 +218,6 @@ TEST(DesktopAutostart, WrittenOnceRemovedAloneAndTheMarksFollowTheFile) {
     EXPECT_FALSE(autostart.NamesAnExistingFile() || autostart.NamesThisProgram());
     files.refuse = true;
     autostart.Register();
-    EXPECT_FALSE(autostart.NamesThisProgram());
-    // Another copy's entry counts at start, not as this program's.
-    files.refuse = false;
-    files.files[entry] = *DesktopEntryText("/home/u/.config/autostart/other.desktop");
-    EXPECT_TRUE(autostart.NamesAnExistingFile());
     EXPECT_FALSE(autostart.NamesThisProgram());
 }
 
