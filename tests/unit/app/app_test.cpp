@@ -79,10 +79,9 @@ TEST(Input, ModifiersAndCodeMustMatchWhole) {
         {L, Free, DragWindow}, {R, Free, MenuAtPointer}, {M, Free, None}, {L | R, Free, None},
         {L, Shift, None}, {L, Alt, None}, {R, Ctrl, None}};
     const struct { Key key; Modifiers held; InputAction action; } keys[] = {
-        {Key::F1, Free, MenuFromKeyboard}, {Key::ContextMenu, Free, MenuFromKeyboard},
-        {Key::F1, Shift, None}, {Key::ContextMenu, Ctrl, None}, {Key::F4, Alt, Close},
-        {Key::F4, Free, None}, {Key::F4, Ctrl, None}, {Key::F4, Alt | Shift, None},
-        {Key::Other, Free, None}};
+        {Key::F1, Free, MenuFromKeyboard}, {Key::ContextMenu, Free, MenuFromKeyboard}, {Key::F1, Shift, None},
+        {Key::ContextMenu, Ctrl, None}, {Key::F4, Alt, Close}, {Key::F4, Free, None}, {Key::F4, Ctrl, None},
+        {Key::F4, Alt | Shift, None}, {Key::Other, Free, None}};
     // clang-format on
     for (const auto& c : presses) {
         EXPECT_EQ(MouseDownAction(c.button, c.held), c.action) << static_cast<int>(c.button);

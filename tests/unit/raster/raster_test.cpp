@@ -52,9 +52,8 @@ TEST(Placement, TheOnScreenPartAndWhereItLands) {
 TEST(Placement, CaretsOfUnawareWindows) {
     // clang-format off
     const struct { int windowDpi, monitorDpi; std::vector<std::int32_t> expected; } cases[] = {
-        {96, 96, {10, 21, 15}}, {192, 192, {10, 21, 15}}, {96, 192, {20, 42, 30}},
-        {96, 144, {15, 32, 22}}, {144, 192, {13, 28, 20}}, {0, 192, {10, 21, 15}},
-        {96, 0, {10, 21, 15}}};
+        {96, 96, {10, 21, 15}}, {192, 192, {10, 21, 15}}, {96, 192, {20, 42, 30}}, {96, 144, {15, 32, 22}},
+        {144, 192, {13, 28, 20}}, {0, 192, {10, 21, 15}}, {96, 0, {10, 21, 15}}};
     // clang-format on
     for (const auto& c : cases) {
         const CaretInfo scaled = CaretInPhysicalPixels({10, 21, 15}, c.windowDpi, c.monitorDpi);

@@ -71,10 +71,9 @@ TEST(RegistryLanguage, FirstNonEmptySourceDecidesAndOnlyDeIsGerman) {
                           "AcceptLanguage")};
     // clang-format off
     const struct { const char* sources[3]; bool german; } cases[] = {
-        {{"de-AT", "en-US", "en"}, true}, {{"", "", "en-US,de;q=0.5"}, false},
-        {{nullptr, nullptr, "de-DE,en"}, true}, {{" DE", nullptr, nullptr}, true},
-        {{"d", "de-DE", nullptr}, false}, {{nullptr, "de-CH", nullptr}, true},
-        {{nullptr, nullptr, nullptr}, false}};
+        {{"de-AT", "en-US", "en"}, true}, {{"", "", "en-US,de;q=0.5"}, false}, {{" DE", nullptr, nullptr}, true},
+        {{nullptr, nullptr, "de-DE,en"}, true}, {{"d", "de-DE", nullptr}, false},
+        {{nullptr, "de-CH", nullptr}, true}, {{nullptr, nullptr, nullptr}, false}};
     // clang-format on
     for (const auto& c : cases) {
         FakeRegistry registry;
