@@ -1,8 +1,7 @@
-# Sourced by every scenario. run.sh sets E2E_SYSTEM (windows: zedez.exe under Wine; linux: the
-# native program), E2E_BIN (zedez.exe and probe.exe, or zedez), E2E_TEMPLATE_PREFIX (the Wine
-# prefix each copies), E2E_WORK (its scratch folder) and E2E_VERSION_TEXT. The helpers below work
-# for either program: Wine, probe.exe and the registry, or the X tools, probe/probe.py and the
-# settings file.
+# Sourced by every scenario; its helpers work for either program (Wine, probe.exe and the registry,
+# or the X tools, probe/probe.py and the settings file). run.sh sets E2E_SYSTEM (windows or linux),
+# E2E_BIN, E2E_TEMPLATE_PREFIX (the Wine prefix each copies), E2E_WORK (its scratch folder),
+# E2E_VERSION_TEXT and E2E_RELEASE_DATE.
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 E2E_SYSTEM=${E2E_SYSTEM:-windows}
@@ -32,9 +31,8 @@ wait_for() {
 }
 
 # e2e_begin [COMMAND...]: a display of its own (scripts/virtual-screen.sh's COMMAND, screen_start
-# 1024x768 unless said); for Windows a copy of the prefix and one wineserver for the whole
-# scenario; for Linux openbox, a configuration folder of its own (XDG_CONFIG_HOME) and the
-# accessibility bus on for the program (run.sh gives each scenario a D-Bus session).
+# 1024x768 unless said); for Windows a copy of the prefix and one wineserver for the scenario; for
+# Linux openbox, a configuration folder of its own and the program's accessibility bridge on.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
 E2E_PROBE_PY="$(dirname "${BASH_SOURCE[0]}")/probe/probe.py"
 e2e_begin() {
@@ -129,9 +127,8 @@ probe() {
     native && { x_probe "$@"; return; }
     in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"
 }
-# start_magnifier: runs ZEDEZ_EXE (the built program unless set), again if Wine did not start it;
-# the native one's standard error goes to $E2E_WORK/stderr. Its window counts as shown once framed
-# (under a window manager) and in the same place on two looks.
+# start_magnifier: runs ZEDEZ_EXE (the built program unless set; its standard error to
+# $E2E_WORK/stderr), again if Wine did not start it; shown once framed and in one place on two looks.
 start_magnifier() { E2E_APP_PID= OUTER_L= && wait_for 60 "the magnifier's window" magnifier_shown; }
 magnifier_shown() {
     local was=${OUTER_L:-},${OUTER_T:-},${OUTER_W:-},${OUTER_H:-}
@@ -234,9 +231,8 @@ menu_lines() {
 # msgbox_shown: sets MSGBOX to what "probe msgbox" says once the box has its title and its text (under
 # load Wine was seen to fill the text first).
 msgbox_shown() { MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ] && [ "${MSGBOX%%$'\n'*}" != "title " ]; }
-# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as
-# first read (the Enter that picked a menu item may close it at once); then presses OK. The native
-# box breaks its lines at LF alone.
+# expect_msgbox TITLE TEXT: the box's title and text (\, CR, LF written \\, \r, \n; natively lines
+# break at LF) as first read (the Enter that picked an item may close it at once); then OK.
 expect_msgbox() {
     local text=$2
     native && text=${text//'\r\n'/'\n'}

@@ -9,11 +9,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 export E2E_SYSTEM=windows
 [ "${1:-}" != --linux ] || { E2E_SYSTEM=linux && shift; }
 bin=$(cd "${1:?usage: run.sh [--linux] BIN_DIR [scenario ...]}" && pwd) && shift
-if [ $E2E_SYSTEM = linux ]; then
-    [ -x "$bin/zedez" ] || { echo "no zedez in $bin" >&2; exit 2; }
-else
-    [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
-fi
+for program in $([ $E2E_SYSTEM = linux ] && echo zedez || echo zedez.exe probe.exe); do
+    [ -f "$bin/$program" ] || { echo "no $program in $bin" >&2; exit 2; }
+done
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
 # The version text the program shows, from the version the build was configured with: major, then
 # the minor as two digits; and the release date it shows.
