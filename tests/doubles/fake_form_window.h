@@ -15,9 +15,12 @@
 // font of each print and measurement. Every byte of a text is charWidth by lineHeight pixels.
 class RecordingSurface : public DrawingSurface {
   public:
-    PixelSize size{128, 128};
-    int dpi = 96;
-    std::int32_t charWidth = 5, lineHeight = 12;
+    explicit RecordingSurface(PixelSize size = {128, 128}, int dpi = 96, std::int32_t charWidth = 5,
+                              std::int32_t lineHeight = 12)
+        : size(size), dpi(dpi), charWidth(charWidth), lineHeight(lineHeight) {}
+    PixelSize size;
+    int dpi;
+    std::int32_t charWidth, lineHeight;
     std::vector<std::string> log;
     std::vector<FontSpec> fonts;
 

@@ -54,8 +54,7 @@ TEST(DrawCenterCross, TwoPixelBandsAtHalfTheView) {
     const std::pair<PixelSize, const char*> cases[] = {
         {{128, 128}, "cross 64,64 2"}, {{101, 33}, "cross 50,16 2"}, {{103, 35}, "cross 52,18 2"}};
     for (const auto& [size, drawn] : cases) {
-        RecordingSurface surface;
-        surface.size = size;
+        RecordingSurface surface(size);
         DrawCenterCrossOn(surface);
         EXPECT_EQ(surface.log, Log{drawn});
     }
@@ -71,10 +70,7 @@ bool OnlyIn(const RecordingSurface& surface, const FontSpec& font) {
 // outline colour, all in Tahoma 7, not bold, 10 pixels high as at 96 dpi.
 Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle = 287.456f,
               int dpi = 96) {
-    RecordingSurface surface;
-    surface.size.width = width;
-    surface.dpi = dpi;
-    surface.lineHeight = 10;
+    RecordingSurface surface({width, 128}, dpi, 5, 10);
     const ViewState view{
         .measured = {1024, -3}, .distanceX = dx, .distanceY = dy, .bearing = angle};
     DrawCoordinatesOn(surface, view, ",");
@@ -128,10 +124,7 @@ OptionTable Checked(Items items) {
 // Each text as "text@x,y box/ink" in pixels, the box being the last one filled before the text,
 // with colours as RRGGBB, every print in Terminal 6 (bold when asked); 141 x 9 pixels a cell.
 Log DrawCells(std::optional<Color> color, Items items, bool bold = false) {
-    RecordingSurface surface;
-    surface.size = {1000, 125};
-    surface.charWidth = 47;
-    surface.lineHeight = 9;
+    RecordingSurface surface({1000, 125}, 96, 47, 9);
     DrawColorValuesOn(surface, Checked(items), color, bold);
     EXPECT_TRUE(OnlyIn(surface, {"Terminal", 6, bold}));
     Log cells;
@@ -185,10 +178,7 @@ TEST(Readouts, NoRowOverlapsAnotherAtAnyDisplayScale) {
     const int cases[][3] = {{96, 10, 9},   {120, 14, 11}, {144, 16, 14},
                             {168, 18, 16}, {192, 22, 18}, {96, 13, 12}};
     for (const auto& [dpi, tahoma, terminal] : cases) {
-        RecordingSurface surface;
-        surface.dpi = dpi;
-        surface.size = {1000 * dpi / 96, 128 * dpi / 96};
-        surface.lineHeight = tahoma;
+        RecordingSurface surface({1000 * dpi / 96, 128 * dpi / 96}, dpi, 5, tahoma);
         DrawCoordinatesOn(
             surface, {.measured = {1, 2}, .distanceX = 40, .distanceY = 32, .bearing = 128.66f},
             ".");
