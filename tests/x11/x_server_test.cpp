@@ -106,8 +106,7 @@ class XScreen : public testing::Test {
 // black beyond. The capture tells the pixels it read, no others; the pixel query each pixel on
 // the screen, none beyond.
 TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
-    const std::int32_t w = root_.width;
-    const std::int32_t h = root_.height;
+    const std::int32_t w = root_.width, h = root_.height;
     const auto screen = [this](int x, int y) {
         return Inside(root_, x, y) ? std::optional(PatternAt(x, y)) : std::nullopt;
     };
@@ -154,8 +153,7 @@ TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
     Display* const d = test_.get();
     static const char rows[] = {0x1F, 0, 0x1F, 0, 0x1F, 0, 0x1F, 0};  // 16 x 4, five bits a row
     const Pixmap shape = XCreateBitmapFromData(d, DefaultRootWindow(d), rows, 16, 4);
-    XColor red{0, 0xFFFF, 0, 0, 0, 0};
-    XColor black{};
+    XColor red{0, 0xFFFF, 0, 0, 0, 0}, black{};
     const Window window =
         XCreateSimpleWindow(d, DefaultRootWindow(d), 100, 100, 200, 150, 0, 0, PixelOf(d, Blue));
     XDefineCursor(d, window, XCreatePixmapCursor(d, shape, shape, &red, &black, 2, 1));
