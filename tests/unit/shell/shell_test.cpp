@@ -147,9 +147,10 @@ TEST(DesktopEntry, ReadAsOtherToolsWriteIt) {
     }
 }
 
-// The mark at start and after a click of this program's, as the autostart file (nothing: none)
-// gives them.
-TEST(DesktopAutostart, TheMarkAtStartAndAfterAClick) {
+// The marks at start and after a click of this program's as the autostart file (nothing: none)
+// gives them; the entry written only where it does not start this program already, unchecking
+// removing that file only, the marks following the file also when the system refuses.
+TEST(DesktopAutostart, TheMarksFollowTheFileWrittenOnceAndRemovedAlone) {
     const auto entry = [](const std::string& rest) { return "[Desktop Entry]\nExec=" + rest; };
     // clang-format off
     const struct { std::optional<std::string> text; bool atStart, afterClick; } cases[] = {
@@ -170,6 +171,20 @@ TEST(DesktopAutostart, TheMarkAtStartAndAfterAClick) {
         EXPECT_EQ(autostart.NamesThisProgram(), c.afterClick) << "row " << &c - cases;
     }
     EXPECT_FALSE(EntryNamesProgram(entry(""), ""));
+    FakeTextFiles files;
+    files.files = {{"/opt/zedez", "binary"}, {"/a/other.desktop", entry("/bin/true\n")}};
+    DesktopAutostart autostart(files, "/opt/zedez", "/a/zedez.desktop");
+    autostart.Register();
+    autostart.Register();
+    EXPECT_EQ(files.replaces, 1);
+    EXPECT_EQ(files.files["/a/zedez.desktop"], DesktopEntryText("/opt/zedez"));
+    EXPECT_TRUE(autostart.NamesAnExistingFile() && autostart.NamesThisProgram());
+    autostart.Unregister();
+    EXPECT_EQ(files.files.size(), 2u);  // the program and the other entry stay
+    EXPECT_FALSE(autostart.NamesAnExistingFile() || autostart.NamesThisProgram());
+    files.refuse = true;
+    autostart.Register();
+    EXPECT_FALSE(autostart.NamesThisProgram());
 }
 
 constexpr const char* Settings = "/home/u/.config/zedez/settings.ini";
@@ -196,28 +211,6 @@ TEST(SettingsFileStore, ReadOnceWrittenWholeAndAFailureSaid) {
     EXPECT_EQ(files.files[Settings], written);
     EXPECT_EQ(errors.str(), std::string("zedez: the settings could not be stored in ") + Settings +
                                 ": Read-only file system\n");
-}
-
-// The entry is written only when it does not start this program already; unchecking removes that
-// file only; the marks follow what the file says, also when the system refuses.
-TEST(DesktopAutostart, WrittenOnceRemovedAloneAndTheMarksFollowTheFile) {
-    const std::string entry = "/home/u/.config/autostart/zedez.desktop";
-    FakeTextFiles files;
-    files.files["/opt/zedez"] = "binary";
-    files.files["/home/u/.config/autostart/other.desktop"] = "[Desktop Entry]\nExec=/bin/true\n";
-    DesktopAutostart autostart(files, "/opt/zedez", entry);
-    EXPECT_FALSE(autostart.NamesAnExistingFile());
-    autostart.Register();
-    autostart.Register();
-    EXPECT_EQ(files.replaces, 1);
-    EXPECT_EQ(files.files[entry], DesktopEntryText("/opt/zedez"));
-    EXPECT_TRUE(autostart.NamesAnExistingFile() && autostart.NamesThisProgram());
-    autostart.Unregister();
-    EXPECT_EQ(files.files.size(), 2u);  // the program and the other entry stay
-    EXPECT_FALSE(autostart.NamesAnExistingFile() || autostart.NamesThisProgram());
-    files.refuse = true;
-    autostart.Register();
-    EXPECT_FALSE(autostart.NamesThisProgram());
 }
 
 // The captions and the title in each language, with a caption this system gives of its own.
