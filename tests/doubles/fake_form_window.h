@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,27 +31,22 @@ class RecordingSurface : public DrawingSurface {
     }
     void PrintText(std::int32_t x, std::int32_t y, const std::string& text, const FontSpec& font,
                    Color c) override {
-        Log(text, '@', x, ',', y, ' ', Hex(c));
+        Log("%s@%d,%d %06x", text.c_str(), x, y, PixelOf(c));  // the colour red first
         fonts.push_back(font);
     }
     void FillBox(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, Color c) override {
-        Log("fill ", l, ',', t, ' ', r, ',', b, ' ', Hex(c));
+        Log("fill %d,%d %d,%d %06x", l, t, r, b, PixelOf(c));
     }
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t width) override {
-        Log("cross ", x, ',', y, ' ', width);
+        Log("cross %d,%d %d", x, y, width);
     }
 
   private:
-    template <class... Parts>
-    void Log(const Parts&... parts) {
-        std::ostringstream entry;
-        (entry << ... << parts);
-        log.push_back(entry.str());
-    }
-    static std::string Hex(Color c) {  // red first
-        char digits[8];
-        std::snprintf(digits, sizeof digits, "%06x", static_cast<unsigned>(PixelOf(c)));
-        return digits;
+    template <class... Values>
+    void Log(const char* format, Values... values) {
+        std::string entry(std::snprintf(nullptr, 0, format, values...), '\0');
+        std::snprintf(entry.data(), entry.size() + 1, format, values...);
+        log.push_back(entry);
     }
 };
 

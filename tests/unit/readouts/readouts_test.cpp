@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
@@ -60,12 +59,6 @@ TEST(DrawCenterCross, TwoPixelBandsAtHalfTheView) {
     }
 }
 
-// Whether every text was printed and measured in `font`.
-bool OnlyIn(const RecordingSurface& surface, const FontSpec& font) {
-    return std::count(surface.fonts.begin(), surface.fonts.end(), font) ==
-           static_cast<std::ptrdiff_t>(surface.fonts.size());
-}
-
 // Each line as "text@x,y" in pixels: the prints in the text colour, each of which has nine in the
 // outline colour, all in Tahoma 7, not bold, 10 pixels high as at 96 dpi.
 Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle = 287.456f,
@@ -74,7 +67,7 @@ Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle 
     const ViewState view{
         .measured = {1024, -3}, .distanceX = dx, .distanceY = dy, .bearing = angle};
     DrawCoordinatesOn(surface, view, ",");
-    EXPECT_TRUE(OnlyIn(surface, {"Tahoma", 7, false}));
+    EXPECT_EQ(surface.fonts, std::vector(surface.fonts.size(), FontSpec{"Tahoma", 7, false}));
     Log lines;
     std::size_t outlines = 0;
     for (const std::string& entry : surface.log) {
@@ -126,7 +119,7 @@ OptionTable Checked(Items items) {
 Log DrawCells(std::optional<Color> color, Items items, bool bold = false) {
     RecordingSurface surface({1000, 125}, 96, 47, 9);
     DrawColorValuesOn(surface, Checked(items), color, bold);
-    EXPECT_TRUE(OnlyIn(surface, {"Terminal", 6, bold}));
+    EXPECT_EQ(surface.fonts, std::vector(surface.fonts.size(), FontSpec{"Terminal", 6, bold}));
     Log cells;
     std::string box;
     for (const std::string& entry : surface.log) {
