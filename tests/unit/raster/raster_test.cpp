@@ -155,11 +155,8 @@ std::string Drawn(const std::function<void(const PixelBlock&)>& draw) {
     draw({pixels.data(), 5, 4, 6});
     std::string drawn;
     for (std::size_t at = 0; at < pixels.size(); ++at) {
-        const std::uint32_t pixel = pixels[at];
-        drawn += at % 6 == 5  ? (pixel == Beyond ? " " : "! ")
-                 : pixel == B ? "."
-                 : pixel == W ? "#"
-                              : "?";
+        const std::uint32_t p = pixels[at];
+        drawn += at % 6 == 5 ? (p == Beyond ? " " : "! ") : p == B ? "." : p == W ? "#" : "?";
     }
     drawn.pop_back();
     return drawn;
