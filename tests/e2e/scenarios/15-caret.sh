@@ -1,8 +1,5 @@
-# Caret and mouse: typing in a text editor (Wine's Notepad; natively a GTK 3 text view, followed
-# through the accessibility bus) centres the view (100%) on the caret's left edge at the middle of
-# its height; the pointer moved takes the view, the caret that goes and comes back in place takes it
-# back. Natively also: a GTK 4 view (window coordinates), the caret ignored once unchecked, a stopped
-# editor that holds up nothing, and no accessibility bus at all.
+# Caret and mouse: typing centres the view (100%) on the caret, the pointer takes it, the caret back in
+# place takes it back; natively also GTK 4, the caret unchecked, a stopped editor and no a11y bus.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 

@@ -1,7 +1,5 @@
-# The view, exact at 96 to 192 dpi: the first-run window; every screen pixel an exact block where the
-# geometry puts it (200% to 1600%), following the pointer; the centre cross; the cursor at its
-# hotspot. At 50% and 10% every view pixel the exact mean of the screen pixels it covers, beyond the
-# screen black. The native program shows the last three under a compositing manager.
+# The view, exact at 96 to 192 dpi and 200% to 1600%, the centre cross and the cursor at its hotspot;
+# at 50% and 10% every view pixel the exact mean of what it covers (natively under a compositor).
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 make_view_pattern "$E2E_WORK/pattern.png"

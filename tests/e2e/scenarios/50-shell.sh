@@ -1,8 +1,5 @@
-# What it keeps and says: first-run values stored, and the same rectangle after two more runs; odd
-# stored values (and a 40,000-character autorun entry) start safely and come back canonical;
-# autorun from a non-ASCII folder (and on Windows from a hidden copy); About in English and German,
-# the native program's German menu as the screen shows it; a refusal (on Windows 98; of a Wayland
-# session or no display) in the user's language, nothing stored.
+# What it keeps and says: settings over three runs, odd stored values, autorun from a non-ASCII folder,
+# About in English and German, the refusals of a system it cannot run on, nothing stored.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
