@@ -190,10 +190,7 @@ read_window_rect() {
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
 # wait_exit: returns the magnifier's exit code once it has ended.
-wait_exit() {
-    wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID'
-    wait "$E2E_APP_PID"
-}
+wait_exit() { wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID' && wait "$E2E_APP_PID"; }
 close_magnifier() {
     probe close || fail "probe could not close the window"
     wait_exit || fail "the magnifier ended with exit code $?"
@@ -255,8 +252,7 @@ screenshot() {
     [ -n "${BACKGROUND:-}" ] || return 0
     set -- $BACKGROUND
     [ "$(pixel "$SHOT" "$2" "$3")" = "$4" ] && return 0
-    echo "background lost: putting $1 back"
-    put_image "$1"
+    echo "background lost: putting $1 back" && put_image "$1"
     return 1
 }
 # put_image FILE: as the root window's background (display exits with 1 even when it worked);

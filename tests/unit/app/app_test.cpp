@@ -161,11 +161,10 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
         reads += entry.substr(entry.find_last_of(" .") + 1) + " ";
     }
     EXPECT_EQ(input.reads, "watch ");  // the caret, as following it is stored
-    EXPECT_EQ(
-        reads,
-        "Left Top Width Height AutoRefresh FollowMouse FollowText ShowCursor ShowLines "
-        "ShowCoordinates ShowColorsHex ShowColorsDec ShowColorsCMY ShowColorsCMYK OnTop asked "
-        "Zoom ");
+    EXPECT_EQ(reads,
+              "Left Top Width Height AutoRefresh FollowMouse FollowText ShowCursor ShowLines "
+              "ShowCoordinates ShowColorsHex ShowColorsDec ShowColorsCMY ShowColorsCMYK OnTop "
+              "asked Zoom ");
     EXPECT_EQ(form.log, (std::vector<std::string>{"onto work area", "caption Ridoduvuzi Zedez",
                                                   "place 600 32 128 64 topmost", "show"}));
     // The menu from the keyboard opens centred on the window's outer top-left corner.

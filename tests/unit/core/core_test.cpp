@@ -103,14 +103,13 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         input.buttons = static_cast<Buttons>(buttons);  // 1 left, 2 right, 4 middle
         input.caret = caret;
         Tick();
+        const bool measuring = view.distanceX != NoMeasure || view.distanceY != NoMeasure;
+        const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
         std::string state = Pair(view.focus.x, view.focus.y);
         state +=
             view.measured == view.focus ? "" : " from " + Pair(view.measured.x, view.measured.y);
-        state +=
-            view.distanceX == NoMeasure && view.distanceY == NoMeasure
-                ? ""
-                : " " + Pair(view.distanceX, view.distanceY) + " " + std::to_string(view.bearing);
-        const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
+        state += measuring ? " " + Pair(view.distanceX, view.distanceY) : "";
+        state += measuring ? " " + std::to_string(view.bearing) : "";
         state += line.visible ? " line " + std::to_string(RoundToInt32(bearing)) : "";
         EXPECT_EQ(state, expected);
     }
