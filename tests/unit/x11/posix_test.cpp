@@ -86,10 +86,7 @@ TEST_F(Posix, AFailedWriteKeepsTheOldFile) {
     }
 }
 
-TEST_F(Posix, ThisProgramAndTheLengthOfFiles) {
-    const fs::path self = ExePath();
-    EXPECT_TRUE(self.is_absolute() && self.filename() == "unit_tests") << self;
-    EXPECT_GT(FileLength(self), 1000);
+TEST_F(Posix, TheLengthOfFiles) {
     ASSERT_EQ(::mkfifo(At("pipe").c_str(), 0600), 0);
     ASSERT_EQ(::truncate(Put("huge", "").c_str(), 5'000'000'000), 0);  // sparse: takes no room
     // clang-format off
