@@ -99,8 +99,7 @@ TEST(SettingsFile, LivesUnderTheUsersConfigFolder) {
             ConfigHome([&](std::string_view name) { return name == "HOME" ? c.home : c.xdg; });
         EXPECT_EQ(SettingsFilePath(home), c.settings) << c.settings;
     }
-    EXPECT_EQ(AutostartFilePath("/cfg"), "/cfg/autostart/zedez.desktop");
-    EXPECT_EQ(AutostartFilePath(""), "");
+    EXPECT_EQ(AutostartFilePath(""), "");  // its name: the native scenario 50-shell
 }
 
 // Program paths that need quoting, the Exec line each gets, and that it names the same program.
