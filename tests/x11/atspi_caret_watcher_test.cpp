@@ -12,21 +12,13 @@
 #include <string>
 #include <thread>
 
+#include "wait_for.h"
 #include "x11/atspi_bus_probe.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// Polls until `done` holds; false when `limit` passed first.
-template <typename Condition>
-bool WaitFor(Condition done, std::chrono::milliseconds limit = 15s) {
-    for (const auto end = Clock::now() + limit; !done() && Clock::now() < end;) {
-        std::this_thread::sleep_for(10ms);
-    }
-    return done();
-}
 
 std::string Text(const CaretInfo& caret) {
     return std::to_string(caret.x) + "," + std::to_string(caret.top) + " height " +

@@ -5,14 +5,13 @@
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "raster/cursor_blend.h"
+#include "wait_for.h"
 #include "x11/x_input_devices.h"
 #include "x11/x_screen_capture.h"
 
@@ -79,15 +78,6 @@ std::vector<Color> ColorsOf(const std::optional<Picture>& captured) {
         const std::size_t at = (y - on.top) * p.pixels.stride + x - on.left;
         return Inside(on, x, y) ? std::optional(ColorOfPixel(p.pixels.pixels[at])) : std::nullopt;
     });
-}
-
-// Polls until `done` holds; false when it did not within five seconds.
-bool WaitFor(const std::function<bool()>& done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return done();
 }
 
 // The root window painted with the test pattern.

@@ -30,8 +30,7 @@ void Print(const char* label, const wchar_t* text) {
 }
 
 int PrintRect(HWND window) {
-    RECT outer{};
-    RECT client{};
+    RECT outer{}, client{};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
