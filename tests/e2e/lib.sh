@@ -189,12 +189,9 @@ read_window_rect() {
     OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
-# wait_exit: returns the magnifier's exit code once it has ended.
+# wait_exit: returns the magnifier's exit code once it has ended. close_magnifier: closes it, code 0.
 wait_exit() { wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID' && wait "$E2E_APP_PID"; }
-close_magnifier() {
-    probe close || fail "probe could not close the window"
-    wait_exit || fail "the magnifier ended with exit code $?"
-}
+close_magnifier() { probe close || fail "probe could not close the window"; wait_exit || fail "the magnifier ended with $?"; }
 # The popup menu's items top to bottom, without the separators, which the arrow keys skip.
 MENU_ITEMS=(10 25 50 75 90 100 200 400 800 1600 7010 7020 7030 7035 7040 7050 7060 7065 7070 7075
     8010 8020 9990 9999)

@@ -92,9 +92,8 @@ class XScreen : public testing::Test {
     PixelRect root_;
 };
 
-// Areas across each edge, two corners, beyond and around the screen: the screen's pixels on it,
-// black beyond. The capture tells the pixels it read, no others; the pixel query each pixel on
-// the screen, none beyond.
+// Areas across each edge and two corners, beyond and around the screen, black off it; the capture
+// tells only the pixels it read, the pixel query only those on the screen.
 TEST_F(XScreen, AreasAcrossTheEdgesAreBlackBeyondThem) {
     const std::int32_t w = root_.width, h = root_.height;
     const auto screen = [this](int x, int y) {
@@ -170,10 +169,9 @@ TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
     EXPECT_EQ(capture.CapturedPixel(147, 159), Blue);
 }
 
-// Two monitors as tests/x11/run.sh starts them: a primary of 1024 x 512 right of a secondary of
-// 640 x 480, tops aligned; 640 x 32 below the secondary lie on no monitor. Moved right of the
-// primary, the secondary takes that part with it: at once for a capture told that the display
-// changed, within a second for the pixel query.
+// Two monitors as tests/x11/run.sh starts them, a 1024 x 512 primary right of a 640 x 480
+// secondary: 640 x 32 below the secondary lie on no monitor, and move with it, at once for a
+// capture told that the display changed, within a second for the pixel query.
 TEST_F(XScreen, BlackBelowTheShorterMonitorWhereverItIs) {
     ASSERT_EQ(root_, (PixelRect{0, 0, 1664, 512})) << "run on the two-monitor server";
     XScreenCapture capture(XDisplay::Open());

@@ -194,9 +194,8 @@ TEST_F(MainFormTest, StartsUpInOrderThenTicksAndFollowsTheScale) {
     EXPECT_EQ(screen.captures.back().area.width, 8);
 }
 
-// A window stored on a monitor of 150 % opens there at its stored size, although the system
-// suggests half as much again when the start-up move takes it there; dragged there by the user,
-// it takes the suggested rectangle.
+// A window stored on a monitor of 150 % opens at its stored size, whatever the system suggests as
+// the start-up move takes it there; dragged there by the user, it takes the suggested rectangle.
 TEST_F(MainFormTest, ScaleChangesOfItsOwnMovesKeepTheStoredPixels) {
     settings.values = {{"Window.Left", "-500"}, {"Window.Width", "300"}, {"Window.Height", "300"}};
     form.onMove = [this](const PixelRect& to) {

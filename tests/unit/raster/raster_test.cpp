@@ -99,9 +99,9 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
     }
 }
 
-// The menu's zooms and two stored ones that are no menu item, on areas of odd and even sides with
-// a part off the screen at each side, into a target of the result's size or a pixel narrower and
-// lower: each on-screen pixel is a block where the view geometry puts it, the rest black.
+// The menu's zooms and two stored ones, areas of odd and even sides partly off the screen at each
+// side, targets of the result's size or a pixel smaller: each on-screen pixel a block where the
+// view geometry puts it, the rest black.
 TEST(BlockScale, BlocksLieWhereTheViewGeometryPutsThem) {
     // clang-format off
     const struct { PixelSize area; PixelRect onScreen; int clip; } cases[] = {

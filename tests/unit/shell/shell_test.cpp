@@ -146,9 +146,8 @@ TEST(DesktopEntry, ReadAsOtherToolsWriteIt) {
     }
 }
 
-// The marks at start and after a click of this program's as the autostart file (nothing: none)
-// gives them; the entry written only where it does not start this program already, unchecking
-// removing that file only, the marks following the file also when the system refuses.
+// The marks at start and after a click as the autostart file (nothing: none) gives them; the entry
+// written once, unchecking removing that file alone, the marks following the file when refused.
 TEST(DesktopAutostart, TheMarksFollowTheFileWrittenOnceAndRemovedAlone) {
     const auto entry = [](const std::string& rest) { return "[Desktop Entry]\nExec=" + rest; };
     // clang-format off
