@@ -128,15 +128,12 @@ class FakeEnvironment : public Environment {
 // Logs where each showing opens; the user always dismisses it.
 class FakePopupMenu : public PopupMenu {
   public:
-    struct Showing {
-        std::int32_t x, y;
-        MenuAlignment alignment;
-    };
-    std::vector<Showing> showings;
+    std::string shown;  // "x,y centred " or "x,y left "
 
     int Track(const std::vector<MenuEntry>&, std::int32_t x, std::int32_t y,
               MenuAlignment alignment) override {
-        showings.push_back({x, y, alignment});
+        shown += std::to_string(x) + "," + std::to_string(y) +
+                 (alignment == MenuAlignment::CentredOnPoint ? " centred " : " left ");
         return 0;
     }
 };
