@@ -53,14 +53,13 @@ e2e_begin() {
     if native; then wm_start; else wineserver -p; fi
     xdotool mousemove 0 0
 }
-# wm_start, wm_stop: openbox, which frames and stacks the native program's windows, started and
-# waited for, or ended. compositor_start: xcompmgr, which from then on paints every window.
+# wm_start, wm_stop: openbox (framing the native windows) started and waited for, or ended.
 wm_start() {
     openbox --sm-disable >/dev/null 2>&1 & WM_PID=$! && SCREEN_PIDS+=($WM_PID)
     wait_for 20 "openbox" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 wm_stop() { kill "$WM_PID" && wait "$WM_PID"; WM_PID=; }
-compositor_start() {
+compositor_start() {  # xcompmgr, which from then on paints every window
     xcompmgr >/dev/null 2>&1 & COMPOSITOR_PID=$! && SCREEN_PIDS+=($!)
     wait_for 20 "xcompmgr" "$E2E_PYTHON" "$E2E_PROBE_PY" composited
 }
@@ -98,16 +97,14 @@ set_settings() {
 # settings_stored: whether the settings store exists. clear_settings: removes it.
 settings_stored() { if native; then [ -e "$SETTINGS_FILE" ]; else wine reg query "${SETTINGS_KEY%\\*}" >/dev/null 2>&1; fi; }
 clear_settings() { if native; then rm -f "$SETTINGS_FILE"; else wine reg delete "${SETTINGS_KEY%\\*}" /f >/dev/null; fi; }
-# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) following only the mouse, no
-# overlay, no cursor, auto refresh on; the arguments override these.
+# view_settings KEY=VALUE...: a quiet window following the mouse, but for what the arguments say.
 view_settings() {
     set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
         Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-# expect_settings NAME=VALUE...: the texts under STORE_KEY (SETTINGS_KEY unless set), or in the
-# settings file's [Magnifier] group, in one read.
+# expect_settings NAME=VALUE...: the stored texts (under STORE_KEY where set), read at once.
 expect_settings() {
     local all pair
     if native; then
@@ -143,8 +140,7 @@ run_magnifier() {  # not through a function, so that E2E_APP_PID is the program'
     LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} $(native || echo wine) \
         "${ZEDEZ_EXE:-$E2E_BIN/zedez$(native || echo .exe)}" 2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
 }
-# x_probe: probe.exe's commands and answers for the native program, from the X tools; the box and
-# the close request and the cursor through probe/probe.py (AT-SPI and Xlib).
+# x_probe: probe.exe's commands and answers for the native program, from the X tools and probe.py.
 x_probe() {
     local id
     case $1 in
