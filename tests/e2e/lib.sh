@@ -107,12 +107,9 @@ view_settings() {
 # expect_settings NAME=VALUE...: the stored texts (under STORE_KEY where set), read at once.
 expect_settings() {
     local all pair
-    if native; then
-        all=$(awk '/^\[/ { group = $0; next } group == "[Magnifier]" { sub(/=/, "    REG_SZ    "); print "    " $0 }' \
-            "$SETTINGS_FILE") || fail "no settings file"
-    else
-        all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r')
-    fi
+    if native; then  # as "reg query" shows them
+        all=$(sed -n '/^\[Magnifier\]$/,/^\[/ s/^\([^=[]*\)=/    \1    REG_SZ    /p' "$SETTINGS_FILE") || fail "no settings file"
+    else all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r'); fi
     for pair in "$@"; do expect_eq "$(awk -v k="    ${pair%%=*}    REG_" 'index($0, k) == 1 {
         sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
