@@ -50,9 +50,8 @@ class RecordingSurface : public DrawingSurface {
     }
 };
 
-// A main window without a screen, its frame 8 x 31 pixels. Like the system it reports a change of
-// size at once, so that layouts nest; `onMove` runs when a move is done, before that report, as a
-// change of display scale the move brought would. It keeps the last picture and logs the rest.
+// A main window without a screen, its frame 8 x 31 pixels, that reports a resize at once as the
+// system does (layouts nest); `onMove` runs before that, as a scale change the move brought would.
 class FakeFormWindow : public FormWindow {
   public:
     struct ShownPicture {

@@ -62,9 +62,8 @@ if ! native; then close_magnifier && exit 0; fi
 # centred_on X Y: the view shows the typed text left of the point as the screen does, the point
 # at the view's centre.
 centred_on() { FX=$1 FY=$2 && view_geometry 1 "$1" "$2" && view_matches_screen; }
-# GTK 4 gives the caret on its window only. Unchecked, the caret is not followed: the view stays on
-# the pointer resting on the text while typing goes on. A stopped editor, which answers no more,
-# holds nothing up: the pointer is followed at once.
+# GTK 4 gives the caret on its window only. Unchecked, the caret leaves the view on the pointer
+# over the text while typing goes on; a stopped editor holds nothing up: the pointer takes the view.
 kill "$EDITOR_PID" && editor 4 && SLACK=2
 type_along "GTK four follows "
 wait_for 20 "the view centred on GTK 4's caret" view_matches_screen

@@ -35,11 +35,9 @@ cursor_shown() {
     wait_for 20 "the cursor in the view from ($1, $2)" eval 'view_shows 1 200 150 0; echo "from $DIFF_LEFT,$DIFF_TOP"
         [ "$DIFF_N" -ge 20 ] && [ "$DIFF_LEFT,$DIFF_TOP" = '"$1,$2"' ]'
 }
-# Wine hands out only the image of a cursor that the program's own windows set, so the pointer
-# rests on the magnifier: at 100%, pointing at the client's middle, the view captures its own
-# client area, which keeps the picture it showed before, and the cursor at the hotspot. X hands
-# out the cursor over the picture too. The client area's height is even (openbox's frame is 25
-# pixels high), so that it is what the view of its middle captures.
+# Wine hands out only the image of a cursor the program's own windows set: pointing at the client's
+# middle at 100%, the view captures its own client area, its picture kept, and the cursor there
+# (the client's height even under openbox's 25-pixel frame). X hands out the picture's cursor too.
 start_view 100 200 150 Set.ShowCursor=1 $(native && echo Window.Height=301)
 view_geometry 1 200 150
 if native; then cursor_shown $((200 - VIEW_L)) $((150 - VIEW_T))

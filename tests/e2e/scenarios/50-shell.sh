@@ -62,9 +62,8 @@ menu_pick 20 20 8020
 close_magnifier
 expect_settings Window.Left=0 Window.Top=704
 
-# German: the About box, picked from the menu. On Windows of a copy that start-up cannot see (Wine
-# counts a leading dot as hidden): its autorun mark still follows the entry, so that a second click
-# deletes what the first wrote. The native program's menu, read from the screen, German throughout.
+# German: the About box. On Windows of a copy start-up cannot see (Wine hides a leading dot), whose
+# autorun mark follows the entry, so a second click deletes it; natively the menu on the screen too.
 export ZEDEZ_LOCALE=de_DE.UTF-8
 if native; then
     unset ZEDEZ_EXE
