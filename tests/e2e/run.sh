@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs every end-to-end scenario, or those named, against a built Windows program under Wine, or
-# with --linux against the native Linux program, each with its own X display, scratch folder and
-# Wine prefix or configuration folder; ends with "N passed, N failed". A scenario for the other
-# system's program only is skipped.
+# Runs every end-to-end scenario, or those named, against the Windows program under Wine, or with
+# --linux the native one, each on an X display, in a folder and a prefix or settings of its own.
 #   tests/e2e/run.sh [--linux] BIN_DIR [scenario.sh ...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)

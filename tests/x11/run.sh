@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the X server tests (built by the linux-app preset) against servers of their own: Xvfb; a
-# 16-bit Xvfb without MIT-SHM and RandR (one without XFixes aborts when a client leaves); Xorg with
-# two monitors of different heights. Exits 1 on a failure.
+# Runs the X server tests (the linux-app preset's) on Xvfb; a 16-bit Xvfb without MIT-SHM and RandR
+# (one without XFixes aborts when a client leaves); Xorg with two monitors of different heights.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 tests=build/linux-app/bin/x11_tests

@@ -135,9 +135,8 @@ TEST_F(XScreen, AFailedReadGivesNothingAndTheNextOneWorks) {
     EXPECT_FALSE(clean.Failed());
 }
 
-// Under the pointer at (150, 160), a blue window of ours whose cursor is 5 x 4 red pixels with the
-// hotspot at (2, 1): drawn when asked; the pixel under the hotspot told as it was before, the
-// others it covers not at all. Window and cursor go with the test's connection.
+// Under the pointer at (150, 160) a blue window whose cursor is 5 x 4 red pixels, hotspot (2, 1):
+// drawn when asked; the pixel under the hotspot told as it was before, the others not at all.
 TEST_F(XScreen, TheCursorIsDrawnByItsHotspot) {
     Display* const d = test_.get();
     static const char rows[] = {0x1F, 0, 0x1F, 0, 0x1F, 0, 0x1F, 0};  // 16 x 4, five bits a row
@@ -234,9 +233,8 @@ class XButtons : public XScreen {
     }
 };
 
-// What two queries in a row read after each step, taken in this order: a button held counts at
-// both, a click between two queries at one, the wheel (buttons 4 to 7) never; the same while
-// another client has grabbed the pointer, and through a left-handed mapping. And the pointer.
+// Two queries in a row after each step: a button held counts at both, a click between them at one,
+// the wheel (4 to 7) never; also under another client's grab and left-handed. Then the pointer.
 TEST_F(XButtons, HeldClickedGrabbedAndMapped) {
     // clang-format off
     const struct { const char* steps; Buttons first, second; } steps[] = {

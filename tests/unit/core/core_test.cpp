@@ -73,9 +73,8 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     EXPECT_EQ(Tick(true), "caret view 400,108 at 200% colours ");
 }
 
-// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height),
-// ticks; then the focus, the measured point if not that, distance and bearing while measuring,
-// and the bearing of the measuring line from the view centre while it shows.
+// Each step switches an option off (0: none), sets pointer, buttons and caret, ticks; then the
+// focus, the measured point if not that, distance and bearing while measuring, the line's bearing.
 TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     // clang-format off
     const struct { int off; ScreenPoint pointer; int buttons; CaretInfo caret;

@@ -61,9 +61,9 @@ TEST_F(Posix, FilesWrittenWholeReadBackAndRemoved) {
     EXPECT_TRUE(fs::is_directory(At("config/zedez")) && !fs::exists(settings));
 }
 
-// A failed write leaves the old file as it was, nothing beside it, and says why: a full disk (a
-// file too large for this process, SIGXFSZ ignored so that the write fails rather than the
-// process), a folder on the way that is a file, a folder where the file should be.
+// A failed write leaves the old file, nothing beside it, and says why: a full disk (a file too
+// large for the process, SIGXFSZ ignored), a folder on the way that is a file, a folder in its
+// place.
 TEST_F(Posix, AFailedWriteKeepsTheOldFile) {
     Put("plain", "plain");
     fs::create_directory(At("folder"));
