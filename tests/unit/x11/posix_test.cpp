@@ -62,8 +62,7 @@ TEST_F(Posix, FilesWrittenWholeReadBackAndRemoved) {
 }
 
 // A failed write leaves the old file, nothing beside it, and says why: a full disk (a file too
-// large for the process, SIGXFSZ ignored), a folder on the way that is a file, a folder in its
-// place.
+// large for the process, SIGXFSZ ignored), a folder on the way that is a file, a folder instead.
 TEST_F(Posix, AFailedWriteKeepsTheOldFile) {
     Put("plain", "plain");
     fs::create_directory(At("folder"));
