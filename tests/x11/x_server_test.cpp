@@ -40,9 +40,8 @@ unsigned long PixelOf(Display* d, Color color) {
 PixelRect PaintPattern(Display* d) {
     XWindowAttributes root{};
     XGetWindowAttributes(d, DefaultRootWindow(d), &root);
-    XImage* const image = XCreateImage(d, root.visual, root.depth, ZPixmap, 0, nullptr, root.width,
-                                       root.height, 32, 0);
-    image->data = static_cast<char*>(std::malloc(image->bytes_per_line * root.height));
+    XImage* const image =
+        XGetImage(d, DefaultRootWindow(d), 0, 0, root.width, root.height, AllPlanes, ZPixmap);
     for (int y = 0; y < root.height; ++y) {
         for (int x = 0; x < root.width; ++x) {
             XPutPixel(image, x, y, PixelOf(d, PatternAt(x, y)));
@@ -50,7 +49,7 @@ PixelRect PaintPattern(Display* d) {
     }
     XPutImage(d, DefaultRootWindow(d), DefaultGC(d, DefaultScreen(d)), image, 0, 0, 0, 0,
               root.width, root.height);
-    XDestroyImage(image);  // and its pixels
+    XDestroyImage(image);
     XSync(d, False);
     return {0, 0, root.width, root.height};
 }
