@@ -85,8 +85,7 @@ class FakeTextFiles : public TextFiles {
     }
 };
 
-// Settings in a map; every read, write and commit logged in order ("read NAME", "NAME=TEXT",
-// "commit").
+// Settings in a map; reads, writes and commits logged in order: "read NAME", "NAME=TEXT", "commit".
 class FakeSettingsStore : public SettingsStore {
   public:
     std::map<std::string, std::string> values;

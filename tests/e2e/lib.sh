@@ -1,6 +1,5 @@
-# Sourced by every scenario; its helpers work for either program (Wine, probe.exe and the registry,
-# or the X tools, probe/probe.py and the settings file). run.sh sets E2E_SYSTEM (windows or linux),
-# E2E_BIN, E2E_TEMPLATE_PREFIX (the Wine prefix each copies), E2E_WORK (its scratch folder),
+# Sourced by every scenario; its helpers work for either program. run.sh sets E2E_SYSTEM (windows or
+# linux), E2E_BIN, E2E_TEMPLATE_PREFIX (the Wine prefix each copies), E2E_WORK (its scratch folder),
 # E2E_VERSION_TEXT and E2E_RELEASE_DATE.
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'

@@ -49,8 +49,7 @@ int RegisteredCaretListeners() {
         "org.a11y.atspi.Registry.GetRegisteredEvents | grep -o Object:TextCaretMoved: | wc -l");
 }
 
-// A text view of tests/x11/atspi_text_view.py (GTK) or tests/x11/qt_text_edit (Qt), which print
-// "ready PID" once they have the focus, then "caret X Y HEIGHT" where they draw their caret.
+// A text view of atspi_text_view.py (GTK) or qt_text_edit (Qt): "ready PID", then "caret X Y H".
 class View {
   public:
     explicit View(const std::string& toolkit) : out_(popen(Command(toolkit).c_str(), "re")) {

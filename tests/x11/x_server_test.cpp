@@ -17,8 +17,7 @@
 
 namespace {
 
-// Held for the whole run (the button tests too): a server resets, refusing connections, when its
-// last client leaves.
+// Held for the whole run: a server resets, refusing connections, when its last client leaves.
 const XDisplay heldConnection = XDisplay::Open();
 
 constexpr Color Red = Rgb(255, 0, 0), Blue = Rgb(0, 0, 255);

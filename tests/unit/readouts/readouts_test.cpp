@@ -80,8 +80,7 @@ Log DrawLines(std::int32_t width, std::int32_t dx, std::int32_t dy, float angle 
     return lines;
 }
 
-// 5 pixels a byte: the right-hand lines start at width - 5 * bytes - 4; at 192 dpi every distance
-// doubles.
+// 5 pixels a byte: the right-hand lines start at width - 5 * bytes - 4; at 192 dpi all doubles.
 TEST(DrawCoordinates, ThePointAtTheTopLeftAndAMeasurementAtTheTopRight) {
     const std::string point = "X 1024   Y -3@5,3", angle = "A 287,46\xC2\xB0@";
     EXPECT_EQ(DrawLines(128, NoMeasure, NoMeasure), Log{point});
