@@ -114,7 +114,7 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     }
 }
 
-// (dx, dy) from the anchor: straight, each quadrant both sides of its diagonal, one rounding to 360
+// (dx, dy) from the anchor: straight, both sides of each quadrant's diagonal, one rounding to 360.
 TEST(Angles, BearingsFromTheAnchor) {
     // clang-format off
     const float bearings[][3] = {
