@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the caret watcher's tests against real programs in what a desktop gives them, as
-# tests/e2e/lib.sh makes it for the native program's scenarios: an Xvfb screen, a window manager
-# (openbox names the active window), a D-Bus session and the accessibility bus on it.
+# Runs the caret watcher's tests against real programs on a desktop as tests/e2e/lib.sh makes it: an
+# Xvfb screen, openbox (which names the active window), a D-Bus session, the accessibility bus.
 #   tests/x11/atspi-run.sh [BIN_DIR [GoogleTest arguments]]
 root=$(cd "$(dirname "$0")/../.." && pwd)
 [ -n "${E2E_WORK:-}" ] || E2E_WORK=$(mktemp -d) E2E_SYSTEM=linux exec dbus-run-session -- bash "$0" "$@"

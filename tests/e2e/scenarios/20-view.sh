@@ -19,10 +19,7 @@ for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0" "96 1600 0"; do
     expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 32,32,128,128 "first-run window at $dpi dpi"
     wait_for 20 "the view around (200, 150) at $zoom% and $dpi dpi" view_shows $z 200 150 $lines
     echo "  $dpi dpi: client ${CLIENT_W}x$CLIENT_H, captured ${VIEW_W}x$VIEW_H at ($VIEW_L, $VIEW_T)"
-    if [ $lines = 1 ]; then
-        xdotool mousemove 260 210
-        wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1
-    fi
+    [ $lines = 0 ] || { xdotool mousemove 260 210 && wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1; }
     close_magnifier
 done
 set_dpi 96
