@@ -1,9 +1,11 @@
 # Sourced (functions only) by whatever runs the program under Wine without a display of its own: the
 # end-to-end tests, the demo and the benchmark. Each server picks a free display number itself and
 # says which (-displayfd), so that parallel runs never race for one.
-#   screen_start WxH            an Xvfb screen of that size (24-bit), exported as DISPLAY; it keeps
-#                               its state when the last client leaves (-noreset), as a native
-#                               program and its window manager may all end between two starts
+#   screen_start WxH[xDEPTH] [ARGUMENT...]
+#                               an Xvfb screen of that size (24-bit unless said), with those further
+#                               arguments, exported as DISPLAY; it keeps its state when the last
+#                               client leaves (-noreset), as a native program and its window
+#                               manager may all end between two starts
 #   monitors_start PRIMARY SECONDARY
 #                               an Xorg server with two monitors (sizes WxH), the second left of
 #                               the first, tops aligned, the first primary; exported as DISPLAY
@@ -33,8 +35,9 @@ _screen_wait() {
 }
 
 screen_start() {
-    local file="${SCREEN_WORK:?}/display.$((${#SCREEN_PIDS[@]} + 1))"
-    Xvfb -displayfd 9 -screen 0 "$1x24" -nolisten tcp -noreset 9>"$file" >/dev/null 2>&1 &
+    local file="${SCREEN_WORK:?}/display.$((${#SCREEN_PIDS[@]} + 1))" size=$1
+    [[ $size = *x*x* ]] || size+=x24
+    Xvfb -displayfd 9 -screen 0 "$size" -nolisten tcp -noreset "${@:2}" 9>"$file" >/dev/null 2>&1 &
     SCREEN_PIDS+=($!)
     _screen_wait 20 $! "$file"
 }

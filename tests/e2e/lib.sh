@@ -1,8 +1,6 @@
-# Sourced by every scenario. run.sh sets E2E_SYSTEM (windows: zedez.exe under Wine; linux: the
-# native program), E2E_BIN (zedez.exe and probe.exe, or zedez), E2E_TEMPLATE_PREFIX (the Wine
-# prefix each copies), E2E_WORK (its scratch folder) and E2E_VERSION_TEXT. The helpers below work
-# for either program: Wine, probe.exe and the registry, or the X tools, probe/probe.py and the
-# settings file.
+# Sourced by every scenario; its helpers work for either program. run.sh sets E2E_SYSTEM (windows or
+# linux), E2E_BIN, E2E_TEMPLATE_PREFIX (the Wine prefix each copies), E2E_WORK (its scratch folder),
+# E2E_VERSION_TEXT and E2E_RELEASE_DATE.
 set -u
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
 E2E_SYSTEM=${E2E_SYSTEM:-windows}
@@ -32,9 +30,8 @@ wait_for() {
 }
 
 # e2e_begin [COMMAND...]: a display of its own (scripts/virtual-screen.sh's COMMAND, screen_start
-# 1024x768 unless said); for Windows a copy of the prefix and one wineserver for the whole
-# scenario; for Linux openbox, a configuration folder of its own (XDG_CONFIG_HOME) and the
-# accessibility bus on for the program (run.sh gives each scenario a D-Bus session).
+# 1024x768 unless said); for Windows a copy of the prefix and one wineserver for the scenario; for
+# Linux openbox, a configuration folder of its own and the program's accessibility bridge on.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
 E2E_PROBE_PY="$(dirname "${BASH_SOURCE[0]}")/probe/probe.py"
 e2e_begin() {
@@ -55,18 +52,23 @@ e2e_begin() {
     if native; then wm_start; else wineserver -p; fi
     xdotool mousemove 0 0
 }
-# wm_start, wm_stop: openbox, which frames and stacks the native program's windows, started and
-# waited for, or ended. compositor_start: xcompmgr, which from then on paints every window.
+# wm_start, wm_stop: openbox (framing the native windows) started and waited for, or ended.
 wm_start() {
     openbox --sm-disable >/dev/null 2>&1 & WM_PID=$! && SCREEN_PIDS+=($WM_PID)
     wait_for 20 "openbox" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 wm_stop() { kill "$WM_PID" && wait "$WM_PID"; WM_PID=; }
-compositor_start() {
+compositor_start() {  # xcompmgr, which from then on paints every window
     xcompmgr >/dev/null 2>&1 & COMPOSITOR_PID=$! && SCREEN_PIDS+=($!)
     wait_for 20 "xcompmgr" "$E2E_PYTHON" "$E2E_PROBE_PY" composited
 }
 E2E_PYTHON=/usr/bin/python3  # Debian's, with its gi bindings
+# a11y_bus_start: the accessibility bus on this D-Bus session, waited for.
+a11y_bus_start() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & SCREEN_PIDS+=($!)
+    wait_for 20 "the accessibility bus" eval 'dbus-send --session --print-reply \
+        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true'
+}
 
 # reg_import KEY NAME=VALUE|NAME:=DATA|NAME...: REG_SZ values of any length under KEY in one import
 # (again if Wine fails to start regedit); DATA as a .reg file writes it; a NAME alone is removed.
@@ -87,35 +89,26 @@ reg_import() {
 set_settings() {
     native || { reg_import "$SETTINGS_KEY" "$@" && return; }
     mkdir -p "${SETTINGS_FILE%/*}" && { [ -s "$SETTINGS_FILE" ] || echo "[Magnifier]" >"$SETTINGS_FILE"; }
-    printf '%s\n' "$@" >"$E2E_WORK/set.txt"
-    awk -F= 'FNR == NR { drop[$1]; if (!/=/) delete line[$1]; else if (!($1 in line)) name[++n] = $1
-            if (/=/) line[$1] = $0; next }
-        !($1 in drop)
-        END { for (i = 1; i <= n; i++) if (name[i] in line) print line[name[i]] }' \
-        "$E2E_WORK/set.txt" "$SETTINGS_FILE" >"$E2E_WORK/set.ini" &&
-        mv "$E2E_WORK/set.ini" "$SETTINGS_FILE"
+    printf '%s\n' "$@" | awk -F= 'NR == FNR { set[$1] = $0; name[NR] = $1; next } !($1 in set)
+        END { for (i = 1; i in name; i++) if (set[name[i]] ~ /=/) { print set[name[i]]; set[name[i]] = "" } }' \
+        - "$SETTINGS_FILE" >"$E2E_WORK/set.ini" && mv "$E2E_WORK/set.ini" "$SETTINGS_FILE"
 }
 # settings_stored: whether the settings store exists. clear_settings: removes it.
 settings_stored() { if native; then [ -e "$SETTINGS_FILE" ]; else wine reg query "${SETTINGS_KEY%\\*}" >/dev/null 2>&1; fi; }
 clear_settings() { if native; then rm -f "$SETTINGS_FILE"; else wine reg delete "${SETTINGS_KEY%\\*}" /f >/dev/null; fi; }
-# view_settings KEY=VALUE...: a 300 x 300 window at (600, 400) following only the mouse, no
-# overlay, no cursor, auto refresh on; the arguments override these.
+# view_settings KEY=VALUE...: a quiet window following the mouse, but for what the arguments say.
 view_settings() {
     set_settings Window.Left=600 Window.Top=400 Window.Width=300 Window.Height=300 \
         Set.FollowMouse=1 Set.FollowText=0 Set.AutoRefresh=1 Set.ShowCursor=0 Set.ShowLines=0 \
         Set.ShowCoordinates=0 Set.ShowColorsHex=0 Set.ShowColorsDec=0 Set.ShowColorsCMY=0 \
         Set.ShowColorsCMYK=0 Window.OnTop=1 "$@"
 }
-# expect_settings NAME=VALUE...: the texts under STORE_KEY (SETTINGS_KEY unless set), or in the
-# settings file's [Magnifier] group, in one read.
+# expect_settings NAME=VALUE...: the stored texts (under STORE_KEY where set), read at once.
 expect_settings() {
     local all pair
-    if native; then
-        all=$(awk '/^\[/ { group = $0; next } group == "[Magnifier]" { sub(/=/, "    REG_SZ    "); print "    " $0 }' \
-            "$SETTINGS_FILE") || fail "no settings file"
-    else
-        all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r')
-    fi
+    if native; then  # as "reg query" shows them
+        all=$(sed -n '/^\[Magnifier\]$/,/^\[/ s/^\([^=[]*\)=/    \1    REG_SZ    /p' "$SETTINGS_FILE") || fail "no settings file"
+    else all=$(wine reg query "${STORE_KEY:-$SETTINGS_KEY}" | tr -d '\r'); fi
     for pair in "$@"; do expect_eq "$(awk -v k="    ${pair%%=*}    REG_" 'index($0, k) == 1 {
         sub(/^ *[^ ]* *[^ ]*    /, ""); print }' <<<"$all")" "${pair#*=}" "stored ${pair%%=*}"; done
 }
@@ -127,9 +120,8 @@ probe() {
     native && { x_probe "$@"; return; }
     in_locale wine "$E2E_BIN/probe.exe" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"
 }
-# start_magnifier: runs ZEDEZ_EXE (the built program unless set), again if Wine did not start it;
-# the native one's standard error goes to $E2E_WORK/stderr. Its window counts as shown once framed
-# (under a window manager) and in the same place on two looks.
+# start_magnifier: runs ZEDEZ_EXE (the built program unless set; its standard error to
+# $E2E_WORK/stderr), again if Wine did not start it; shown once framed and in one place on two looks.
 start_magnifier() { E2E_APP_PID= OUTER_L= && wait_for 60 "the magnifier's window" magnifier_shown; }
 magnifier_shown() {
     local was=${OUTER_L:-},${OUTER_T:-},${OUTER_W:-},${OUTER_H:-}
@@ -140,16 +132,11 @@ magnifier_shown() {
     fi
     read_window_rect && { ! native || [ "$was" = "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" ]; }
 }
-run_magnifier() {
-    if native; then  # not through a function, so that E2E_APP_PID is the program's own
-        LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} "${ZEDEZ_EXE:-$E2E_BIN/zedez}" \
-            2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
-    else
-        in_locale wine "${ZEDEZ_EXE:-$E2E_BIN/zedez.exe}" & E2E_APP_PID=$!
-    fi
+run_magnifier() {  # not through a function, so that E2E_APP_PID is the program's own
+    LANG=${ZEDEZ_LOCALE:-C.UTF-8} LC_ALL=${ZEDEZ_LOCALE:-C.UTF-8} $(native || echo wine) \
+        "${ZEDEZ_EXE:-$E2E_BIN/zedez$(native || echo .exe)}" 2>"$E2E_WORK/stderr" & E2E_APP_PID=$!
 }
-# x_probe: probe.exe's commands and answers for the native program, from the X tools; the box and
-# the close request and the cursor through probe/probe.py (AT-SPI and Xlib).
+# x_probe: probe.exe's commands and answers for the native program, from the X tools and probe.py.
 x_probe() {
     local id
     case $1 in
@@ -163,8 +150,7 @@ x_probe() {
             case $1 in
                 rect) x_rect "$id" ;;
                 close) "$E2E_PYTHON" "$E2E_PROBE_PY" close "$id" ;;
-                focus) if [ -n "${WM_PID:-}" ]; then timeout 10 xdotool windowactivate --sync "$id"
-                    else timeout 10 xdotool windowfocus --sync "$id"; fi ;;
+                focus) timeout 10 xdotool "$([ -n "${WM_PID:-}" ] && echo windowactivate || echo windowfocus)" --sync "$id" ;;
             esac
     esac
 }
@@ -195,15 +181,9 @@ read_window_rect() {
     OUTER_L=$2 OUTER_T=$3 OUTER_W=$(($4 - $2)) OUTER_H=$(($5 - $3)) TOPMOST=${12}
     CLIENT_L=$7 CLIENT_T=$8 CLIENT_W=$(($9 - $7)) CLIENT_H=$((${10} - $8))
 }
-# wait_exit: returns the magnifier's exit code once it has ended.
-wait_exit() {
-    wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID'
-    wait "$E2E_APP_PID"
-}
-close_magnifier() {
-    probe close || fail "probe could not close the window"
-    wait_exit || fail "the magnifier ended with exit code $?"
-}
+# wait_exit: returns the magnifier's exit code once it has ended. close_magnifier: closes it, code 0.
+wait_exit() { wait_for 30 "the magnifier to end" eval '! kill -0 $E2E_APP_PID' && wait "$E2E_APP_PID"; }
+close_magnifier() { probe close || fail "probe could not close the window"; wait_exit || fail "the magnifier ended with $?"; }
 # The popup menu's items top to bottom, without the separators, which the arrow keys skip.
 MENU_ITEMS=(10 25 50 75 90 100 200 400 800 1600 7010 7020 7030 7035 7040 7050 7060 7065 7070 7075
     8010 8020 9990 9999)
@@ -237,9 +217,8 @@ menu_lines() {
 # msgbox_shown: sets MSGBOX to what "probe msgbox" says once the box has its title and its text (under
 # load Wine was seen to fill the text first).
 msgbox_shown() { MSGBOX=$(probe msgbox) && [ "${MSGBOX#*text }" != "" ] && [ "${MSGBOX%%$'\n'*}" != "title " ]; }
-# expect_msgbox TITLE TEXT: the message box's title and text (\, CR and LF written \\, \r, \n) as
-# first read (the Enter that picked a menu item may close it at once); then presses OK. The native
-# box breaks its lines at LF alone.
+# expect_msgbox TITLE TEXT: the box's title and text (\, CR, LF written \\, \r, \n; natively lines
+# break at LF) as first read (the Enter that picked an item may close it at once); then OK.
 expect_msgbox() {
     local text=$2
     native && text=${text//'\r\n'/'\n'}
@@ -262,8 +241,7 @@ screenshot() {
     [ -n "${BACKGROUND:-}" ] || return 0
     set -- $BACKGROUND
     [ "$(pixel "$SHOT" "$2" "$3")" = "$4" ] && return 0
-    echo "background lost: putting $1 back"
-    put_image "$1"
+    echo "background lost: putting $1 back" && put_image "$1"
     return 1
 }
 # put_image FILE: as the root window's background (display exits with 1 even when it worked);
@@ -282,4 +260,51 @@ client_pixels() {
     local x=${1:-0} y=${2:-0}
     convert "$SHOT" -crop "${3:-$CLIENT_W}x${4:-$CLIENT_H}+$((CLIENT_L + SCREEN_OX + x))+$((CLIENT_T + y))" \
         -depth 8 -compress none ppm:- | awk -v x="$x" -v y="$y" -f "$E2E_AWK/pixels.awk"
+}
+
+# The view's helpers. VIEW_TWIPS: the program's twips per pixel, 1440 / dpi rounded (set_dpi sets
+# it); VIEW_AWK: the functions of awk/view.awk (fine(), cell(), inverse(), rhe()) for short programs.
+VIEW_TWIPS=${VIEW_TWIPS:-15} VIEW_AWK=$(<"$E2E_AWK/view.awk")
+
+# set_dpi DPI: the display scale of the programs started from now on (Xft.dpi for the native one).
+set_dpi() {
+    if native; then xrdb -merge <<<"Xft.dpi: $1"
+    else wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; fi || fail "no $1 dpi"
+    VIEW_TWIPS=$(awk "$VIEW_AWK"'BEGIN { print rhe(1440 / '"$1"') }')
+}
+
+# make_view_pattern FILE: fine() where x < 512 and y < 384; below it a checkerboard of single
+# black and white pixels, grey only when averaged; from x = 512 on cell(i, j) at (512 + 64 i, 64 j).
+make_view_pattern() {
+    _pattern 128 128 'fine(x, y)' >"$E2E_WORK/fine.ppm"
+    _pattern 2 2 'R = G = B = (x + y) % 2 * 255' >"$E2E_WORK/checker.ppm"
+    _pattern 8 12 'cell(x, y)' >"$E2E_WORK/cells.ppm"
+    convert \( -size 512x384 "tile:$E2E_WORK/fine.ppm" -size 512x384 "tile:$E2E_WORK/checker.ppm" -append \) \
+        \( "$E2E_WORK/cells.ppm" -sample 6400% \) +append +repage "$1" || fail "could not make the picture"
+}
+_pattern() { awk -v W="$1" -v H="$2" "$VIEW_AWK"'BEGIN { print "P3", W, H, 255
+    for (y = 0; y < H; y++) for (x = 0; x < W; x++) { '"$3"'; print R, G, B } }'; }
+
+# view_geometry ZOOM FX FY: VIEW_L VIEW_T VIEW_W VIEW_H, the captured screen rectangle, and PIC_W
+# PIC_H, the scaled picture. The left edge stays fractional in twips; pixels are rounded once.
+view_geometry() {
+    read -r VIEW_L VIEW_T VIEW_W VIEW_H PIC_W PIC_H < <(awk -v cw="$CLIENT_W" -v ch="$CLIENT_H" \
+        -v z="$1" -v fx="$2" -v fy="$3" -v m="$VIEW_TWIPS" "$VIEW_AWK"'BEGIN {
+            s = m; sw = cw * s; sh = ch * s; W = rhe(rhe(sw / z) / s); H = rhe(rhe(sh / z) / s)
+            L = rhe((fx * m - sw / (z * 2)) / s); T = rhe(rhe(fy * m - sh / (z * 2)) / s)
+            print L, T, W, H, rhe(z * W), rhe(z * H) }')
+}
+# view_shows ZOOM FX FY LINES: a new screenshot shows fine() around (FX, FY) magnified ZOOM (whole)
+# times, with LINES 1 inverted along two columns and rows at the middle, black in VIEW_HOLE ("LEFT
+# TOP RIGHT BOTTOM" on the screen). Sets DIFF_N, DIFF_LEFT, DIFF_TOP: how many pixels differ, where.
+view_shows() {
+    local ok seen
+    view_geometry "$1" "$2" "$3"
+    screenshot
+    read -r ok DIFF_N DIFF_LEFT DIFF_TOP seen < <(client_pixels | awk -v z="$1" -v lines="$4" \
+        -v L="$VIEW_L" -v T="$VIEW_T" -v cw="$CLIENT_W" -v ch="$CLIENT_H" -v ox="$SCREEN_OX" \
+        -v hole="${VIEW_HOLE:-}" -v w=$((PIC_W < CLIENT_W ? PIC_W : CLIENT_W)) \
+        -v h=$((PIC_H < CLIENT_H ? PIC_H : CLIENT_H)) -f "$E2E_AWK/view.awk" -f "$E2E_AWK/view_shows.awk")
+    echo "$seen"
+    [ "$ok" = 1 ]
 }

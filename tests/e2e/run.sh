@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Runs every end-to-end scenario, or those named, against a built Windows program under Wine, or
-# with --linux against the native Linux program, each with its own X display, scratch folder and
-# Wine prefix or configuration folder; ends with "N passed, N failed". A scenario for the other
-# system's program only is skipped.
+# Runs every end-to-end scenario, or those named, against the Windows program under Wine, or with
+# --linux the native one, each on an X display, in a folder and a prefix or settings of its own.
 #   tests/e2e/run.sh [--linux] BIN_DIR [scenario.sh ...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 export E2E_SYSTEM=windows
 [ "${1:-}" != --linux ] || { E2E_SYSTEM=linux && shift; }
 bin=$(cd "${1:?usage: run.sh [--linux] BIN_DIR [scenario ...]}" && pwd) && shift
-if [ $E2E_SYSTEM = linux ]; then
-    [ -x "$bin/zedez" ] || { echo "no zedez in $bin" >&2; exit 2; }
-else
-    [ -f "$bin/zedez.exe" ] && [ -f "$bin/probe.exe" ] || { echo "no zedez.exe/probe.exe in $bin" >&2; exit 2; }
-fi
+for program in $([ $E2E_SYSTEM = linux ] && echo zedez || echo zedez.exe probe.exe); do
+    [ -f "$bin/$program" ] || { echo "no $program in $bin" >&2; exit 2; }
+done
 [ $# -gt 0 ] || set -- "$here"/scenarios/*.sh
 # The version text the program shows, from the version the build was configured with: major, then
 # the minor as two digits; and the release date it shows.

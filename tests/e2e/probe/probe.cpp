@@ -30,8 +30,7 @@ void Print(const char* label, const wchar_t* text) {
 }
 
 int PrintRect(HWND window) {
-    RECT outer{};
-    RECT client{};
+    RECT outer{}, client{};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
@@ -88,11 +87,10 @@ BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT rect, LPARAM) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string command = argc > 1 ? argv[1] : "";
-    const std::string argument = argc > 2 ? argv[2] : "";
+    const std::string command = argc > 1 ? argv[1] : "", argument = argc > 2 ? argv[2] : "";
+    const std::wstring wide(argument.begin(), argument.end());
     if (command == "hold") {
-        const std::wstring path(argument.begin(), argument.end());
-        if (CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+        if (CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
                         nullptr) == INVALID_HANDLE_VALUE) {
             return 2;
         }
@@ -100,26 +98,21 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         Sleep(INFINITE);
     }
-    if (command == "monitors") {
-        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
-    }
-    if (command == "caret" || command == "msgbox" || command == "menu") {
-        const HWND menu = FindWindowW(L"#32768", nullptr);
-        return command == "caret"    ? PrintCaret()
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    if (command == "monitors" || command == "caret" || command == "msgbox" || command == "menu") {
+        return command == "monitors"
+                   ? (EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1)
+               : command == "caret"  ? PrintCaret()
                : command == "msgbox" ? ReadMessageBox(argument == "ok")
                                      : (menu != nullptr && IsWindowVisible(menu) ? 0 : 2);
     }
-    const std::wstring name = argument.empty() || command != "focus"
-                                  ? L"RidoduvuziZedezMain"
-                                  : std::wstring(argument.begin(), argument.end());
-    const HWND window = FindWindowW(name.c_str(), nullptr);
+    const HWND window = FindWindowW(
+        command == "focus" && !wide.empty() ? wide.c_str() : L"RidoduvuziZedezMain", nullptr);
     if (window == nullptr) {
         return 2;
     }
-    if (command == "close") {
-        const LRESULT answered =
-            SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
-        return answered != 0 ? 0 : 1;
+    if (command == "close") {  // 1 when the window did not answer
+        return !SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
     }
     return command == "rect" ? PrintRect(window) : command == "focus" ? Focus(window) : 1;
 }

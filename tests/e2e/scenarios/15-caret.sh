@@ -1,10 +1,6 @@
-# Caret and mouse: typing in a text editor (Wine's Notepad; natively a GTK 3 text view, followed
-# through the accessibility bus) centres the view (100%) on the caret's left edge at the middle of
-# its height; the pointer moved takes the view, the caret that goes and comes back in place takes it
-# back. Natively also: a GTK 4 view (window coordinates), the caret ignored once unchecked, a stopped
-# editor that holds up nothing, and no accessibility bus at all.
+# Caret and mouse: typing centres the view (100%) on the caret, the pointer takes it, the caret back in
+# place takes it back; natively also GTK 4, the caret unchecked, a stopped editor and no a11y bus.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
 view_settings Set.FollowMouse=1 Set.FollowText=1 Set.Zoom=100 Window.Left=700 Window.Top=520 \
@@ -18,11 +14,7 @@ editor() {
         EDITOR_PID=$! EDITOR=$1 && SCREEN_PIDS+=($!)
     else wine notepad & fi
 }
-if native; then
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & SCREEN_PIDS+=($!)
-    wait_for 20 "the accessibility bus" eval 'dbus-send --session --print-reply \
-        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true'
-fi
+! native || a11y_bus_start
 start_magnifier
 editor 3
 # caret_point: sets FX, FY to the caret's point, the middle rounded halves to even.
@@ -70,9 +62,8 @@ if ! native; then close_magnifier && exit 0; fi
 # centred_on X Y: the view shows the typed text left of the point as the screen does, the point
 # at the view's centre.
 centred_on() { FX=$1 FY=$2 && view_geometry 1 "$1" "$2" && view_matches_screen; }
-# GTK 4 gives the caret on its window only. Unchecked, the caret is not followed: the view stays on
-# the pointer resting on the text while typing goes on. A stopped editor, which answers no more,
-# holds nothing up: the pointer is followed at once.
+# GTK 4 gives the caret on its window only. Unchecked, the caret leaves the view on the pointer
+# over the text while typing goes on; a stopped editor holds nothing up: the pointer takes the view.
 kill "$EDITOR_PID" && editor 4 && SLACK=2
 type_along "GTK four follows "
 wait_for 20 "the view centred on GTK 4's caret" view_matches_screen

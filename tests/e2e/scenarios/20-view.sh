@@ -1,9 +1,6 @@
-# The view, exact at 96 to 192 dpi: the first-run window; every screen pixel an exact block where the
-# geometry puts it (200% to 1600%), following the pointer; the centre cross; the cursor at its
-# hotspot. At 50% and 10% every view pixel the exact mean of the screen pixels it covers, beyond the
-# screen black. The native program shows the last three under a compositing manager.
+# The view, exact at 96 to 192 dpi and 200% to 1600%, the centre cross and the cursor at its hotspot;
+# at 50% and 10% every view pixel the exact mean of what it covers (natively under a compositor).
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 make_view_pattern "$E2E_WORK/pattern.png"
 
@@ -22,10 +19,7 @@ for run in "96 200 0" "144 400 1" "168 400 0" "192 400 0" "96 1600 0"; do
     expect_eq "$OUTER_L,$OUTER_T,$OUTER_W,$OUTER_H" 32,32,128,128 "first-run window at $dpi dpi"
     wait_for 20 "the view around (200, 150) at $zoom% and $dpi dpi" view_shows $z 200 150 $lines
     echo "  $dpi dpi: client ${CLIENT_W}x$CLIENT_H, captured ${VIEW_W}x$VIEW_H at ($VIEW_L, $VIEW_T)"
-    if [ $lines = 1 ]; then
-        xdotool mousemove 260 210
-        wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1
-    fi
+    [ $lines = 0 ] || { xdotool mousemove 260 210 && wait_for 20 "the view to follow the pointer" view_shows $z 260 210 1; }
     close_magnifier
 done
 set_dpi 96
@@ -38,11 +32,9 @@ cursor_shown() {
     wait_for 20 "the cursor in the view from ($1, $2)" eval 'view_shows 1 200 150 0; echo "from $DIFF_LEFT,$DIFF_TOP"
         [ "$DIFF_N" -ge 20 ] && [ "$DIFF_LEFT,$DIFF_TOP" = '"$1,$2"' ]'
 }
-# Wine hands out only the image of a cursor that the program's own windows set, so the pointer
-# rests on the magnifier: at 100%, pointing at the client's middle, the view captures its own
-# client area, which keeps the picture it showed before, and the cursor at the hotspot. X hands
-# out the cursor over the picture too. The client area's height is even (openbox's frame is 25
-# pixels high), so that it is what the view of its middle captures.
+# Wine hands out only the image of a cursor the program's own windows set: pointing at the client's
+# middle at 100%, the view captures its own client area, its picture kept, and the cursor there
+# (the client's height even under openbox's 25-pixel frame). X hands out the picture's cursor too.
 start_view 100 200 150 Set.ShowCursor=1 $(native && echo Window.Height=301)
 view_geometry 1 200 150
 if native; then cursor_shown $((200 - VIEW_L)) $((150 - VIEW_T))

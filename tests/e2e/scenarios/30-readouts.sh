@@ -1,6 +1,5 @@
-# The read-outs by their colours (glyphs depend on Wine's fonts): outlined coordinates at the top
-# left, and right while a button is held; the hex box in the pointer's colour; the R, G, B and
-# C, M, Y, K cells at the bottom right.
+# The read-outs by their colours (glyphs depend on Wine's fonts): coordinates, measurement, the hex
+# box and the R, G, B and C, M, Y, K cells.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 

@@ -1,10 +1,6 @@
-# Menu and keys: the first tick renders with the pointer resting at (0, 0); a zoom picked by mouse
-# shows at the next rendering, an overlay picked by F1 at once (the hex box, after Follow Mouse was
-# turned off, in the colour where following stopped). Topmost or not as stored, and from the menu;
-# Alt+F4 and Close. The native program also ends storing its settings on SIGTERM with the menu
-# open, and takes Alt+F4 itself where no window manager does.
+# Menu and keys: the first tick, picks by mouse and F1, topmost as stored and from the menu, Alt+F4
+# and Close; natively SIGTERM with the menu open and Alt+F4 without a window manager.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin
 
 make_view_pattern "$E2E_WORK/pattern.png"

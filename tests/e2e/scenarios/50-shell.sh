@@ -1,8 +1,5 @@
-# What it keeps and says: first-run values stored, and the same rectangle after two more runs; odd
-# stored values (and a 40,000-character autorun entry) start safely and come back canonical;
-# autorun from a non-ASCII folder (and on Windows from a hidden copy); About in English and German,
-# the native program's German menu as the screen shows it; a refusal (on Windows 98; of a Wayland
-# session or no display) in the user's language, nothing stored.
+# What it keeps and says: settings over three runs, odd stored values, autorun from a non-ASCII folder,
+# About in English and German, the refusals of a system it cannot run on, nothing stored.
 . "$(dirname "$0")/../lib.sh"
 e2e_begin
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -65,9 +62,8 @@ menu_pick 20 20 8020
 close_magnifier
 expect_settings Window.Left=0 Window.Top=704
 
-# German: the About box, picked from the menu. On Windows of a copy that start-up cannot see (Wine
-# counts a leading dot as hidden): its autorun mark still follows the entry, so that a second click
-# deletes what the first wrote. The native program's menu, read from the screen, German throughout.
+# German: the About box. On Windows of a copy start-up cannot see (Wine hides a leading dot), whose
+# autorun mark follows the entry, so a second click deletes it; natively the menu on the screen too.
 export ZEDEZ_LOCALE=de_DE.UTF-8
 if native; then
     unset ZEDEZ_EXE

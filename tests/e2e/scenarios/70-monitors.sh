@@ -1,11 +1,8 @@
-# Two monitors: a 640 x 480 secondary left of the 1024 x 512 primary, a strip of no monitor below
-# it. For Windows the primary starts at x = 0 (X's x is Windows x + 640); for X the secondary does.
-# Windows stored on it, or where no monitor is once it is switched off; the view, the read-outs
-# (at negative x on Windows) and a drag across the edge; the strip black in the view.
+# Two monitors, a 640 x 480 secondary left of the 1024 x 512 primary: windows stored on it or on none,
+# the view, read-outs and a drag across the edge, black below the secondary.
 . "$(dirname "$0")/../lib.sh"
-. "$(dirname "$0")/../view_lib.sh"
 e2e_begin monitors_start 1024x512 640x480
-native || SCREEN_OX=640
+native || SCREEN_OX=640  # Windows counts x from the primary's left edge, X from the secondary's
 S=$((-SCREEN_OX))  # the secondary's left edge, in the program's coordinates
 monitors_seen() { local seen && seen=$(probe monitors | tr '\n' ' ') && echo "$seen" && [ "$seen" = "$1" ]; }
 point() { xdotool mousemove $(($1 + SCREEN_OX)) "$2"; }  # X Y: the pointer at the program's (X, Y)

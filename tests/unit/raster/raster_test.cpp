@@ -12,6 +12,7 @@
 #include "raster/area_average.h"
 #include "raster/block_scale.h"
 #include "raster/caret_scaling.h"
+#include "raster/cursor_blend.h"
 #include "raster/monitor_layout.h"
 #include "raster/pixel_fill.h"
 #include "raster/placement.h"
@@ -51,9 +52,8 @@ TEST(Placement, TheOnScreenPartAndWhereItLands) {
 TEST(Placement, CaretsOfUnawareWindows) {
     // clang-format off
     const struct { int windowDpi, monitorDpi; std::vector<std::int32_t> expected; } cases[] = {
-        {96, 96, {10, 21, 15}}, {192, 192, {10, 21, 15}}, {96, 192, {20, 42, 30}},
-        {96, 144, {15, 32, 22}}, {144, 192, {13, 28, 20}}, {0, 192, {10, 21, 15}},
-        {96, 0, {10, 21, 15}}};
+        {96, 96, {10, 21, 15}}, {192, 192, {10, 21, 15}}, {96, 192, {20, 42, 30}}, {96, 144, {15, 32, 22}},
+        {144, 192, {13, 28, 20}}, {0, 192, {10, 21, 15}}, {96, 0, {10, 21, 15}}};
     // clang-format on
     for (const auto& c : cases) {
         const CaretInfo scaled = CaretInPhysicalPixels({10, 21, 15}, c.windowDpi, c.monitorDpi);
@@ -67,19 +67,14 @@ constexpr std::uint32_t G(std::uint32_t level) {
 }
 constexpr std::uint32_t B = 0, W = G(255), U = 7;  // U: left unwritten
 
-struct Case {
-    const char* name;
-    std::vector<std::uint32_t> source;
-    int sw, sh, tw, th, ow, oh, stride;  // source, scaled and written sizes; target row distance
-    std::vector<std::uint32_t> expected;
-    int offScreen = 0;  // area pixels left of the source, off the screen
-};
-
+// Source, scaled and written sizes, the target's row distance; `offScreen` area pixels left of the
+// source lie off the screen.
 TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
     std::vector<std::uint32_t> halves(200, G(255));  // 20 x 20, its lower half at level 2
     halves.resize(400, G(2));
     // clang-format off
-    const Case cases[] = {
+    const struct { const char* name; std::vector<std::uint32_t> source; int sw, sh, tw, th, ow, oh, stride;
+                   std::vector<std::uint32_t> expected; int offScreen = 0; } cases[] = {
         // 127.5 rounds up to the even 128, 2.5 down to the even 2.
         {"checkerboard", {B, W, W, B}, 2, 2, 1, 1, 1, 1, 1, {G(128)}},
         {"half to even", {G(2), G(3)}, 2, 1, 1, 1, 1, 1, 1, {G(2)}},
@@ -91,36 +86,29 @@ TEST(AverageScale, EveryPixelIsTheExactMeanOfTheAreaItCovers) {
         // An area too large for a table of means: 128.5 rounds down to the even 128.
         {"large area", halves, 20, 20, 1, 1, 1, 1, 1, {G(128)}},
         // Of a 3 x 3 result only the top-left 2 x 2 is written; its second row is half of each.
-        {"clipped", {G(0), G(90), G(180), G(90), G(180), G(0)}, 3, 2, 3, 3, 2, 2, 3,
-         {G(0), G(90), U, G(45), G(135)}},
+        {"clipped", {G(0), G(90), G(180), G(90), G(180), G(0)}, 3, 2, 3, 3, 2, 2, 3, {G(0), G(90), U, G(45), G(135)}},
         // Halved, the pixel off the screen counts as black: (0 + 90) / 2 and (180 + 30) / 2.
-        {"screen's edge", {G(90), G(180), G(30)}, 3, 1, 2, 1, 2, 1, 2, {G(45), G(105)}, 1},
-    };
+        {"screen's edge", {G(90), G(180), G(30)}, 3, 1, 2, 1, 2, 1, 2, {G(45), G(105)}, 1}};
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::vector<std::uint32_t> target(c.expected.size(), U);
-        const Picture area{c.sw + c.offScreen,
-                           c.sh,
-                           {c.offScreen, 0, c.sw, c.sh},
-                           {c.source.data(), c.sw, c.sh, c.sw}};
+        const PixelRect on{c.offScreen, 0, c.sw, c.sh};
+        const Picture area{c.sw + c.offScreen, c.sh, on, {c.source.data(), c.sw, c.sh, c.sw}};
         AverageScale(area, c.tw, c.th, {target.data(), c.ow, c.oh, c.stride});
         EXPECT_EQ(target, c.expected) << c.name;
     }
 }
 
-// The menu's zooms and two stored ones that are no menu item, on areas of odd and even sides with
-// a part off the screen at each side, into a target of the result's size or a pixel narrower and
-// lower: each on-screen pixel is a block where the view geometry puts it, the rest black.
+// The menu's zooms and two stored ones, areas of odd and even sides partly off the screen at each
+// side, targets of the result's size or a pixel smaller: each on-screen pixel a block where the
+// view geometry puts it, the rest black.
 TEST(BlockScale, BlocksLieWhereTheViewGeometryPutsThem) {
-    const struct {
-        PixelSize area;
-        PixelRect onScreen;
-        int clip;
-    } cases[] = {
+    // clang-format off
+    const struct { PixelSize area; PixelRect onScreen; int clip; } cases[] = {
         {{4, 2}, {0, 0, 4, 2}, 0},  // edges at halves at 150%
         {{7, 5}, {2, 0, 5, 5}, 1}, {{7, 5}, {0, 0, 4, 5}, 0}, {{7, 5}, {0, 3, 7, 2}, 0},
-        {{7, 5}, {0, 0, 7, 1}, 1}, {{3, 3}, {}, 0},  // wholly off the screen
-    };
+        {{7, 5}, {0, 0, 7, 1}, 1}, {{3, 3}, {}, 0}};  // the last wholly off the screen
+    // clang-format on
     std::vector<std::uint32_t> source(40);  // 8 a row
     std::iota(source.begin(), source.end(), 0x100u);
     for (const float zoom : {100.0f, 200.0f, 400.0f, 800.0f, 1600.0f, 150.0f, 1999.0f}) {
@@ -167,11 +155,8 @@ std::string Drawn(const std::function<void(const PixelBlock&)>& draw) {
     draw({pixels.data(), 5, 4, 6});
     std::string drawn;
     for (std::size_t at = 0; at < pixels.size(); ++at) {
-        const std::uint32_t pixel = pixels[at];
-        drawn += at % 6 == 5  ? (pixel == Beyond ? " " : "! ")
-                 : pixel == B ? "."
-                 : pixel == W ? "#"
-                              : "?";
+        const std::uint32_t p = pixels[at];
+        drawn += at % 6 == 5 ? (p == Beyond ? " " : "! ") : p == B ? "." : p == W ? "#" : "?";
     }
     drawn.pop_back();
     return drawn;
@@ -194,12 +179,9 @@ void BlackenAfter(const PixelBlock& block, const std::vector<std::vector<PixelRe
 TEST(PixelWrites, EachIsClippedToTheBlock) {
     constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
-    const struct {
-        const char* name;
-        std::function<void(const PixelBlock&)> draw;
-        const char* expected;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* name; std::function<void(const PixelBlock&)> draw;
+                   const char* expected; } cases[] = {
         {"reversed corners", [](auto b) { FillBox(b, 2, 2, 1, 1, W); }, "..... .##.. .##.. ....."},
         {"one pixel", [](auto b) { FillBox(b, 4, 0, 4, 0, W); }, "....# ..... ..... ....."},
         {"past each side", [](auto b) { FillBox(b, -3, -3, 0, 1, W); FillBox(b, 3, 2, 99, 99, W); },
@@ -234,9 +216,8 @@ TEST(PixelWrites, EachIsClippedToTheBlock) {
          },
          "##### ##.## ##.## #####"},
         {"off no monitors", [](auto b) { BlackenAfter(b, {{{-2, 0, 2, 2}, Primary}, {}}); },
-         "##### ##### ##### #####"},
-        // clang-format on
-    };
+         "##### ##### ##### #####"}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Drawn(c.draw), c.expected) << c.name;
     }
@@ -250,6 +231,40 @@ TEST(PixelWrites, MaskRunsStopAtTheMasksWidth) {
                                  0x01, 0x80, 0x00, 0x00};  // 7-8
     EXPECT_EQ(MaskRuns(bits, 4, {12, 3}, 1),
               (std::vector<TextRun>{{-1, -1, 1}, {-1, 5, 9}, {-1, 10, 11}, {1, 6, 8}}));
+}
+
+constexpr std::uint32_t Before = 0xAAC8C8C8;  // a target pixel; a blend keeps its unused byte
+constexpr std::uint32_t Kept = 0xAA000000;
+
+// Four opaque pixels A B / C D laid on a 3 x 3 target (rows 4 apart, the fourth column not the
+// target's) at each side and beyond: the letters show which lands where, '.' what is untouched.
+TEST(BlendPremultiplied, ClippedAtEverySideOfTheTarget) {
+    const std::uint32_t image[] = {0xFF110000, 0xFF220000, 0xFF330000, 0xFF440000};
+    // clang-format off
+    const struct { int left, top; std::string rows; } cases[] = {
+        {0, 0, "AB.CD...."}, {-1, 1, "...B..D.."}, {2, 0, "..A..C..."}, {1, -1, ".CD......"},
+        {0, 2, "......AB."}, {-1, -1, "D........"}, {2, 2, "........A"}, {3, 0, "........."},
+        {0, -2, "........."}, {-5, 7, "........."}};
+    // clang-format on
+    for (const auto& c : cases) {
+        std::vector<std::uint32_t> target(12, Before), expected = target;
+        for (int i = 0; i < 9; ++i) {
+            expected[i / 3 * 4 + i % 3] =
+                c.rows[i] == '.' ? Before : Kept | (c.rows[i] - 'A' + 1) * 0x110000u;
+        }
+        BlendPremultiplied({image, 2, 2, 2}, {target.data(), 3, 3, 4}, c.left, c.top);
+        EXPECT_EQ(target, expected) << c.left << ", " << c.top;
+    }
+}
+
+// Opaque replaces, fully transparent leaves, alpha 128 adds 127 / 255 of the target (200 -> 100
+// rounded) to its own channels; channels above alpha (not premultiplied) saturate.
+TEST(BlendPremultiplied, WeighsTheTargetByWhatTheImageLeaves) {
+    const std::uint32_t image[] = {0xFF102030, 0x80402010, 0x00000000, 0x40FFFFFF};
+    std::vector<std::uint32_t> target(4, Before);
+    BlendPremultiplied({image, 4, 1, 4}, {target.data(), 4, 1, 4}, 0, 0);
+    EXPECT_EQ(target, (std::vector<std::uint32_t>{Kept | 0x102030, Kept | 0xA48474, Before,
+                                                  Kept | 0xFFFFFF}));
 }
 
 }  // namespace

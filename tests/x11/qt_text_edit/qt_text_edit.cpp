@@ -1,6 +1,5 @@
-// A Qt 6 text edit for the caret watcher's tests, saying what tests/x11/atspi_text_view.py says:
-// "ready PID" once it has the focus, then "caret X Y HEIGHT" on the root where it draws its
-// caret. Qt shows its accessible tree only when started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
+// A Qt 6 text edit for the caret watcher's tests, saying what atspi_text_view.py says: "ready PID",
+// then "caret X Y HEIGHT". Its accessible tree shows only with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
 #include <QApplication>
 #include <QTextEdit>
 #include <QTimer>

@@ -1,10 +1,13 @@
-#include "core/refresh_tick.h"
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "base/rounding.h"
 #include "core/angles.h"
-#include "doubles/fake_input_devices.h"
+#include "core/menu_entries.h"
+#include "core/refresh_tick.h"
+#include "core/zoom_selection.h"
+#include "doubles/fake_system.h"
 
 namespace {
 
@@ -70,9 +73,8 @@ TEST_F(RefreshTickTest, RendersWhenTheFocusMovesOrWhenForcedAndOnlyThenReadsTheP
     EXPECT_EQ(Tick(true), "caret view 400,108 at 200% colours ");
 }
 
-// Each step switches an option off (0: none), sets pointer, buttons and caret (x, top, height),
-// ticks; then the focus, the measured point if not that, distance and bearing while measuring,
-// and the bearing of the measuring line from the view centre while it shows.
+// Each step switches an option off (0: none), sets pointer, buttons and caret, ticks; then the
+// focus, the measured point if not that, distance and bearing while measuring, the line's bearing.
 TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
     // clang-format off
     const struct { int off; ScreenPoint pointer; int buttons; CaretInfo caret;
@@ -100,21 +102,19 @@ TEST_F(RefreshTickTest, MouseCaretAndMeasuring) {
         input.buttons = static_cast<Buttons>(buttons);  // 1 left, 2 right, 4 middle
         input.caret = caret;
         Tick();
+        const bool measuring = view.distanceX != NoMeasure || view.distanceY != NoMeasure;
+        const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
         std::string state = Pair(view.focus.x, view.focus.y);
         state +=
             view.measured == view.focus ? "" : " from " + Pair(view.measured.x, view.measured.y);
-        state +=
-            view.distanceX == NoMeasure && view.distanceY == NoMeasure
-                ? ""
-                : " " + Pair(view.distanceX, view.distanceY) + " " + std::to_string(view.bearing);
-        const float bearing = AngleDeg(line.fromX, line.fromY, line.toX, line.toY);
+        state += measuring ? " " + Pair(view.distanceX, view.distanceY) : "";
+        state += measuring ? " " + std::to_string(view.bearing) : "";
         state += line.visible ? " line " + std::to_string(RoundToInt32(bearing)) : "";
         EXPECT_EQ(state, expected);
     }
 }
 
-// (dx, dy) from the anchor: straight, every quadrant on both sides of its diagonal, and a bearing
-// that rounds up to 360.
+// (dx, dy) from the anchor: straight, both sides of each quadrant's diagonal, one rounding to 360.
 TEST(Angles, BearingsFromTheAnchor) {
     // clang-format off
     const float bearings[][3] = {
@@ -125,6 +125,50 @@ TEST(Angles, BearingsFromTheAnchor) {
     for (const auto [dx, dy, degrees] : bearings) {
         EXPECT_FLOAT_EQ(AngleDeg(100, 100, 100 + dx, 100 + dy), degrees) << dx << ", " << dy;
     }
+}
+
+// The popup menu as shown: the items in order, "-" for a separator, [index] for a check mark; as
+// created but for 7050 toggled twice and 7060 once. Indexes that address no item change nothing.
+TEST(OptionTable, TheMenuAfterToggles) {
+    OptionTable table;
+    EXPECT_TRUE(table.ToggleOption(Item::ShowCoordinates) &&
+                table.ToggleOption(Item::ShowCoordinates) &&
+                table.ToggleOption(Item::ShowColorsHex));
+    EXPECT_FALSE(table.ToggleOption(11) || table.SetChecked(11, true) || table.IsOptionChecked(11));
+    table.SetChecked(Item::About, true);  // a command shows no mark whatever its state
+    std::string menu;
+    for (const MenuEntry& entry : MenuEntriesOf(table)) {
+        const std::string index = std::to_string(entry.index);
+        menu += entry.separator ? "- " : entry.checked ? "[" + index + "] " : index + " ";
+        EXPECT_EQ(entry.caption, table.Caption(entry.index));
+    }
+    EXPECT_EQ(menu,
+              "10 25 50 75 90 [100] 200 400 800 1600 - [7010] [7020] [7030] [7035] [7040] 7050 "
+              "[7060] 7065 7070 7075 - [8010] 8020 - 9990 9999 ");
+}
+
+// Each selection on one table: the factor it returns (-1: none), the zoom items then checked, and
+// the zoom found with the factor it leaves.
+TEST(ZoomSelection, WorkedExamples) {
+    OptionTable table;
+    float found = -1;
+    const auto state = [&](std::optional<float> factor) {
+        std::ostringstream text;
+        text << factor.value_or(-1) << " |";
+        for (const OptionItem& item : table.Items()) {
+            text << (item.checked && item.index <= Item::LastZoom ? " " + std::to_string(item.index)
+                                                                  : "");
+        }
+        text << " | " << FindCheckedZoom(table, found) << " " << found;
+        return text.str();
+    };
+    EXPECT_EQ(state(CheckZoomItem(table, 400)), "4 | 400 | 400 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 0)), "-1 | | 0 4");  // the factor stays
+    EXPECT_EQ(state(CheckZoomItem(table, -5)), "-1 | | 0 4");
+    EXPECT_EQ(state(CheckZoomItem(table, 150)), "1.5 | | 0 4");  // no item, still a factor
+    table.SetChecked(800, true);
+    table.SetChecked(25, true);
+    EXPECT_EQ(state({}), "-1 | 25 800 | 800 8");  // the highest wins
 }
 
 }  // namespace
