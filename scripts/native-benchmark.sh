@@ -16,6 +16,8 @@
 # its dbus-daemon and at-spi2-registryd of the run's session) and the text view. The program
 # follows the caret in every run, so the bus is counted as its own: "ours" is program + X server +
 # bus for the program, program + X server for the others.
+# NATIVE_SUBJECTS (a list of overlays, plain, magnus, frame, pointer) narrows part 6 to those;
+# NATIVE_BEFORE=PATH measures that build of the program too, in turn with this one, as "before".
 
 cmake --preset linux-app >/dev/null
 cmake --build --preset linux-app --target zedez bare_window >/dev/null
@@ -106,13 +108,17 @@ ticks() {
 
 # The program's settings: what its first run stores, in a 300 x 300 window at 32, 32; "plain" has
 # every overlay off.
+# In a session of its own too: without one, the toolkit would have D-Bus start one through X.
 first=$native/first
 mkdir -p "$first"
-XDG_CONFIG_HOME=$first XDG_RUNTIME_DIR=$native/runtime "$native_bin/zedez" >/dev/null 2>&1 &
+bus_start
+DBUS_SESSION_BUS_ADDRESS=$bus_address XDG_CONFIG_HOME=$first XDG_RUNTIME_DIR=$native/runtime \
+    "$native_bin/zedez" >/dev/null 2>&1 &
 first_pid=$!
 native_pids+=("$first_pid")
 wait_until 30 "the program's first window" xdotool search --onlyvisible --pid "$first_pid"
 native_stop "$first_pid"  # SIGTERM: it stores its settings as it closes
+bus_end
 test -s "$first/zedez/settings.ini" || { echo "the program stored no settings" >&2 && exit 1; }
 for settings in overlays plain; do
     mkdir -p "$native/$settings"
@@ -129,6 +135,8 @@ declare -A label=(
     [frame]="bare_window frame"
     [pointer]="bare_window pointer"
     [none]="no magnifier"
+    [before-overlays]="before, first-run overlays"
+    [before-plain]="before, no overlays"
 )
 
 # subject_start NAME: starts it in the session and sets subject_pid once its window shows.
@@ -138,11 +146,12 @@ subject_start() {
     subject_pid=
     case "$1" in
         none) return 0 ;;
-        overlays | plain)
+        overlays | plain | before-*)
             rm -rf "$native/config"
             mkdir -p "$native/config/zedez"
-            cp "$native/$1/settings.ini" "$native/config/zedez/"
-            env "${environment[@]}" XDG_CONFIG_HOME="$native/config" "$native_bin/zedez" \
+            cp "$native/${1#before-}/settings.ini" "$native/config/zedez/"
+            env "${environment[@]}" XDG_CONFIG_HOME="$native/config" \
+                "$([[ $1 == before-* ]] && echo "$NATIVE_BEFORE" || echo "$native_bin/zedez")" \
                 >/dev/null 2>&1 &
             ;;
         magnus)  # a cache of its own: a first start, 300 x 300 at 2x
@@ -178,7 +187,8 @@ measure() {
 # ours SUBJECT APP X BUS: what counts as the subject's.
 ours() {
     case "$1" in
-        overlays | plain) awk -v a="$2" -v x="$3" -v b="$4" 'BEGIN { printf "%.2f", a + x + b }' ;;
+        overlays | plain | before-*)
+            awk -v a="$2" -v x="$3" -v b="$4" 'BEGIN { printf "%.2f", a + x + b }' ;;
         *) awk -v a="$2" -v x="$3" 'BEGIN { printf "%.2f", a + x }' ;;
     esac
 }
@@ -188,7 +198,8 @@ if [ "$part" != typing ]; then
     path=()
     while read -r x y; do path+=(mousemove "$x" "$y" sleep 0.01); done < <(awk -v n=$((seconds * 100)) \
         'BEGIN { for (i = 0; i < n; i++) printf "%d %d\n", 650 + 300 * sin(i / 70), 520 + 200 * sin(i / 45 + 1) }')
-    subjects=(overlays plain magnus frame pointer)
+    subjects=(${NATIVE_SUBJECTS:-overlays plain magnus frame pointer})
+    if [ -n "${NATIVE_BEFORE:-}" ]; then subjects+=(before-overlays before-plain); fi
     declare -A samples
     echo
     echo "== Native: idle, then a moving pointer at 100 Hz, ${seconds} s each (per cent of one core), $IDLE_ROUNDS rounds =="
@@ -225,29 +236,30 @@ if [ "$part" != typing ]; then
         done
     done
     echo "-- ratios of the medians (ours against the other's program + X server)"
-    native_ratio() {  # LABEL A B [TARGET]
+    native_ratio() {  # LABEL A B [TARGET]: nothing when a side was not measured
+        [ -n "$2" ] && [ -n "$3" ] || return 0
         awk -v a="$2" -v b="$3" -v label="$1" -v target="${4:-}" 'BEGIN {
             printf "%-56s %5.2f%s\n", label, a / b, target == "" ? "" : "   (target: at most " target ")" }'
     }
-    for subject in overlays plain; do
+    for subject in overlays plain before-overlays before-plain; do
+        [ -n "${med[$subject.idle.ours]:-}" ] || continue
         native_ratio "moving, ${label[$subject]} / magnus" "${med[$subject.moving.ours]}" \
-            "${med[magnus.moving.ours]}" 0.5
+            "${med[magnus.moving.ours]:-}" 0.5
         native_ratio "moving, ${label[$subject]}, program + X / magnus" \
             "$(awk -v a="${med[$subject.moving.app]}" -v x="${med[$subject.moving.x]}" 'BEGIN { print a + x }')" \
-            "${med[magnus.moving.ours]}"
+            "${med[magnus.moving.ours]:-}"
         native_ratio "idle, ${label[$subject]} / bare_window frame" "${med[$subject.idle.ours]}" \
-            "${med[frame.idle.ours]}" 1.3
+            "${med[frame.idle.ours]:-}" 1.3
         native_ratio "idle, ${label[$subject]} / bare_window pointer" "${med[$subject.idle.ours]}" \
-            "${med[pointer.idle.ours]}"
+            "${med[pointer.idle.ours]:-}"
         native_ratio "idle, ${label[$subject]} / magnus" "${med[$subject.idle.ours]}" \
-            "${med[magnus.idle.ours]}"
+            "${med[magnus.idle.ours]:-}"
     done
-
 fi
 
 # Part 7: a GTK 3 text view typed into, the pointer still, the caret moving at every key.
 text=""
-for line in $(seq $((seconds * 2 / 3))); do text+="the caret moves with every key typed here"$'\n'; done
+for line in $(seq $((seconds * 9 / 10))); do text+="the caret moves with every key typed here"$'\n'; done
 typists=(none overlays magnus)
 declare -A typing
 echo
