@@ -10,6 +10,7 @@
 #include "raster/block_scale.h"
 #include "raster/pixel_fill.h"
 #include "raster/placement.h"
+#include "raster/text_runs.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void QtSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int
     FillRect(all, {0, target.height, target.width, all.height - target.height}, 0);
 }
 
-const QFont& QtSurface::FontOf(const FontSpec& spec) {
+QtSurface::FontTexts& QtSurface::FontOf(const FontSpec& spec) {
     const auto key = std::tuple(std::string(spec.face), spec.points, spec.bold);
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
@@ -71,14 +72,74 @@ const QFont& QtSurface::FontOf(const FontSpec& spec) {
         font.setPixelSize(
             static_cast<int>(std::lround(spec.points * static_cast<float>(dpi_) / 72)));
         font.setBold(spec.bold);
-        found = fonts_.emplace(key, font).first;
+        found = fonts_.try_emplace(key, font).first;
     }
     return found->second;
 }
 
+QtSurface::Text& QtSurface::Find(FontTexts& font, const std::string& text) {
+    auto found = font.texts.find(text);
+    if (found == font.texts.end()) {
+        if (font.texts.size() >= MaxTexts) {
+            std::vector<std::uint64_t> uses;
+            uses.reserve(font.texts.size());
+            for (const auto& entry : font.texts) {
+                uses.push_back(entry.second.lastUse);
+            }
+            const auto middle = uses.begin() + static_cast<std::ptrdiff_t>(uses.size() / 2);
+            std::nth_element(uses.begin(), middle, uses.end());
+            std::erase_if(font.texts, [cut = *middle](const auto& entry) {
+                return entry.second.lastUse < cut;
+            });
+        }
+        Text entry;
+        entry.extent = {font.metrics.horizontalAdvance(QString::fromStdString(text)),
+                        font.metrics.height()};
+        found = font.texts.emplace(text, std::move(entry)).first;
+    }
+    found->second.lastUse = ++font.uses;
+    return found->second;
+}
+
+void QtSurface::Mask(FontTexts& font, Text& entry, const std::string& text) {
+    // Room around the text's cell for ink beyond it (overhangs, accents).
+    const int margin = std::max(font.metrics.height(), 8);
+    const int width = std::max(entry.extent.width, 0) + 2 * margin;
+    const int height = font.metrics.height() + 2 * margin;
+    if (scratch_.width() < width || scratch_.height() < height) {
+        scratch_ = QImage(std::max(width, scratch_.width()), std::max(height, scratch_.height()),
+                          QImage::Format_RGB32);
+    }
+    constexpr QRgb Paper = 0xFF000000;
+    scratch_.fill(Paper);
+    {
+        QPainter painter(&scratch_);
+        painter.setFont(font.font);
+        painter.setPen(QColor(255, 255, 255));
+        // (margin, margin) is the top-left of the text's cell; Qt draws from the baseline.
+        painter.drawText(margin, margin + font.metrics.ascent(), QString::fromStdString(text));
+    }
+    std::vector<TextRun> runs;
+    for (int y = 0; y < height; ++y) {
+        const auto* const line = reinterpret_cast<const QRgb*>(scratch_.constScanLine(y));
+        int x = 0;
+        while (x < width) {
+            if (line[x] == Paper) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width && line[x] != Paper) {
+                ++x;
+            }
+            runs.push_back({y - margin, start - margin, x - margin});
+        }
+    }
+    entry.runs = std::move(runs);
+}
+
 PixelSize QtSurface::MeasureText(const std::string& text, const FontSpec& font) {
-    const QFontMetrics metrics(FontOf(font));
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+    return Find(FontOf(font), text).extent;
 }
 
 void QtSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,
@@ -86,12 +147,12 @@ void QtSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& tex
     if (image_.isNull()) {
         return;
     }
-    QPainter painter(&image_);
-    const QFont& qfont = FontOf(font);
-    painter.setFont(qfont);
-    painter.setPen(QColor(color.red, color.green, color.blue));
-    // (x, y) is the top-left of the text's cell; Qt draws from the baseline.
-    painter.drawText(x, y + QFontMetrics(qfont).ascent(), QString::fromStdString(text));
+    FontTexts& texts = FontOf(font);
+    Text& entry = Find(texts, text);
+    if (!entry.runs) {
+        Mask(texts, entry, text);
+    }
+    FillRuns(Pixels(), x, y, *entry.runs, PixelOf(color));
 }
 
 void QtSurface::FillBox(std::int32_t left, std::int32_t top, std::int32_t right,

@@ -1,19 +1,27 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "ports/drawing_surface.h"
 #include "ports/picture.h"
 #include "ports/screen_capture.h"
+#include "raster/text_runs.h"
 
 // The main window's drawing surface: an image of the client area's size that holds the view
 // picture, scaled straight into it, and everything drawn over it; the window paints it. Texts are
-// drawn without antialiasing, so that a read-out's glyphs have exactly its two colours.
+// drawn without antialiasing, so that a read-out's glyphs have exactly its two colours: Qt prints
+// each text once per font into a scratch image, and every print sets the pixels Qt set there
+// (the outline style prints a text nine times, and most of a rendering's texts come again in the
+// next), with its extent measured once too.
 class QtSurface : public DrawingSurface {
   public:
     explicit QtSurface(int dpi) : dpi_(dpi) {}
@@ -35,10 +43,31 @@ class QtSurface : public DrawingSurface {
     void InvertCross(std::int32_t x, std::int32_t y, std::int32_t lineWidth) override;
 
   private:
-    PixelBlock Pixels();
-    const QFont& FontOf(const FontSpec& spec);
+    struct Text {
+        PixelSize extent;
+        std::optional<std::vector<TextRun>> runs;  // once printed
+        std::uint64_t lastUse = 0;
+    };
+    // One font, its metrics, and the texts measured or printed in it.
+    struct FontTexts {
+        explicit FontTexts(const QFont& made) : font(made), metrics(made) {}
+        QFont font;
+        QFontMetrics metrics;
+        std::map<std::string, Text, std::less<>> texts;
+        std::uint64_t uses = 0;
+    };
 
+    PixelBlock Pixels();
+    FontTexts& FontOf(const FontSpec& spec);
+    Text& Find(FontTexts& font, const std::string& text);
+    // Has Qt print the text into the scratch image and keeps the pixels it set.
+    void Mask(FontTexts& font, Text& entry, const std::string& text);
+
+    // Room for every figure of the colour read-outs besides the texts that come and go; past it,
+    // the half used longest ago goes.
+    static constexpr std::size_t MaxTexts = 512;
     int dpi_;
     QImage image_;
-    std::map<std::tuple<std::string, float, bool>, QFont> fonts_;
+    QImage scratch_;
+    std::map<std::tuple<std::string, float, bool>, FontTexts> fonts_;
 };
