@@ -63,6 +63,10 @@ void QtSurface::ShowPicture(const Picture& picture, std::int32_t width, std::int
 }
 
 QtSurface::FontTexts& QtSurface::FontOf(const FontSpec& spec) {
+    if (lastFont_ != nullptr && spec.face == lastFace_ && spec.points == lastPoints_ &&
+        spec.bold == lastBold_) {
+        return *lastFont_;
+    }
     const auto key = std::tuple(std::string(spec.face), spec.points, spec.bold);
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
@@ -74,10 +78,18 @@ QtSurface::FontTexts& QtSurface::FontOf(const FontSpec& spec) {
         font.setBold(spec.bold);
         found = fonts_.try_emplace(key, font).first;
     }
+    lastFont_ = &found->second;
+    lastFace_ = spec.face;
+    lastPoints_ = spec.points;
+    lastBold_ = spec.bold;
     return found->second;
 }
 
 QtSurface::Text& QtSurface::Find(FontTexts& font, const std::string& text) {
+    if (font.lastKey != nullptr && *font.lastKey == text) {
+        font.last->lastUse = ++font.uses;
+        return *font.last;
+    }
     auto found = font.texts.find(text);
     if (found == font.texts.end()) {
         if (font.texts.size() >= MaxTexts) {
@@ -92,34 +104,63 @@ QtSurface::Text& QtSurface::Find(FontTexts& font, const std::string& text) {
                 return entry.second.lastUse < cut;
             });
         }
-        Text entry;
-        entry.extent = {font.metrics.horizontalAdvance(QString::fromStdString(text)),
-                        font.metrics.height()};
-        found = font.texts.emplace(text, std::move(entry)).first;
+        found = font.texts.emplace(text, Text{}).first;
     }
+    font.lastKey = &found->first;
+    font.last = &found->second;
     found->second.lastUse = ++font.uses;
     return found->second;
 }
 
+PixelSize QtSurface::Extent(FontTexts& font, Text& entry, const std::string& text) {
+    if (!entry.extent) {
+        entry.extent = PixelSize{font.metrics.horizontalAdvance(QString::fromStdString(text)),
+                                 font.metrics.height()};
+    }
+    return *entry.extent;
+}
+
 void QtSurface::Mask(FontTexts& font, Text& entry, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
     // Room around the text's cell for ink beyond it (overhangs, accents).
-    const int margin = std::max(font.metrics.height(), 8);
-    const int width = std::max(entry.extent.width, 0) + 2 * margin;
+    int margin = std::max(font.metrics.height(), 8);
+    // A text that is only printed (most are never measured) is printed into room for its
+    // characters at the font's widest; should its ink reach the edge of that room, it is
+    // measured after all, and the room around it grows until the ink stays inside.
+    const auto widest = std::int64_t{font.metrics.maxWidth()} * shown.size();
+    if (!entry.extent && widest <= MaxScratchWidth &&
+        MaskWithin(font, entry, shown, margin, static_cast<int>(widest), false)) {
+        return;
+    }
+    const int width = std::max(Extent(font, entry, text).width, 0);
+    while (!MaskWithin(font, entry, shown, margin, width, margin >= MaxScratchWidth)) {
+        margin *= 2;
+    }
+}
+
+bool QtSurface::MaskWithin(FontTexts& font, Text& entry, const QString& text, int margin,
+                           int textWidth, bool last) {
+    const int width = textWidth + 2 * margin;
     const int height = font.metrics.height() + 2 * margin;
     if (scratch_.width() < width || scratch_.height() < height) {
+        scratchPainter_.reset();
         scratch_ = QImage(std::max(width, scratch_.width()), std::max(height, scratch_.height()),
                           QImage::Format_RGB32);
     }
-    constexpr QRgb Paper = 0xFF000000;
-    scratch_.fill(Paper);
-    {
-        QPainter painter(&scratch_);
-        painter.setFont(font.font);
-        painter.setPen(QColor(255, 255, 255));
-        // (margin, margin) is the top-left of the text's cell; Qt draws from the baseline.
-        painter.drawText(margin, margin + font.metrics.ascent(), QString::fromStdString(text));
+    if (!scratchPainter_) {
+        scratchPainter_.emplace(&scratch_);
+        scratchPainter_->setPen(QColor(255, 255, 255));
     }
+    constexpr QRgb Paper = 0xFF000000;
+    QPainter& painter = *scratchPainter_;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(0, 0, width, height, QColor::fromRgb(Paper));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font.font);
+    // (margin, margin) is the top-left of the text's cell; Qt draws from the baseline.
+    painter.drawText(margin, margin + font.metrics.ascent(), text);
     std::vector<TextRun> runs;
+    bool atEdge = false;
     for (int y = 0; y < height; ++y) {
         const auto* const line = reinterpret_cast<const QRgb*>(scratch_.constScanLine(y));
         int x = 0;
@@ -132,14 +173,20 @@ void QtSurface::Mask(FontTexts& font, Text& entry, const std::string& text) {
             while (x < width && line[x] != Paper) {
                 ++x;
             }
+            atEdge = atEdge || start == 0 || x == width || y == 0 || y == height - 1;
             runs.push_back({y - margin, start - margin, x - margin});
         }
     }
+    if (atEdge && !last) {
+        return false;
+    }
     entry.runs = std::move(runs);
+    return true;
 }
 
 PixelSize QtSurface::MeasureText(const std::string& text, const FontSpec& font) {
-    return Find(FontOf(font), text).extent;
+    FontTexts& texts = FontOf(font);
+    return Extent(texts, Find(texts, text), text);
 }
 
 void QtSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -44,7 +45,7 @@ class QtSurface : public DrawingSurface {
 
   private:
     struct Text {
-        PixelSize extent;
+        std::optional<PixelSize> extent;           // once measured
         std::optional<std::vector<TextRun>> runs;  // once printed
         std::uint64_t lastUse = 0;
     };
@@ -55,19 +56,36 @@ class QtSurface : public DrawingSurface {
         QFontMetrics metrics;
         std::map<std::string, Text, std::less<>> texts;
         std::uint64_t uses = 0;
+        // The text found last: an outlined print asks for the same text nine times in a row.
+        const std::string* lastKey = nullptr;
+        Text* last = nullptr;
     };
 
     PixelBlock Pixels();
     FontTexts& FontOf(const FontSpec& spec);
     Text& Find(FontTexts& font, const std::string& text);
+    PixelSize Extent(FontTexts& font, Text& entry, const std::string& text);
     // Has Qt print the text into the scratch image and keeps the pixels it set.
     void Mask(FontTexts& font, Text& entry, const std::string& text);
+    // Prints the text with its cell's top-left at (margin, margin) into a blank scratch, the cell
+    // textWidth wide, and keeps the runs it set there; false when ink reaches the room's edge,
+    // unless it is the last try.
+    bool MaskWithin(FontTexts& font, Text& entry, const QString& text, int margin, int textWidth,
+                    bool last);
 
     // Room for every figure of the colour read-outs besides the texts that come and go; past it,
     // the half used longest ago goes.
     static constexpr std::size_t MaxTexts = 512;
+    static constexpr int MaxScratchWidth = 4096;
     int dpi_;
     QImage image_;
-    QImage scratch_;
     std::map<std::tuple<std::string, float, bool>, FontTexts> fonts_;
+    // The font asked for last, and its description.
+    FontTexts* lastFont_ = nullptr;
+    std::string lastFace_;
+    float lastPoints_ = 0;
+    bool lastBold_ = false;
+    // Texts are printed into the scratch through a painter kept open on it, which goes first.
+    QImage scratch_;
+    std::optional<QPainter> scratchPainter_;
 };
