@@ -17,11 +17,13 @@
 # follows the caret in every run, so the bus is counted as its own: "ours" is program + X server +
 # bus for the program, program + X server for the others.
 # NATIVE_SUBJECTS (a list of overlays, plain, magnus, frame, pointer) narrows part 6 to those;
-# NATIVE_BEFORE=PATH measures that build of the program too, in turn with this one, as "before".
+# NATIVE_BEFORE=PATH measures that build of the program too, in turn with this one, as "before";
+# NATIVE_PROGRAM=PATH measures that one in place of the build's.
 
 cmake --preset linux-app >/dev/null
 cmake --build --preset linux-app --target zedez bare_window >/dev/null
 native_bin=$PWD/build/linux-app/bin
+program=${NATIVE_PROGRAM:-$native_bin/zedez}
 seconds=${NATIVE_SECONDS:-20}
 clock_hz=$(getconf CLK_TCK)
 native=$work/native
@@ -113,7 +115,7 @@ first=$native/first
 mkdir -p "$first"
 bus_start
 DBUS_SESSION_BUS_ADDRESS=$bus_address XDG_CONFIG_HOME=$first XDG_RUNTIME_DIR=$native/runtime \
-    "$native_bin/zedez" >/dev/null 2>&1 &
+    "$program" >/dev/null 2>&1 &
 first_pid=$!
 native_pids+=("$first_pid")
 wait_until 30 "the program's first window" xdotool search --onlyvisible --pid "$first_pid"
@@ -151,7 +153,7 @@ subject_start() {
             mkdir -p "$native/config/zedez"
             cp "$native/${1#before-}/settings.ini" "$native/config/zedez/"
             env "${environment[@]}" XDG_CONFIG_HOME="$native/config" \
-                "$([[ $1 == before-* ]] && echo "$NATIVE_BEFORE" || echo "$native_bin/zedez")" \
+                "$([[ $1 == before-* ]] && echo "$NATIVE_BEFORE" || echo "$program")" \
                 >/dev/null 2>&1 &
             ;;
         magnus)  # a cache of its own: a first start, 300 x 300 at 2x
@@ -256,6 +258,8 @@ if [ "$part" != typing ]; then
             "${med[magnus.idle.ours]:-}"
     done
 fi
+
+[ "$part" != pointer ] || return 0
 
 # Part 7: a GTK 3 text view typed into, the pointer still, the caret moving at every key.
 text=""

@@ -24,18 +24,18 @@
 #      the text view alone and to magnus.
 # Figures only; speed is never a pass/fail test. Takes about half an hour; with the argument
 # "idle" only part 3 runs, with "moving" only part 4, with "native" only parts 6 and 7, with
-# "typing" only part 7.
+# "pointer" only part 6, with "typing" only part 7.
 # IDLE_ROUNDS (3 unless set) is how many times parts 3, 4, 6 and 7 measure each process, of which
 # they print the medians; NATIVE_SECONDS (20 unless set) is how long parts 6 and 7 measure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
 case "$part" in
-    all | idle | moving | native | typing) ;;
-    *) echo "usage: run-benchmark.sh [all|idle|moving|native|typing]" >&2 && exit 2 ;;
+    all | idle | moving | native | pointer | typing) ;;
+    *) echo "usage: run-benchmark.sh [all|idle|moving|native|pointer|typing]" >&2 && exit 2 ;;
 esac
 bash scripts/install-deps.sh run
-if [ "$part" != native ] && [ "$part" != typing ]; then
+if [[ ! $part =~ ^(native|pointer|typing)$ ]]; then
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target zedez render_bench idle_timer >/dev/null
 fi
@@ -108,7 +108,7 @@ idle_cpu() {
     printf "%-30s %10s %14s\n" "$label" "$IDLE_APP" "$IDLE_SERVER"
 }
 
-if [ "$part" != native ] && [ "$part" != typing ]; then
+if [[ ! $part =~ ^(native|pointer|typing)$ ]]; then
     screen_start 1024x768
     wine_prefix "$work/prefix"
 fi
@@ -217,6 +217,6 @@ if [ "$part" = all ]; then
     wine "$bin/render_bench.exe" memory 1920 1080 0.5
     screen_cleanup
 fi
-if [ "$part" = all ] || [ "$part" = native ] || [ "$part" = typing ]; then
+if [[ $part =~ ^(all|native|pointer|typing)$ ]]; then
     . scripts/native-benchmark.sh
 fi
