@@ -103,6 +103,8 @@ QtSurface::Text& QtSurface::Find(FontTexts& font, const std::string& text) {
             std::erase_if(font.texts, [cut = *middle](const auto& entry) {
                 return entry.second.lastUse < cut;
             });
+            font.lastKey = nullptr;
+            font.last = nullptr;
         }
         found = font.texts.emplace(text, Text{}).first;
     }
