@@ -1,4 +1,4 @@
-# Parts 6 and 7 of scripts/run-benchmark.sh, the native Linux program's, sourced by it (which has
+# The native Linux program's measures of scripts/run-benchmark.sh (6 and 7), sourced by it (which has
 # sourced virtual-screen.sh and set work, IDLE_ROUNDS, median and cpu_ticks). On an Xvfb screen of
 # 1024 x 768 with openbox, each run in a D-Bus session of its own with the accessibility bus
 # started on it (at-spi-bus-launcher --launch-immediately), as on a desktop:
@@ -16,7 +16,7 @@
 # its dbus-daemon and at-spi2-registryd of the run's session) and the text view. The program
 # follows the caret in every run, so the bus is counted as its own: "ours" is program + X server +
 # bus for the program, program + X server for the others.
-# NATIVE_SUBJECTS (a list of overlays, plain, magnus, frame, pointer) narrows part 6 to those;
+# NATIVE_SUBJECTS (a list of overlays, plain, magnus, frame, pointer) narrows the idle and moving runs to those;
 # NATIVE_BEFORE=PATH measures that build of the program too, in turn with this one, as "before";
 # NATIVE_PROGRAM=PATH measures that one in place of the build's.
 
@@ -261,7 +261,7 @@ fi
 
 [ "$part" != pointer ] || return 0
 
-# Part 7: a GTK 3 text view typed into, the pointer still, the caret moving at every key.
+# 7: a GTK 3 text view typed into, the pointer still, the caret moving at every key.
 text=""
 for line in $(seq $((seconds * 9 / 10))); do text+="the caret moves with every key typed here"$'\n'; done
 typists=(none overlays magnus)

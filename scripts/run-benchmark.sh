@@ -23,10 +23,10 @@
 #   7. the same while a GTK 3 text view is typed into, the program following the caret, next to
 #      the text view alone and to magnus.
 # Figures only; speed is never a pass/fail test. Takes about half an hour; with the argument
-# "idle" only part 3 runs, with "moving" only part 4, with "native" only parts 6 and 7, with
-# "pointer" only part 6, with "typing" only part 7.
-# IDLE_ROUNDS (3 unless set) is how many times parts 3, 4, 6 and 7 measure each process, of which
-# they print the medians; NATIVE_SECONDS (20 unless set) is how long parts 6 and 7 measure.
+# "idle" only part 3 runs, with "moving" only part 4; with "native" only the native program's 6
+# and 7, with "pointer" only its 6, with "typing" only its 7.
+# IDLE_ROUNDS (3 unless set) is how many times 3, 4, 6 and 7 measure each process, of which they
+# print the medians; NATIVE_SECONDS (20 unless set) is how long 6 and 7 measure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
