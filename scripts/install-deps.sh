@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs on Debian (as root, or through sudo) what one command needs, and no more:
 #   install-deps.sh run       build the native Linux program and run it; with --windows, or for
-#                             the demo without a display, zedez.exe under Wine
+#                             the demo without a display, zedez.exe under Wine; and the benchmark
 #   install-deps.sh package   build zedez.exe and the Linux program, make the zip, the installer
 #                             and the .deb
 #   install-deps.sh test      everything the tests need (this is also the default)
@@ -16,7 +16,9 @@ linux=(cmake make g++ pkg-config qt6-base-dev libx11-dev libxext-dev libxfixes-d
 deb=(dpkg-dev file lintian desktop-file-utils appstream xvfb xdotool)
 screen=(wine wine64 xvfb xdotool imagemagick x11-utils)
 case "${1:-test}" in
-    run) packages=("${linux[@]}" "${windows[@]}" "${screen[@]}" fonts-dejavu-core) ;;  # the demo's text: DejaVu
+    run)  # the demo's text: DejaVu; the native benchmark's window manager, peer, bus and text view
+        packages=("${linux[@]}" "${windows[@]}" "${screen[@]}" fonts-dejavu-core openbox magnus dbus
+            at-spi2-core python3-gi gir1.2-gtk-3.0) ;;
     package)  # openssl and osslsigncode to sign, if asked
         packages=("${windows[@]}" "${linux[@]}" "${deb[@]}" nsis zip osslsigncode openssl) ;;
     test)

@@ -14,14 +14,31 @@
 #      every 10 ms tick in which the pointer moved;
 #   5. on a 3840 x 2160 screen, a 1920 x 1080 view at 50% against its floor, and the live GDI
 #      objects and the working set over 10,000 renderings.
-# Figures only; speed is never a pass/fail test. Takes about twelve minutes; with the argument
-# "idle" only part 3 runs, with "moving" only part 4. IDLE_ROUNDS (3 unless set) is how many times
-# parts 3 and 4 measure each process, of which they print the medians.
+# Then builds the native Linux program (the linux-app preset) and prints, on Xvfb with openbox:
+#   6. the CPU of the program, of the X server and of the accessibility bus while idle and while the
+#      pointer moves at 100 Hz, 20 s each, the program in a 300 x 300 window at 200% with the
+#      first-run overlays and with none, next to magnus (Debian's GTK magnifier) refreshing every
+#      10 ms in the same size and zoom, and to bare_window (bench/x11/), a Qt window on the same
+#      10 ms timer that only asks for the pointer and the buttons and reads one frame;
+#   7. the same while a GTK 3 text view is typed into, the program following the caret, next to
+#      the text view alone and to magnus.
+# Figures only; speed is never a pass/fail test. Takes about half an hour; with the argument
+# "idle" only part 3 runs, with "moving" only part 4; with "native" only the native program's 6
+# and 7, with "pointer" only its 6, with "typing" only its 7.
+# IDLE_ROUNDS (3 unless set) is how many times 3, 4, 6 and 7 measure each process, of which they
+# print the medians; NATIVE_SECONDS (20 unless set) is how long 6 and 7 measure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+part=${1:-all}
+case "$part" in
+    all | idle | moving | native | pointer | typing) ;;
+    *) echo "usage: run-benchmark.sh [all|idle|moving|native|pointer|typing]" >&2 && exit 2 ;;
+esac
 bash scripts/install-deps.sh run
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target zedez render_bench idle_timer >/dev/null
+if [[ ! $part =~ ^(native|pointer|typing)$ ]]; then
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target zedez render_bench idle_timer >/dev/null
+fi
 bin=$PWD/build/windows/bin
 IDLE_ROUNDS=${IDLE_ROUNDS:-3}
 SETTINGS_KEY='HKCU\Software\Korvane-Software\Magnifier'
@@ -91,10 +108,11 @@ idle_cpu() {
     printf "%-30s %10s %14s\n" "$label" "$IDLE_APP" "$IDLE_SERVER"
 }
 
-screen_start 1024x768
-wine_prefix "$work/prefix"
+if [[ ! $part =~ ^(native|pointer|typing)$ ]]; then
+    screen_start 1024x768
+    wine_prefix "$work/prefix"
+fi
 
-part=${1:-all}
 if [ "$part" = all ]; then
     echo "== One rendering: the floor against the program (median us) =="
     wine "$bin/render_bench.exe" render
@@ -189,12 +207,16 @@ if [ "$part" = all ] || [ "$part" = moving ]; then
     awk -v p="$(median "$moving_program")" -v f="$(median "$moving_floor")" 'BEGIN {
         printf "moving pointer: program %.2f %% floor %.2f %% ratio %.2f\n", p, f, p / f }'
 fi
-[ "$part" = all ] || exit 0
-
-screen_start 3840x2160
-echo
-echo "== A 1920 x 1080 view at 50% of a 3840 x 2160 screen (median us) =="
-wine "$bin/render_bench.exe" render 1920 1080 0.5
-echo
-echo "== GDI objects and memory over 10,000 renderings =="
-wine "$bin/render_bench.exe" memory 1920 1080 0.5
+if [ "$part" = all ]; then
+    screen_start 3840x2160
+    echo
+    echo "== A 1920 x 1080 view at 50% of a 3840 x 2160 screen (median us) =="
+    wine "$bin/render_bench.exe" render 1920 1080 0.5
+    echo
+    echo "== GDI objects and memory over 10,000 renderings =="
+    wine "$bin/render_bench.exe" memory 1920 1080 0.5
+    screen_cleanup
+fi
+if [[ $part =~ ^(all|native|pointer|typing)$ ]]; then
+    . scripts/native-benchmark.sh
+fi

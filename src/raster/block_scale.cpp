@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -48,6 +49,44 @@ void BlockScale(const Picture& area, std::int32_t width, std::int32_t height,
             std::fill_n(line(row), columns, 0u);
         }
     };
+    // At a whole zoom every block is as wide: pixel pairs are written at once where the width is
+    // even. Otherwise each target column from the first block's to the last one's is told which
+    // source column it shows: a block is mostly a few pixels wide, too few for a fill of its own.
+    const std::int32_t shownLeft = across.front();
+    const std::size_t blocks = across.size() - 1;
+    const std::int32_t blockWidth = blocks > 0 ? across[1] - across[0] : 0;
+    bool even = blockWidth > 0 && blockWidth % 2 == 0;
+    for (std::size_t c = 1; even && c < blocks; ++c) {
+        even = across[c + 1] - across[c] == blockWidth;
+    }
+    std::vector<std::int32_t> shows;
+    if (!even) {
+        shows.resize(static_cast<std::size_t>(across.back() - shownLeft));
+        for (std::size_t c = 0; c < blocks; ++c) {
+            std::fill(shows.begin() + (across[c] - shownLeft),
+                      shows.begin() + (across[c + 1] - shownLeft), static_cast<std::int32_t>(c));
+        }
+    }
+    const auto showRow = [&](const std::uint32_t* in, std::uint32_t* shown) {
+        if (even && blockWidth == 2) {
+            for (std::size_t c = 0; c < blocks; ++c) {
+                const std::uint64_t pair = std::uint64_t{in[c]} << 32 | in[c];
+                std::memcpy(shown + 2 * c, &pair, sizeof(pair));
+            }
+        } else if (even) {
+            for (std::size_t c = 0; c < blocks; ++c) {
+                const std::uint64_t pair = std::uint64_t{in[c]} << 32 | in[c];
+                for (std::int32_t x = 0; x < blockWidth; x += 2) {
+                    std::memcpy(shown + x, &pair, sizeof(pair));
+                }
+                shown += blockWidth;
+            }
+        } else {
+            for (std::size_t x = 0; x < shows.size(); ++x) {
+                shown[x] = in[shows[x]];
+            }
+        }
+    };
     blacken(0, down.front());
     // Each source row's block: its first row pixel by pixel, the others copies of it.
     for (std::size_t k = 0; k + 1 < down.size(); ++k) {
@@ -56,12 +95,11 @@ void BlockScale(const Picture& area, std::int32_t width, std::int32_t height,
         if (first == end) {
             continue;
         }
-        const std::uint32_t* in = source.pixels + static_cast<std::ptrdiff_t>(k) * source.stride;
+        const std::uint32_t* const in =
+            source.pixels + static_cast<std::ptrdiff_t>(k) * source.stride;
         std::uint32_t* const out = line(first);
-        std::fill(out, out + across.front(), 0u);
-        for (std::size_t c = 0; c + 1 < across.size(); ++c) {
-            std::fill(out + across[c], out + across[c + 1], in[c]);
-        }
+        std::fill(out, out + shownLeft, 0u);
+        showRow(in, out + shownLeft);
         std::fill(out + across.back(), out + columns, 0u);
         for (std::int32_t row = first + 1; row < end; ++row) {
             std::copy_n(out, columns, line(row));

@@ -8,6 +8,10 @@
 
 namespace {
 
+// How long the buttons of a pointer query answer for them: far less than a tick of 10 ms, far
+// more than the tick takes from one question to the next.
+constexpr std::chrono::milliseconds ButtonsKeptFor{2};
+
 // The mouse buttons of X's numbering that count: 1 left, 2 middle, 3 right; 4 to 7 are the wheel.
 Buttons ButtonOf(unsigned button) {
     switch (button) {
@@ -123,14 +127,28 @@ bool XInputDevices::QueryPointer(ScreenPoint& at, unsigned& state) {
 ScreenPoint XInputDevices::PointerPosition() {
     ScreenPoint at;
     unsigned state = 0;
-    return QueryPointer(at, state) ? at : ScreenPoint{};
+    heldAtPointer_.reset();
+    if (!QueryPointer(at, state)) {
+        return {};
+    }
+    heldAtPointer_ = state;
+    pointerAskedAt_ = std::chrono::steady_clock::now();
+    return at;
 }
 
 Buttons XInputDevices::MouseButtons() {
     ScreenPoint at;
     unsigned state = 0;
     Buttons held = Buttons::NoButton;
-    if (QueryPointer(at, state)) {
+    // Asked for right after the pointer, as the tick does, they are the ones that query saw; a
+    // query of their own otherwise.
+    const std::optional<unsigned> seen = std::exchange(heldAtPointer_, std::nullopt);
+    const bool justAsked =
+        seen && std::chrono::steady_clock::now() - pointerAskedAt_ < ButtonsKeptFor;
+    if (justAsked) {
+        state = *seen;
+    }
+    if (justAsked || QueryPointer(at, state)) {
         for (const auto& [mask, button] :
              {std::pair{Button1Mask, Buttons::Left}, std::pair{Button2Mask, Buttons::Middle},
               std::pair{Button3Mask, Buttons::Right}}) {

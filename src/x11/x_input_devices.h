@@ -2,7 +2,9 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "ports/input_devices.h"
@@ -15,8 +17,9 @@
 // The buttons held come from XQueryPointer (it sees them also while another program has grabbed
 // the pointer); a click that starts and ends between two queries from the raw button presses of
 // XInput 2, which are kept until the next query, so that it counts once as held. Without
-// XInput 2, the buttons held alone. The caret is the one the accessibility bus last told of, when
-// there is a watcher; none otherwise.
+// XInput 2, the buttons held alone. The refresh tick asks for the pointer and then at once for the
+// buttons: the one query answers both, its buttons kept for a moment after it. The caret is the
+// one the accessibility bus last told of, when there is a watcher; none otherwise.
 class XInputDevices : public InputDevices {
   public:
     explicit XInputDevices(XDisplay display, AtspiCaretWatcher* caret = nullptr);
@@ -35,6 +38,10 @@ class XInputDevices : public InputDevices {
     int inputOpcode_ = -1;                      // XInput 2's, when it gives raw events during grabs
     std::vector<unsigned char> buttonMapping_;  // logical button of each device button
     Buttons pressedSince_ = Buttons::NoButton;  // buttons pressed since the last query
+    // The buttons held as the last pointer query saw them, and when it was made, until they are
+    // asked for.
+    std::optional<unsigned> heldAtPointer_;
+    std::chrono::steady_clock::time_point pointerAskedAt_;
     XMonitors monitors_;
     XRootReader reader_;
     AtspiCaretWatcher* caret_;
