@@ -56,6 +56,15 @@ void StoreOnExit() {
     }
 }
 
+// Without a session bus, D-Bus would start one through X for the toolkit (and leave it running):
+// the program launches nothing, so it has none.
+void LaunchNoBus() {
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus == nullptr || *bus == '\0') {
+        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,9 +80,10 @@ int main(int argc, char** argv) {
     }
 
     KeepDevicePixels();
+    LaunchNoBus();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("zedez");  // its icon and name, for the desktop
-    std::setlocale(LC_NUMERIC, "C");  // Qt took the user's; stored numbers keep "."
+    std::setlocale(LC_NUMERIC, "C");               // Qt took the user's; stored numbers keep "."
     QtForm window(session.dpi);
     if (window.Widget().devicePixelRatioF() != 1.0) {
         std::fprintf(stderr, "Qt scales this display; the magnifier needs device pixels.\n");

@@ -1,6 +1,7 @@
 #include "x11/atspi_bus_probe.h"
 
 #include <cstdlib>
+#include <string_view>
 
 #include "x11/atspi_owners.h"
 
@@ -18,8 +19,9 @@ std::optional<std::string> WhyNoAccessibilityBus() {
     if (IsSet(std::getenv("AT_SPI_BUS_ADDRESS"))) {
         return std::nullopt;  // libatspi goes straight there
     }
+    // "disabled:" is what the program sets where there was none, so that nothing starts one.
     const char* session = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    if (!IsSet(session)) {
+    if (!IsSet(session) || std::string_view(session) == "disabled:") {
         return "there is no session bus (DBUS_SESSION_BUS_ADDRESS is not set)";
     }
     DBusErrorSlot error;
