@@ -45,7 +45,8 @@ std::optional<Picture> XScreenCapture::CaptureScreenArea(const PixelRect& area, 
         if (const std::optional<PixelRect> dark = Intersect(*part, off)) {
             blackened_.push_back(*dark);
             FillRect(pixels_,
-                     {dark->left - part->left, dark->top - part->top, dark->width, dark->height}, 0);
+                     {dark->left - part->left, dark->top - part->top, dark->width, dark->height},
+                     0);
         }
     }
     if (withCursor) {
