@@ -333,7 +333,7 @@ void PrintTextCosts(HDC compatibleWith, int dpi, long& step) {
     SetBkMode(buffer.Dc(), TRANSPARENT);
     SetTextColor(buffer.Dc(), RGB(239, 239, 239));
     const auto print = [&] {
-        cache.Print(buffer.Dc(), text, buffer.Pixels(), 5, 3, RGB(239, 239, 239));
+        cache.Print(buffer.Dc(), text, buffer.Pixels(), 5, 3, Rgb(239, 239, 239));
     };
     const Timings t = TimeRounds({
         Between(nextText),

@@ -103,8 +103,7 @@ PixelSize BackBufferSurface::MeasureText(const std::string& text, const FontSpec
 void BackBufferSurface::PrintText(std::int32_t x, std::int32_t y, const std::string& text,
                                   const FontSpec& font, Color color) {
     if (buffer_) {
-        Font(font).Print(Dc(), text, buffer_.Pixels(), x, y,
-                         RGB(color.red, color.green, color.blue));
+        Font(font).Print(Dc(), text, buffer_.Pixels(), x, y, color);
     }
 }
 

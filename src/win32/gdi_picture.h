@@ -11,12 +11,6 @@
 // and PixelBlock hold them, unless told. Colours beyond the first are the caller's to append.
 BITMAPINFO TopDownPixelInfo(std::int32_t width, std::int32_t height, WORD bitCount = 32);
 
-// The pixel GDI writes for a solid colour into a 32-bit DIB.
-inline std::uint32_t DibPixel(COLORREF color) {
-    return (std::uint32_t{GetRValue(color)} << 16) | (std::uint32_t{GetGValue(color)} << 8) |
-           GetBValue(color);
-}
-
 // A 32-bit top-down DIB section selected into its own memory DC. It is kept while its size
 // stays the same, so a rendering creates no GDI object, and its pixels are open to our own code.
 class GdiPicture {

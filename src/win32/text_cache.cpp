@@ -65,7 +65,7 @@ SIZE FontTexts::Measure(HDC dc, const std::string& text) {
 }
 
 void FontTexts::Print(HDC dc, const std::string& text, PixelBlock target, std::int32_t x,
-                      std::int32_t y, COLORREF color) {
+                      std::int32_t y, Color color) {
     Text& entry = Find(dc, text);
     if (!entry.masked) {
         Mask(dc, entry, text);
@@ -74,12 +74,12 @@ void FontTexts::Print(HDC dc, const std::string& text, PixelBlock target, std::i
         const std::wstring wide = Widen(text);
         SelectGuard select(dc, font_.get());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, color);
+        SetTextColor(dc, RGB(color.red, color.green, color.blue));
         TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
         return;
     }
     GdiFlush();  // what GDI drew must be in the pixels before they are written
-    FillRuns(target, x, y, entry.runs, DibPixel(color));
+    FillRuns(target, x, y, entry.runs, PixelOf(color));
 }
 
 FontTexts::Text& FontTexts::Find(HDC dc, const std::string& text) {

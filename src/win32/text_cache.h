@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/color.h"
 #include "ports/picture.h"
 #include "raster/text_runs.h"
 #include "win32/handles.h"
@@ -41,7 +42,7 @@ class FontTexts {
     // Sets the pixels of `target` (the DIB selected into `dc`) that TextOutW would set with the
     // text's origin at (x, y).
     void Print(HDC dc, const std::string& text, PixelBlock target, std::int32_t x, std::int32_t y,
-               COLORREF color);
+               Color color);
 
   private:
     struct Text {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "raster/placement.h"
 #include "x11/x_randr_monitors.h"
 
 namespace {
@@ -21,7 +20,7 @@ const PixelRect& XMonitors::Root() {
 
 const std::vector<PixelRect>& XMonitors::OffMonitors() {
     Renew();
-    return offMonitors_;
+    return layout_.OffMonitors();
 }
 
 bool XMonitors::OnMonitor(std::int32_t x, std::int32_t y) {
@@ -40,8 +39,8 @@ void XMonitors::Renew() {
     readAt_ = now;
     root_ = {};
     monitors_.clear();
-    offMonitors_.clear();
     if (display_ == nullptr) {
+        layout_.Update({}, {});
         return;
     }
     // The root's size in the screen's record stays as it was at the connection's start: ask.
@@ -54,6 +53,7 @@ void XMonitors::Renew() {
     unsigned depth = 0;
     if (!XGetGeometry(display_, DefaultRootWindow(display_), &root, &x, &y, &width, &height,
                       &border, &depth)) {
+        layout_.Update({}, {});
         return;
     }
     root_ = {0, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
@@ -63,5 +63,5 @@ void XMonitors::Renew() {
     if (monitors_.empty()) {
         monitors_.push_back(root_);
     }
-    offMonitors_ = UncoveredParts(root_, monitors_);
+    layout_.Update(root_, monitors_);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "raster/monitor_layout.h"
 
 // The root window's size and the monitors on it, read through RandR 1.5 (an older RandR, or none:
 // the root as one monitor). X keeps pixels where no monitor shows them, below the shorter of two
@@ -33,6 +34,6 @@ class XMonitors {
     bool listsMonitors_ = false;  // RandR 1.5 or later
     PixelRect root_;
     std::vector<PixelRect> monitors_;
-    std::vector<PixelRect> offMonitors_;
+    MonitorLayout layout_;  // works out the parts on no monitor when the layout differs
     std::optional<std::chrono::steady_clock::time_point> readAt_;
 };
